@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+
+// Codes shared by the message dialog and everything that asks the operator
+// through it.
+namespace CodigosDialogo {
+
+// Answers.
+inline constexpr std::uint8_t RespOk = 0;
+inline constexpr std::uint8_t RespCancelar = 1;
+inline constexpr std::uint8_t RespSim = 2;
+inline constexpr std::uint8_t RespNao = 3;
+inline constexpr std::uint8_t RespFechado = 4; // closed without a button
+
+// Button sets, left to right.
+inline constexpr std::uint8_t BotoesOk = 0;
+inline constexpr std::uint8_t BotoesOkCancelar = 1;
+inline constexpr std::uint8_t BotoesSimNao = 2;
+inline constexpr std::uint8_t BotoesSimNaoCancelar = 3;
+
+// Icons.
+inline constexpr std::uint8_t IconeInformacao = 0;
+inline constexpr std::uint8_t IconeErro = 1;
+inline constexpr std::uint8_t IconeQuestao = 2;
+inline constexpr std::uint8_t IconeAutomatico = 4;
+
+// Default button: 4 lets the dialog choose by the button set.
+inline constexpr std::uint8_t BotaoPadraoAutomatico = 4;
+
+} // namespace CodigosDialogo

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package the station needs to build, run and test.
+# Idempotent: packages already present are left as they are. Run as root.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
+  nlohmann-json3-dev libsimpleini-dev libcups2-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  cups cups-client cups-bsd
+  xvfb xauth xdotool x11-apps fonts-liberation
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ "${#missing[@]}" -eq 0 ]; then
+  exit 0
+fi
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "install-deps: missing packages (${missing[*]}); run this script as root" >&2
+  exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,134 @@
+#include "Roteiro.h"
+
+namespace sim {
+
+// A day at the counter: a credit or debit sale (card number 4000000000000002
+// is declined by the issuer), the communication test, reprint,
+// pre-authorisation, cancellation and the administrative menu.
+const char* RoteiroDemo() {
+    return R"JSON(
+{
+  "funcoes": {
+    "0": {
+      "passos": [
+        {"comando": 1, "texto": "Conectando ao SiTef..."},
+        {"comando": 2, "texto": "Aguarde a seleção da forma de pagamento"},
+        {"comando": 13},
+        {"comando": 4, "texto": "Forma de pagamento"},
+        {"comando": 21, "texto": "1:Cartão de Crédito;2:Cartão de Débito;", "ramos": {
+          "1": [
+            {"comando": 30, "tipoCampo": 512, "min": 13, "max": 19, "texto": "Digite o número do cartão de crédito", "ramos": {
+              "4000000000000002": [
+                {"comando": 30, "tipoCampo": 513, "min": 4, "max": 4, "texto": "Data de vencimento do cartão (MMAA)"},
+                {"comando": 1, "texto": "Consultando o emissor..."},
+                {"comando": 11},
+                {"comando": 22, "texto": "Transação não autorizada pelo emissor: saldo insuficiente (51)"},
+                {"resultado": 5}
+              ]
+            }},
+            {"comando": 30, "tipoCampo": 513, "min": 4, "max": 4, "texto": "Data de vencimento do cartão (MMAA)"},
+            {"comando": 30, "tipoCampo": 514, "min": 3, "max": 4, "texto": "Código de segurança do cartão"}
+          ],
+          "2": [
+            {"comando": 30, "tipoCampo": 512, "min": 13, "max": 19, "texto": "Digite o número do cartão de débito", "ramos": {
+              "4000000000000002": [
+                {"comando": 2, "texto": "Digite a senha no PIN pad"},
+                {"comando": 12},
+                {"comando": 22, "texto": "Transação não autorizada pelo emissor: saldo insuficiente (51)"},
+                {"resultado": 5}
+              ]
+            }},
+            {"comando": 2, "texto": "Digite a senha no PIN pad"},
+            {"comando": 12}
+          ]
+        }},
+        {"comando": 14},
+        {"comando": 20, "texto": "Confirma o valor de R$ {valor}?", "ramos": {
+          "1": [
+            {"comando": 22, "texto": "Transação cancelada: valor não confirmado."},
+            {"resultado": -2}
+          ]
+        }},
+        {"comando": 3, "texto": "Processando transação... Não retire o cartão"},
+        {"comando": 13},
+        {"comando": 1, "texto": "Transação aprovada - retire o cartão"},
+        {"comando": 0, "tipoCampo": 105, "texto": "{data}{hora}"},
+        {"comando": 0, "tipoCampo": 121, "texto": "   *** SIMULAÇÃO - SEM VALOR FISCAL ***\n        LOJA EXEMPLO KIMBRO LTDA\n     Av. Paulista, 1000 - São Paulo\n            VIA DO CLIENTE\n{dataBR} {horaBR}            DOC: {cupom}\nCARTÃO: {cartaoMascarado}\nVENDA À VISTA\nVALOR APROVADO: R$ {valor}\nNSU: {nsu}   AUTORIZAÇÃO: {autorizacao}\n  TRANSAÇÃO AUTORIZADA MEDIANTE SENHA\n"},
+        {"comando": 0, "tipoCampo": 122, "texto": "   *** SIMULAÇÃO - SEM VALOR FISCAL ***\n        LOJA EXEMPLO KIMBRO LTDA\n     Av. Paulista, 1000 - São Paulo\n         VIA DO ESTABELECIMENTO\n{dataBR} {horaBR}            DOC: {cupom}\nCARTÃO: {cartaoMascarado}\nVENDA À VISTA\nVALOR APROVADO: R$ {valor}\nNSU: {nsu}   AUTORIZAÇÃO: {autorizacao}\nRECONHEÇO E PAGAREI A IMPORTÂNCIA ACIMA\n"},
+        {"comando": 11}
+      ],
+      "resultado": 0
+    },
+    "111": {
+      "passos": [
+        {"comando": 1, "texto": "Testando comunicação com o SiTef..."},
+        {"comando": 11},
+        {"comando": 22, "texto": "Comunicação com o SiTef em ordem."}
+      ],
+      "resultado": 0
+    },
+    "110": {
+      "passos": [
+        {"comando": 4, "texto": "Menu administrativo"},
+        {"comando": 21, "texto": "1:Teste de comunicação;2:Consulta de pendências;", "ramos": {
+          "1": [
+            {"comando": 1, "texto": "Testando comunicação com o SiTef..."},
+            {"comando": 11},
+            {"comando": 22, "texto": "Comunicação com o SiTef em ordem."}
+          ],
+          "2": [
+            {"comando": 22, "texto": "Não há transações pendentes de confirmação."}
+          ]
+        }},
+        {"comando": 14}
+      ],
+      "resultado": 0
+    },
+    "112": {
+      "passos": [
+        {"comando": 1, "texto": "Buscando o último comprovante..."},
+        {"comando": 11},
+        {"comando": 0, "tipoCampo": 121, "texto": "   *** SIMULAÇÃO - SEM VALOR FISCAL ***\n               REIMPRESSÃO\n        LOJA EXEMPLO KIMBRO LTDA\n            VIA DO CLIENTE\n{dataBR} {horaBR}            DOC: {cupom}\nÚLTIMA TRANSAÇÃO: VENDA À VISTA\n"},
+        {"comando": 0, "tipoCampo": 122, "texto": "   *** SIMULAÇÃO - SEM VALOR FISCAL ***\n               REIMPRESSÃO\n        LOJA EXEMPLO KIMBRO LTDA\n         VIA DO ESTABELECIMENTO\n{dataBR} {horaBR}            DOC: {cupom}\nÚLTIMA TRANSAÇÃO: VENDA À VISTA\n"}
+      ],
+      "resultado": 0
+    },
+    "115": {
+      "passos": [
+        {"comando": 30, "tipoCampo": 512, "min": 13, "max": 19, "texto": "Digite o número do cartão"},
+        {"comando": 30, "tipoCampo": 513, "min": 4, "max": 4, "texto": "Data de vencimento do cartão (MMAA)"},
+        {"comando": 34, "tipoCampo": 146, "min": 1, "max": 12, "texto": "Valor da pré-autorização"},
+        {"comando": 1, "texto": "Pré-autorização aprovada"},
+        {"comando": 11},
+        {"comando": 0, "tipoCampo": 105, "texto": "{data}{hora}"},
+        {"comando": 0, "tipoCampo": 121, "texto": "   *** SIMULAÇÃO - SEM VALOR FISCAL ***\n        LOJA EXEMPLO KIMBRO LTDA\n            VIA DO CLIENTE\n{dataBR} {horaBR}            DOC: {cupom}\nPRÉ-AUTORIZAÇÃO\nCARTÃO: {cartaoMascarado}\nVALOR RESERVADO: R$ {valorColetado}\nNSU: {nsu}   AUTORIZAÇÃO: {autorizacao}\n"},
+        {"comando": 0, "tipoCampo": 122, "texto": "   *** SIMULAÇÃO - SEM VALOR FISCAL ***\n        LOJA EXEMPLO KIMBRO LTDA\n         VIA DO ESTABELECIMENTO\n{dataBR} {horaBR}            DOC: {cupom}\nPRÉ-AUTORIZAÇÃO\nCARTÃO: {cartaoMascarado}\nVALOR RESERVADO: R$ {valorColetado}\nNSU: {nsu}   AUTORIZAÇÃO: {autorizacao}\n"}
+      ],
+      "resultado": 0
+    },
+    "200": {
+      "passos": [
+        {"comando": 30, "tipoCampo": 500, "min": 4, "max": 8, "texto": "Senha do supervisor"},
+        {"comando": 34, "tipoCampo": 146, "min": 1, "max": 12, "texto": "Valor da transação a cancelar"},
+        {"comando": 30, "tipoCampo": 516, "min": 1, "max": 12, "texto": "Número do documento (NSU) a cancelar"},
+        {"comando": 30, "tipoCampo": 515, "min": 8, "max": 8, "texto": "Data da transação (DDMMAAAA)"},
+        {"comando": 20, "texto": "Confirma o cancelamento de R$ {valorColetado}?", "ramos": {
+          "1": [
+            {"comando": 22, "texto": "Cancelamento não efetuado."},
+            {"resultado": -2}
+          ]
+        }},
+        {"comando": 1, "texto": "Cancelamento aprovado"},
+        {"comando": 11},
+        {"comando": 0, "tipoCampo": 105, "texto": "{data}{hora}"},
+        {"comando": 0, "tipoCampo": 121, "texto": "   *** SIMULAÇÃO - SEM VALOR FISCAL ***\n        LOJA EXEMPLO KIMBRO LTDA\n            VIA DO CLIENTE\n{dataBR} {horaBR}            DOC: {cupom}\nCANCELAMENTO DE VENDA\nVALOR CANCELADO: R$ {valorColetado}\nNSU: {nsu}   AUTORIZAÇÃO: {autorizacao}\n"},
+        {"comando": 0, "tipoCampo": 122, "texto": "   *** SIMULAÇÃO - SEM VALOR FISCAL ***\n        LOJA EXEMPLO KIMBRO LTDA\n         VIA DO ESTABELECIMENTO\n{dataBR} {horaBR}            DOC: {cupom}\nCANCELAMENTO DE VENDA\nVALOR CANCELADO: R$ {valorColetado}\nNSU: {nsu}   AUTORIZAÇÃO: {autorizacao}\n"}
+      ],
+      "resultado": 0
+    }
+  }
+}
+)JSON";
+}
+
+} // namespace sim

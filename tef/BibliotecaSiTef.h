@@ -1,0 +1,46 @@
+#pragma once
+
+#include "BufferSiTef.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// Outputs of a continuation call: what the library asks the station to do.
+struct TSaidaComando {
+    std::int32_t Comando = 0;
+    std::int32_t TipoCampo = 0;
+    std::int16_t TamanhoMinimo = 0;
+    std::int16_t TamanhoMaximo = 0;
+};
+
+// Library results the station tells apart.
+namespace ResultadoSiTef {
+inline constexpr std::int32_t Continua = 10000;
+inline constexpr std::int32_t Ok = 0;
+inline constexpr std::int32_t NaoInicializado = -1;
+} // namespace ResultadoSiTef
+
+// The six calls the station makes into the SiTef interactive client library.
+// TCliSiTef binds the real library; tests answer with a scripted one.
+class TBibliotecaSiTef {
+public:
+    virtual ~TBibliotecaSiTef() = default;
+
+    virtual std::int32_t ConfiguraIntSiTefInterativo(const QString& EnderecoIP,
+                                                     const QString& CodigoLoja,
+                                                     const QString& NumeroTerminal) = 0;
+    virtual std::int32_t VerificaPresencaPinPad() = 0;
+    virtual std::int32_t EscreveMensagemPermanentePinPad(const QString& Mensagem) = 0;
+    // ParametrosAdicionais: std::nullopt hands the library a null text.
+    virtual std::int32_t IniciaFuncaoSiTefInterativo(
+        std::int32_t Funcao, const QString& Valor, const QString& CupomFiscal,
+        const QString& DataFiscal, const QString& HoraFiscal, const QString& Operador,
+        const std::optional<QString>& ParametrosAdicionais) = 0;
+    virtual std::int32_t ContinuaFuncaoSiTefInterativo(TSaidaComando& Saida, TBufferSiTef& Buffer,
+                                                       std::int32_t Continua) = 0;
+    virtual void FinalizaTransacaoSiTefInterativo(std::int16_t Confirma, const QString& CupomFiscal,
+                                                  const QString& DataFiscal,
+                                                  const QString& HoraFiscal) = 0;
+};

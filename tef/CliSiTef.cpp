@@ -1,0 +1,165 @@
+#include "CliSiTef.h"
+
+#include "RegistroTEF.h"
+#include "Win1252.h"
+
+#include <cstring>
+#include <dlfcn.h>
+
+namespace {
+
+// Field types whose replies hold the supervisor password or card data.
+bool CampoSigiloso(std::int32_t TipoCampo) {
+    return TipoCampo == 500 || TipoCampo == 512 || TipoCampo == 513 || TipoCampo == 514;
+}
+
+// An output the library writes through a pointer lands in a zeroed slot as
+// wide as any width the vendor's headers have used, so a library built with
+// wider types cannot write past it; the declared width is its low part.
+class TSlotSaida {
+public:
+    template <typename T> T* Como() { return reinterpret_cast<T*>(FBytes); }
+    template <typename T> T Estreito() const {
+        std::int64_t Valor = 0;
+        std::memcpy(&Valor, FBytes, sizeof Valor);
+        return static_cast<T>(Valor);
+    }
+
+private:
+    alignas(std::int64_t) unsigned char FBytes[sizeof(std::int64_t)] = {};
+};
+
+} // namespace
+
+TCliSiTef::TCliSiTef(const QString& NomeArquivo) : FNomeArquivo(NomeArquivo) {
+    FModulo = ::dlopen(FNomeArquivo.toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL);
+    if (FModulo == nullptr) {
+        qCWarning(lcBibliotecaSiTef).noquote()
+            << "Biblioteca SiTef" << FNomeArquivo << "não carregada:" << ::dlerror();
+        return;
+    }
+    ResolveFuncoes();
+}
+
+TCliSiTef::~TCliSiTef() {
+    if (FModulo != nullptr) {
+        ::dlclose(FModulo);
+    }
+}
+
+void* TCliSiTef::Simbolo(const char* Nome) const {
+    void* Endereco = ::dlsym(FModulo, Nome);
+    if (Endereco == nullptr) {
+        qCWarning(lcBibliotecaSiTef).noquote()
+            << "Biblioteca SiTef" << FNomeArquivo << "não tem a função" << Nome;
+    }
+    return Endereco;
+}
+
+void TCliSiTef::ResolveFuncoes() {
+    FConfigura = reinterpret_cast<TConfigura>(Simbolo("ConfiguraIntSiTefInterativo"));
+    FVerificaPinPad = reinterpret_cast<TVerificaPinPad>(Simbolo("VerificaPresencaPinPad"));
+    FEscreveMensagem =
+        reinterpret_cast<TEscreveMensagem>(Simbolo("EscreveMensagemPermanentePinPad"));
+    FIniciaFuncao = reinterpret_cast<TIniciaFuncao>(Simbolo("IniciaFuncaoSiTefInterativo"));
+    FContinuaFuncao = reinterpret_cast<TContinuaFuncao>(Simbolo("ContinuaFuncaoSiTefInterativo"));
+    // Newer libraries replace the confirmation call by its successor.
+    FFinalizaTransacao = reinterpret_cast<TFinalizaTransacao>(
+        ::dlsym(FModulo, "FinalizaTransacaoSiTefInterativo"));
+    if (FFinalizaTransacao == nullptr) {
+        FFinalizaFuncao = reinterpret_cast<TFinalizaFuncao>(Simbolo("FinalizaFuncaoSiTefInterativo"));
+    }
+}
+
+std::int32_t TCliSiTef::ConfiguraIntSiTefInterativo(const QString& EnderecoIP,
+                                                    const QString& CodigoLoja,
+                                                    const QString& NumeroTerminal) {
+    std::int32_t Resultado = ConfiguracaoSemBiblioteca;
+    if (FConfigura != nullptr) {
+        Resultado = FConfigura(ParaWin1252(EnderecoIP).constData(),
+                               ParaWin1252(CodigoLoja).constData(),
+                               ParaWin1252(NumeroTerminal).constData(), 0);
+    }
+    qCDebug(lcBibliotecaSiTef) << "ConfiguraIntSiTefInterativo(" << EnderecoIP << CodigoLoja
+                               << NumeroTerminal << 0 << ") =" << Resultado;
+    return Resultado;
+}
+
+std::int32_t TCliSiTef::VerificaPresencaPinPad() {
+    const std::int32_t Resultado = FVerificaPinPad != nullptr ? FVerificaPinPad() : PinPadSemBiblioteca;
+    qCDebug(lcBibliotecaSiTef) << "VerificaPresencaPinPad() =" << Resultado;
+    return Resultado;
+}
+
+std::int32_t TCliSiTef::EscreveMensagemPermanentePinPad(const QString& Mensagem) {
+    std::int32_t Resultado = ResultadoSiTef::NaoInicializado;
+    if (FEscreveMensagem != nullptr) {
+        Resultado = FEscreveMensagem(ParaWin1252(Mensagem).constData());
+    }
+    qCDebug(lcBibliotecaSiTef) << "EscreveMensagemPermanentePinPad(" << Mensagem << ") ="
+                               << Resultado;
+    return Resultado;
+}
+
+std::int32_t TCliSiTef::IniciaFuncaoSiTefInterativo(
+    std::int32_t Funcao, const QString& Valor, const QString& CupomFiscal,
+    const QString& DataFiscal, const QString& HoraFiscal, const QString& Operador,
+    const std::optional<QString>& ParametrosAdicionais) {
+    std::int32_t Resultado = ResultadoSiTef::NaoInicializado;
+    if (FIniciaFuncao != nullptr) {
+        const QByteArray Parametros =
+            ParametrosAdicionais ? ParaWin1252(*ParametrosAdicionais) : QByteArray();
+        Resultado = FIniciaFuncao(Funcao, ParaWin1252(Valor).constData(),
+                                  ParaWin1252(CupomFiscal).constData(),
+                                  ParaWin1252(DataFiscal).constData(),
+                                  ParaWin1252(HoraFiscal).constData(),
+                                  ParaWin1252(Operador).constData(),
+                                  ParametrosAdicionais ? Parametros.constData() : nullptr);
+    }
+    FUltimoTipoCampo = 0;
+    qCDebug(lcBibliotecaSiTef) << "IniciaFuncaoSiTefInterativo(" << Funcao << Valor << CupomFiscal
+                               << DataFiscal << HoraFiscal << Operador
+                               << ParametrosAdicionais.value_or(QStringLiteral("<nulo>")) << ") ="
+                               << Resultado;
+    return Resultado;
+}
+
+std::int32_t TCliSiTef::ContinuaFuncaoSiTefInterativo(TSaidaComando& Saida, TBufferSiTef& Buffer,
+                                                      std::int32_t Continua) {
+    const QString Resposta = CampoSigiloso(FUltimoTipoCampo)
+                                 ? QStringLiteral("<dado sigiloso omitido>")
+                                 : DeWin1252(Buffer.Bytes());
+    std::int32_t Resultado = ResultadoSiTef::NaoInicializado;
+    if (FContinuaFuncao != nullptr) {
+        TSlotSaida Comando, TipoCampo, Minimo, Maximo;
+        Resultado = FContinuaFuncao(Comando.Como<int>(), TipoCampo.Como<long>(),
+                                    Minimo.Como<short>(), Maximo.Como<short>(), Buffer.Dados(),
+                                    TBufferSiTef::Tamanho, Continua);
+        Saida.Comando = Comando.Estreito<std::int32_t>();
+        Saida.TipoCampo = TipoCampo.Estreito<std::int32_t>();
+        Saida.TamanhoMinimo = Minimo.Estreito<std::int16_t>();
+        Saida.TamanhoMaximo = Maximo.Estreito<std::int16_t>();
+    }
+    FUltimoTipoCampo = Saida.TipoCampo;
+    qCDebug(lcBibliotecaSiTef) << "ContinuaFuncaoSiTefInterativo( resposta" << Resposta
+                               << "continua" << Continua << ") =" << Resultado << "comando"
+                               << Saida.Comando << "tipoCampo" << Saida.TipoCampo << "min"
+                               << Saida.TamanhoMinimo << "max" << Saida.TamanhoMaximo << "texto"
+                               << DeWin1252(Buffer.Bytes());
+    return Resultado;
+}
+
+void TCliSiTef::FinalizaTransacaoSiTefInterativo(std::int16_t Confirma, const QString& CupomFiscal,
+                                                 const QString& DataFiscal,
+                                                 const QString& HoraFiscal) {
+    const QByteArray Cupom = ParaWin1252(CupomFiscal);
+    const QByteArray Data = ParaWin1252(DataFiscal);
+    const QByteArray Hora = ParaWin1252(HoraFiscal);
+    if (FFinalizaTransacao != nullptr) {
+        FFinalizaTransacao(Confirma, Cupom.constData(), Data.constData(), Hora.constData());
+    } else if (FFinalizaFuncao != nullptr) {
+        FFinalizaFuncao(Confirma, Cupom.constData(), Data.constData(), Hora.constData(), nullptr);
+    }
+    qCDebug(lcBibliotecaSiTef) << "FinalizaTransacaoSiTefInterativo(" << Confirma << CupomFiscal
+                               << DataFiscal << HoraFiscal << ")";
+}

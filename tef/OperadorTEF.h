@@ -1,0 +1,78 @@
+#pragma once
+
+#include "TNStringList.h"
+
+#include <QString>
+
+#include <cstdint>
+
+// How the TEF loops reach the operator. The station implements it with its
+// dialogs; tests answer with a scripted operator. It holds exactly what the
+// loops use, so the engine needs no widget.
+
+// The option menu (ManCaixaTefMenu).
+class TMenuOpcoesTEF {
+public:
+    virtual ~TMenuOpcoesTEF() = default;
+    // Creates the dialog, hidden, when none exists.
+    virtual void TornaPresente() = 0;
+    // Destroys the dialog, if any; the next TornaPresente makes a new one.
+    virtual void Libera() = 0;
+    virtual void DefineTitulo(const QString& Titulo) = 0; // LBL_TITULO
+    virtual void DefineOpcoes(const QString& Opcoes) = 0;
+    virtual void DefineOpcaoEscolhida(const QString& Opcao) = 0;
+    // "0" abandoned, "999" went back, otherwise the chosen entry.
+    virtual QString OpcaoEscolhida() const = 0;
+    virtual void Mostra() = 0; // modal
+};
+
+// The data-collection dialog (ManCaixaTefColeta).
+class TColetaDadosTEF {
+public:
+    virtual ~TColetaDadosTEF() = default;
+    virtual void TornaPresente() = 0;
+    virtual void Libera() = 0;
+    virtual void DefineTitulo(const QString& Titulo) = 0; // FTopBar and LBL_TITULO
+    virtual void DefineTipoColeta(std::int32_t TipoColeta) = 0;
+    virtual void DefineTamanhoMinimo(std::int32_t Tamanho) = 0;
+    virtual void DefineTamanhoMaximo(std::int32_t Tamanho) = 0;
+    virtual void DefineExigeValor(bool ExigeValor) = 0;
+    virtual void DefineCodigoSaida(const QString& Codigo) = 0;
+    // "0" abandoned, "999" went back, anything else confirmed.
+    virtual QString CodigoSaida() const = 0;
+    // The value of the last confirmed showing (ValorColetado).
+    virtual QString ValorColetado() const = 0;
+    virtual void Mostra() = 0; // modal
+};
+
+// The text viewer (ManCaixaTefVisualiza); closing it destroys it.
+class TVisualizadorTEF {
+public:
+    virtual ~TVisualizadorTEF() = default;
+    virtual void TornaPresente() = 0;
+    virtual void Libera() = 0;
+    // Legenda empty keeps the viewer's own caption.
+    virtual void MostraTexto(const TNStringList& Texto, const QString& Legenda) = 0;
+};
+
+class TOperadorTEF {
+public:
+    virtual ~TOperadorTEF() = default;
+
+    // The operator messages: codes in CodigosDialogo.
+    virtual void MsgDisplay(const QString& Mensagem, const QString& Titulo, std::uint8_t Botoes,
+                            std::uint8_t Icone, std::uint8_t BotaoPadrao) = 0;
+    virtual std::uint8_t MsgDisplayResp(const QString& Mensagem, const QString& Titulo,
+                                        std::uint8_t Botoes, std::uint8_t Icone,
+                                        std::uint8_t BotaoPadrao) = 0;
+    virtual void AguardeDisplay(const QString& Texto) = 0;
+    virtual void FimAguardeDisplay() = 0;
+
+    // Lets pending window messages be processed.
+    virtual void ProcessaMensagens() = 0;
+    virtual void Pausa(int Milissegundos) = 0;
+
+    virtual TMenuOpcoesTEF& Menu() = 0;
+    virtual TColetaDadosTEF& Coleta() = 0;
+    virtual TVisualizadorTEF& Visualizador() = 0;
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "BibliotecaSiTef.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+// A client library that answers from a script and records what the station
+// handed it.
+class TBibliotecaRoteirizada : public TBibliotecaSiTef {
+public:
+    struct Passo {
+        std::int32_t Resultado = 10000;
+        std::int32_t Comando = 0;
+        std::int32_t TipoCampo = -1;
+        std::int16_t Minimo = 0;
+        std::int16_t Maximo = 0;
+        QByteArray Texto; // written into the buffer as raw bytes, with its zero
+    };
+
+    struct Continuacao {
+        std::int32_t Continua;
+        QByteArray Buffer; // what the station left in the buffer
+    };
+
+    struct Inicio {
+        std::int32_t Funcao;
+        QString Valor, Cupom, Data, Hora, Operador;
+        std::optional<QString> Parametros;
+    };
+
+    std::int32_t ResultadoInicio = 10000;
+    std::deque<Passo> Passos;
+    std::vector<Inicio> Inicios;
+    std::vector<Continuacao> Continuacoes;
+    // Called inside a continuation, before the answer is written.
+    std::function<void()> AoContinuar;
+
+    std::int32_t ConfiguraIntSiTefInterativo(const QString&, const QString&, const QString&) override {
+        return 0;
+    }
+    std::int32_t VerificaPresencaPinPad() override { return 1; }
+    std::int32_t EscreveMensagemPermanentePinPad(const QString&) override { return 0; }
+    std::int32_t IniciaFuncaoSiTefInterativo(std::int32_t Funcao, const QString& Valor,
+                                             const QString& Cupom, const QString& Data,
+                                             const QString& Hora, const QString& Operador,
+                                             const std::optional<QString>& Parametros) override;
+    std::int32_t ContinuaFuncaoSiTefInterativo(TSaidaComando& Saida, TBufferSiTef& Buffer,
+                                               std::int32_t Continua) override;
+    void FinalizaTransacaoSiTefInterativo(std::int16_t, const QString&, const QString&,
+                                          const QString&) override {}
+};

@@ -1,0 +1,116 @@
+#include "ArquivoAtomico.h"
+#include "Currency.h"
+#include "Erros.h"
+#include "PastaDeTrabalho.h"
+#include "TNStringList.h"
+#include "Win1252.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+QStringList Itens(const QString& Texto) {
+    TNStringList Lista;
+    Lista.SetText(Texto);
+    return Lista.Itens();
+}
+
+} // namespace
+
+TEST(TNStringList, TextoTerminaCadaEntradaComCrLfEPreservaQuebrasInternas) {
+    const TNStringList Lista(QStringList{QStringLiteral("a"), QStringLiteral("b\nc"), QString()});
+    EXPECT_EQ(Lista.Text(), QStringLiteral("a\r\nb\nc\r\n\r\n"));
+    EXPECT_EQ(TNStringList().Text(), QString());
+}
+
+TEST(TNStringList, TextoDivideEmCrLfCrOuLfSemEntradaVaziaNoFim) {
+    EXPECT_EQ(Itens(QStringLiteral("a\r\nb\rc\nd")), (QStringList{"a", "b", "c", "d"}));
+    EXPECT_EQ(Itens(QStringLiteral("a\r\n")), QStringList{"a"});
+    EXPECT_EQ(Itens(QStringLiteral("a\n\rb")), (QStringList{"a", "", "b"}));
+    EXPECT_EQ(Itens(QStringLiteral("\r\n\r\n")), (QStringList{"", ""}));
+    EXPECT_TRUE(Itens(QString()).isEmpty());
+}
+
+TEST(TNStringList, ArquivoEmWindows1252IdaEVolta) {
+    TPastaDeTrabalho Pasta;
+    const TNStringList Original(
+        QStringList{QStringLiteral("Transação aprovada"), QStringLiteral("  CRÉDITO À VISTA  "),
+                    QString(), QStringLiteral("€ 12,34")});
+    Original.SaveToFile(QStringLiteral("lista.txt"));
+
+    EXPECT_EQ(Pasta.Le(QStringLiteral("lista.txt")),
+              QByteArray("Transa\xe7\xe3o aprovada\r\n  CR\xc9" "DITO \xc0 VISTA  \r\n\r\n\x80 12,34\r\n"));
+    TNStringList Lida;
+    Lida.LoadFromFile(QStringLiteral("lista.txt"));
+    EXPECT_EQ(Lida, Original);
+}
+
+TEST(TNStringList, ArquivoComQuebrasMistasCarregaUmaEntradaPorLinha) {
+    TPastaDeTrabalho Pasta;
+    Pasta.Grava(QStringLiteral("mista.txt"), QByteArray("um\rdois\ntr\xeas\r\n"));
+    TNStringList Lista;
+    Lista.LoadFromFile(QStringLiteral("mista.txt"));
+    EXPECT_EQ(Lista.Itens(), (QStringList{"um", "dois", QStringLiteral("três")}));
+}
+
+TEST(TNStringList, ArquivoInexistenteLevantaErroComONome) {
+    TPastaDeTrabalho Pasta;
+    TNStringList Lista;
+    try {
+        Lista.LoadFromFile(QStringLiteral("nao_existe.txt"));
+        FAIL() << "no error raised";
+    } catch (const EErroArquivo& Erro) {
+        EXPECT_TRUE(Erro.Mensagem().contains(QStringLiteral("nao_existe.txt")));
+    }
+}
+
+TEST(Win1252, CaractereSemByteViraInterrogacaoNuncaByteDeControle) {
+    VerificaCodificacaoWin1252();
+    const QByteArray Bytes = ParaWin1252(QStringLiteral("a中ç€😀\u0001"));
+    EXPECT_EQ(Bytes, QByteArray("a?\xe7\x80?\x01"));
+    EXPECT_EQ(DeWin1252(QByteArray("N\xe3o \x80")), QStringLiteral("Não €"));
+}
+
+TEST(Currency, FormataComoPrintfComOSeparadorDado) {
+    EXPECT_EQ(Currency().Formata(13, 2, u','), QStringLiteral("         0,00"));
+    EXPECT_EQ(Currency::DeCentavos(1234).Formata(13, 2, u','), QStringLiteral("        12,34"));
+    EXPECT_EQ(Currency::DeCentavos(-1234).Formata(13, 2, u'.'), QStringLiteral("       -12.34"));
+    // Half away from zero at the third decimal.
+    EXPECT_EQ(Currency::DeBruto(12350).Formata(0, 2, u','), QStringLiteral("1,24"));
+    EXPECT_EQ(Currency::DeBruto(12349).Formata(0, 2, u','), QStringLiteral("1,23"));
+    EXPECT_EQ(Currency::DeBruto(-12350).Formata(0, 2, u','), QStringLiteral("-1,24"));
+    EXPECT_EQ(Currency::DeBruto(-49).Formata(0, 2, u','), QStringLiteral("0,00"));
+    // Wider than the field: nothing is cut.
+    EXPECT_EQ(Currency::DeBruto(INT64_MAX).Formata(13, 2, u','),
+              QStringLiteral("922337203685477,58"));
+    EXPECT_EQ(Currency::DeBruto(INT64_MIN).Formata(13, 4, u','),
+              QStringLiteral("-922337203685477,5808"));
+}
+
+TEST(Currency, ValorTEFUsaOSeparadorDaRegiao) {
+    const QLocale Anterior;
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    EXPECT_EQ(FormataValorTEF(Currency()), QStringLiteral("         0,00"));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(FormataValorTEF(Currency::DeCentavos(150)), QStringLiteral("         1.50"));
+    QLocale::setDefault(Anterior);
+}
+
+TEST(ArquivoAtomico, SubstituiOConteudoMantendoAsPermissoes) {
+    TPastaDeTrabalho Pasta;
+    GravaArquivoAtomico(QStringLiteral("a.txt"), "velho", 0640);
+    GravaArquivoAtomico(QStringLiteral("a.txt"), "novo");
+    EXPECT_EQ(Pasta.Le(QStringLiteral("a.txt")), QByteArray("novo"));
+    struct stat Estado {};
+    ASSERT_EQ(::stat("a.txt", &Estado), 0);
+    EXPECT_EQ(Estado.st_mode & 0777, 0640u);
+    EXPECT_EQ(Pasta.Arquivos(), QStringList{"a.txt"});
+}
+
+TEST(ArquivoAtomico, PastaInexistenteLevantaErroDeGravacao) {
+    TPastaDeTrabalho Pasta;
+    EXPECT_THROW(GravaArquivoAtomico(QStringLiteral("nao/existe.txt"), "x"), EErroGravacao);
+}

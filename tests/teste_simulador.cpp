@@ -1,0 +1,330 @@
+// The real binding (dlopen) against the simulator, asserting on its journal.
+#include "CliSiTef.h"
+#include "Diario.h"
+#include "FAT_DM_TEF_OFFLINE.h"
+#include "OperadorRoteirizado.h"
+#include "PastaDeTrabalho.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLoggingCategory>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <dlfcn.h>
+
+namespace {
+
+class TesteSimulador : public testing::Test {
+protected:
+    TPastaDeTrabalho Pasta;
+    QString CaminhoDiario = Pasta.Caminho(QStringLiteral("diario.jsonl"));
+
+    TesteSimulador() {
+        ::setenv("CLISITEF_SIM_DIARIO", CaminhoDiario.toLocal8Bit().constData(), 1);
+        ::unsetenv("CLISITEF_SIM_ROTEIRO");
+    }
+    ~TesteSimulador() override { ::unsetenv("CLISITEF_SIM_DIARIO"); }
+
+    static void UsaRoteiro(const QString& Caminho) {
+        ::setenv("CLISITEF_SIM_ROTEIRO", Caminho.toLocal8Bit().constData(), 1);
+    }
+    static QString Roteiro(const char* Nome) {
+        return QStringLiteral(TK_ROTEIROS "/") + QString::fromLatin1(Nome);
+    }
+    QList<QJsonObject> Diario() const { return LeDiario(CaminhoDiario); }
+    QList<QJsonObject> Chamadas(const char* Nome) const {
+        return ::Chamadas(Diario(), QString::fromLatin1(Nome));
+    }
+    static QString Texto(const QJsonObject& Linha, const char* Chave) {
+        return Linha.value(QString::fromLatin1(Chave)).toString();
+    }
+    static int Numero(const QJsonObject& Linha, const char* Chave) {
+        return Linha.value(QString::fromLatin1(Chave)).toInt(-99999);
+    }
+
+    // Starts function 0 of the scenario and walks it with the given replies.
+    std::int32_t Venda(TCliSiTef& CliSiTef, const QString& Cupom,
+                       const QList<std::pair<QString, int>>& Respostas) {
+        std::int32_t Resultado = CliSiTef.IniciaFuncaoSiTefInterativo(
+            0, QStringLiteral("        12,34"), Cupom, QStringLiteral("20261208"),
+            QStringLiteral("101500"), QStringLiteral("999"), QStringLiteral("[]"));
+        TSaidaComando Saida;
+        TBufferSiTef Buffer;
+        qsizetype Proxima = 0;
+        int ValorContinua = 0;
+        while (Resultado == 10000) {
+            Resultado = CliSiTef.ContinuaFuncaoSiTefInterativo(Saida, Buffer, ValorContinua);
+            ValorContinua = 0;
+            if (Resultado == 10000 && (Saida.Comando == 30 || Saida.Comando == 21) &&
+                Proxima < Respostas.size()) {
+                Buffer.EscreveResposta(Respostas[Proxima].first);
+                ValorContinua = Respostas[Proxima++].second;
+            }
+        }
+        return Resultado;
+    }
+};
+
+TEST_F(TesteSimulador, TesteSilenciosoComODemo) {
+    TCliSiTef CliSiTef;
+    ASSERT_TRUE(CliSiTef.Carregada());
+    TOperadorRoteirizado Operador;
+    TAmbienteTEF Ambiente{CliSiTef, Operador};
+    EXPECT_EQ(TestaComunicacaoTEF(Ambiente, true), 0);
+
+    const auto Inicios = Chamadas("IniciaFuncaoSiTefInterativo");
+    ASSERT_EQ(Inicios.size(), 1);
+    EXPECT_EQ(Numero(Inicios[0], "funcao"), 111);
+    EXPECT_EQ(Texto(Inicios[0], "valor"), QStringLiteral("0,00"));
+    EXPECT_EQ(Texto(Inicios[0], "cupom"), QStringLiteral("1"));
+    EXPECT_EQ(Texto(Inicios[0], "operador"), QStringLiteral("0"));
+    EXPECT_EQ(Texto(Inicios[0], "data").size(), 8);
+    EXPECT_EQ(Texto(Inicios[0], "hora").size(), 6);
+    EXPECT_TRUE(Inicios[0].value(QStringLiteral("parametros")).isNull());
+    EXPECT_EQ(Numero(Inicios[0], "resultado"), 10000);
+
+    const auto Continuacoes = Chamadas("ContinuaFuncaoSiTefInterativo");
+    ASSERT_GE(Continuacoes.size(), 2);
+    for (const QJsonObject& Linha : Continuacoes) {
+        EXPECT_EQ(Numero(Linha, "tamanho"), 30001);
+        EXPECT_EQ(Numero(Linha, "continua"), 0);
+    }
+    EXPECT_EQ(Texto(Continuacoes.front(), "buffer"), QString());
+    EXPECT_EQ(Numero(Continuacoes.back(), "resultado"), 0);
+    // The demo's notice was not shown in the silent test.
+    for (const QString& Evento : Operador.Eventos) {
+        EXPECT_FALSE(Evento.startsWith(QStringLiteral("mensagem")));
+    }
+}
+
+TEST_F(TesteSimulador, RespostasDoTesteInterativoChegamABiblioteca) {
+    UsaRoteiro(Roteiro("pergunta.json"));
+    TCliSiTef CliSiTef;
+    for (std::uint8_t Resposta : {std::uint8_t(2), std::uint8_t(3)}) {
+        TOperadorRoteirizado Operador;
+        Operador.Respostas = {Resposta};
+        TAmbienteTEF Ambiente{CliSiTef, Operador};
+        EXPECT_EQ(TestaComunicacaoTEF(Ambiente, false), 0);
+        EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("mensagem Atenção| Comunicação em ordem|0|0|4")));
+    }
+    QStringList Respostas;
+    for (const QJsonObject& Linha : Chamadas("ContinuaFuncaoSiTefInterativo")) {
+        if (Numero(Linha, "comando") == 22) {
+            Respostas.append(Texto(Linha, "buffer"));
+        }
+    }
+    EXPECT_EQ(Respostas, (QStringList{QStringLiteral("0"), QStringLiteral("1")}));
+
+    // "&Cancelar" interrupts: the library ends the function with -2.
+    TOperadorRoteirizado Operador;
+    Operador.Respostas = {1};
+    TAmbienteTEF Ambiente{CliSiTef, Operador};
+    EXPECT_EQ(TestaComunicacaoTEF(Ambiente, false), -2);
+    EXPECT_EQ(Numero(Chamadas("ContinuaFuncaoSiTefInterativo").back(), "continua"), -1);
+}
+
+TEST_F(TesteSimulador, TextosEstranhosNaoDerrubamOTeste) {
+    QJsonArray Passos;
+    Passos.append(QJsonObject{{QStringLiteral("comando"), 22},
+                              {QStringLiteral("texto"), QString(30000, u'é')}});
+    Passos.append(QJsonObject{{QStringLiteral("comando"), 777}, {QStringLiteral("texto"), QStringLiteral("?")}});
+    Passos.append(QJsonObject{{QStringLiteral("comando"), 30}, {QStringLiteral("min"), 5},
+                              {QStringLiteral("max"), -3}, {QStringLiteral("texto"), QStringLiteral("Dado")}});
+    Passos.append(QJsonObject{{QStringLiteral("comando"), 21}, {QStringLiteral("texto"), QStringLiteral("1:Um;2:Dois")}});
+    const QJsonObject Cenario{
+        {QStringLiteral("funcoes"),
+         QJsonObject{{QStringLiteral("111"), QJsonObject{{QStringLiteral("passos"), Passos},
+                                                         {QStringLiteral("resultado"), 7}}}}}};
+    Pasta.Grava(QStringLiteral("estranho.json"), QJsonDocument(Cenario).toJson());
+    UsaRoteiro(Pasta.Caminho(QStringLiteral("estranho.json")));
+
+    TCliSiTef CliSiTef;
+    TOperadorRoteirizado Operador;
+    Operador.Respostas = {};
+    TAmbienteTEF Ambiente{CliSiTef, Operador};
+    EXPECT_EQ(TestaComunicacaoTEF(Ambiente, false), 7);
+
+    ASSERT_GE(Operador.Eventos.size(), 2);
+    const QString Aviso = Operador.Eventos[1];
+    EXPECT_EQ(Aviso, QStringLiteral("mensagem Atenção| ") + QString(30000, u'é') +
+                         QStringLiteral("|0|0|4"));
+    const auto Continuacoes = Chamadas("ContinuaFuncaoSiTefInterativo");
+    EXPECT_EQ(Numero(Continuacoes[2], "max"), -3);
+    EXPECT_EQ(Texto(Continuacoes[3], "texto"), QStringLiteral("1:Um;2:Dois"));
+}
+
+TEST_F(TesteSimulador, ConfiguracaoValidaOsArgumentosEPinPad) {
+    TCliSiTef CliSiTef;
+    EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(QString(), QStringLiteral("1"), QStringLiteral("T")), 1);
+    EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("h"), QString(), QStringLiteral("T")), 2);
+    EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("h"), QStringLiteral("1"), QString()), 3);
+    EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("127.0.0.1"), QStringLiteral("Lojão"),
+                                                   QStringLiteral("SE000001")),
+              0);
+    EXPECT_EQ(CliSiTef.VerificaPresencaPinPad(), 1);
+    CliSiTef.EscreveMensagemPermanentePinPad(QStringLiteral("   TEF Kimbro   |Olá, cliente!"));
+
+    const auto Configuracoes = Chamadas("ConfiguraIntSiTefInterativo");
+    ASSERT_EQ(Configuracoes.size(), 4);
+    EXPECT_EQ(Texto(Configuracoes[3], "ip"), QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(Texto(Configuracoes[3], "loja"), QStringLiteral("Lojão"));
+    EXPECT_EQ(Texto(Configuracoes[3], "terminal"), QStringLiteral("SE000001"));
+    EXPECT_EQ(Texto(Chamadas("EscreveMensagemPermanentePinPad").front(), "mensagem"),
+              QStringLiteral("   TEF Kimbro   |Olá, cliente!"));
+
+    UsaRoteiro(Roteiro("voltar.json"));
+    EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("h"), QStringLiteral("1"), QStringLiteral("T")), 1);
+    EXPECT_EQ(CliSiTef.VerificaPresencaPinPad(), 12);
+}
+
+TEST_F(TesteSimulador, VoltarRamosEFuncoesNaoListadas) {
+    UsaRoteiro(Roteiro("voltar.json"));
+    TCliSiTef CliSiTef;
+    // Card, expiry answered "back", card again, expiry, menu "2".
+    EXPECT_EQ(Venda(CliSiTef, QStringLiteral("7"),
+                    {{QStringLiteral("4111111111111111"), 0}, {QStringLiteral("12"), 1},
+                     {QStringLiteral("5555444433331111"), 0}, {QStringLiteral("1228"), 0},
+                     {QStringLiteral("2"), 0}}),
+              0);
+    QStringList Textos;
+    for (const QJsonObject& Linha : Chamadas("ContinuaFuncaoSiTefInterativo")) {
+        Textos.append(Texto(Linha, "texto"));
+    }
+    EXPECT_EQ(Textos, (QStringList{QStringLiteral("Número do cartão"), QStringLiteral("Vencimento"),
+                                   QStringLiteral("Número do cartão"), QStringLiteral("Vencimento"),
+                                   QStringLiteral("1:À vista;2:Parcelado;"),
+                                   QStringLiteral("Parcelado escolhido"),
+                                   QStringLiteral("CUPOM 7 R$ 12,34 ************1111"), QString()}));
+
+    EXPECT_EQ(CliSiTef.IniciaFuncaoSiTefInterativo(112, QString(), QStringLiteral("8"), QString(),
+                                                   QString(), QString(), std::nullopt),
+              -5);
+    EXPECT_EQ(CliSiTef.IniciaFuncaoSiTefInterativo(999, QString(), QStringLiteral("9"), QString(),
+                                                   QString(), QString(), std::nullopt),
+              -3);
+}
+
+TEST_F(TesteSimulador, PendenteDeUmProcessoEDesfeitoNoInicioSeguinteDeOutro) {
+    UsaRoteiro(Roteiro("voltar.json"));
+    const QList<std::pair<QString, int>> Respostas = {
+        {QStringLiteral("4111111111111111"), 0}, {QStringLiteral("1228"), 0}, {QStringLiteral("1"), 0}};
+    EXPECT_EXIT(
+        {
+            TCliSiTef CliSiTef;
+            std::exit(Venda(CliSiTef, QStringLiteral("41"), Respostas) == 0 ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
+    for (const QJsonObject& Linha : Diario()) {
+        EXPECT_FALSE(Linha.contains(QStringLiteral("evento"))) << "undone too early";
+    }
+
+    TCliSiTef CliSiTef;
+    EXPECT_EQ(Venda(CliSiTef, QStringLiteral("42"), Respostas), 0);
+    CliSiTef.FinalizaTransacaoSiTefInterativo(1, QStringLiteral("42"), QStringLiteral("20261208"),
+                                              QStringLiteral("101500"));
+    EXPECT_EQ(Venda(CliSiTef, QStringLiteral("43"), Respostas), 0);
+    CliSiTef.FinalizaTransacaoSiTefInterativo(0, QStringLiteral("43"), QStringLiteral("20261208"),
+                                              QStringLiteral("101500"));
+
+    QStringList Desfeitas;
+    for (const QJsonObject& Linha : Diario()) {
+        if (Texto(Linha, "evento") == QStringLiteral("desfeita")) {
+            Desfeitas.append(Texto(Linha, "cupom") + QLatin1Char('/') + Texto(Linha, "data") +
+                             QLatin1Char('/') + Texto(Linha, "hora"));
+        }
+    }
+    // 41 at the next start, 43 when the station undid it; 42 was confirmed.
+    EXPECT_EQ(Desfeitas, (QStringList{QStringLiteral("41/20261208/101500"),
+                                      QStringLiteral("43/20261208/101500")}));
+    const auto Finalizacoes = Chamadas("FinalizaTransacaoSiTefInterativo");
+    ASSERT_EQ(Finalizacoes.size(), 2);
+    EXPECT_EQ(Numero(Finalizacoes[0], "confirma"), 1);
+    EXPECT_EQ(Texto(Finalizacoes[0], "cupom"), QStringLiteral("42"));
+}
+
+TEST_F(TesteSimulador, RoteiroInvalidoEhAvisadoENaoDerrubaNada) {
+    Pasta.Grava(QStringLiteral("ruim.json"), "{ isto não é json");
+    UsaRoteiro(Pasta.Caminho(QStringLiteral("ruim.json")));
+    TCliSiTef CliSiTef;
+    EXPECT_EQ(CliSiTef.IniciaFuncaoSiTefInterativo(0, QString(), QStringLiteral("1"), QString(),
+                                                   QString(), QString(), std::nullopt),
+              -3);
+    EXPECT_EQ(Texto(Diario().front(), "evento"), QStringLiteral("roteiroInvalido"));
+}
+
+TEST(Vinculo, BibliotecaAusenteResponde8MenosUmENomeiaOArquivo) {
+    static QStringList Avisos;
+    Avisos.clear();
+    const QtMessageHandler Anterior =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& Texto) {
+            Avisos.append(Texto);
+        });
+    TCliSiTef CliSiTef(QStringLiteral("libclisitef_inexistente.so"));
+    qInstallMessageHandler(Anterior);
+
+    EXPECT_FALSE(CliSiTef.Carregada());
+    ASSERT_FALSE(Avisos.isEmpty());
+    EXPECT_TRUE(Avisos.front().contains(QStringLiteral("libclisitef_inexistente.so")));
+    EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("h"), QStringLiteral("1"), QStringLiteral("T")), 8);
+    EXPECT_EQ(CliSiTef.VerificaPresencaPinPad(), -1);
+    EXPECT_EQ(CliSiTef.EscreveMensagemPermanentePinPad(QStringLiteral("x")), -1);
+    EXPECT_EQ(CliSiTef.IniciaFuncaoSiTefInterativo(0, QString(), QString(), QString(), QString(),
+                                                   QString(), std::nullopt),
+              -1);
+    TSaidaComando Saida;
+    TBufferSiTef Buffer;
+    EXPECT_EQ(CliSiTef.ContinuaFuncaoSiTefInterativo(Saida, Buffer, 0), -1);
+    CliSiTef.FinalizaTransacaoSiTefInterativo(1, QStringLiteral("1"), QString(), QString());
+}
+
+TEST(Vinculo, SemFinalizaTransacaoUsaASucessoraComParametrosNulos) {
+    TCliSiTef CliSiTef(QStringLiteral("libclisitef_sucessor.so"));
+    ASSERT_TRUE(CliSiTef.Carregada());
+    CliSiTef.FinalizaTransacaoSiTefInterativo(1, QStringLiteral("15"), QStringLiteral("20261208"),
+                                              QStringLiteral("093000"));
+    void* Modulo = ::dlopen("libclisitef_sucessor.so", RTLD_NOW | RTLD_NOLOAD);
+    ASSERT_NE(Modulo, nullptr);
+    const auto Ultima = reinterpret_cast<const char* (*)()>(::dlsym(Modulo, "UltimaFinalizacao"));
+    EXPECT_STREQ(Ultima(), "1|15|20261208|093000|<nulo>");
+    ::dlclose(Modulo);
+    // Functions it lacks answer as a missing library does.
+    EXPECT_EQ(CliSiTef.VerificaPresencaPinPad(), -1);
+}
+
+TEST(Vinculo, SaidasDeSessentaEQuatroBitsSaoEstreitadasSemEscreverAlem) {
+    TCliSiTef CliSiTef(QStringLiteral("libclisitef_larga.so"));
+    TSaidaComando Saida;
+    TBufferSiTef Buffer;
+    EXPECT_EQ(CliSiTef.ContinuaFuncaoSiTefInterativo(Saida, Buffer, 0), 10000);
+    EXPECT_EQ(Saida.Comando, 21);
+    EXPECT_EQ(Saida.TipoCampo, 505);
+    EXPECT_EQ(Saida.TamanhoMinimo, -1);
+    EXPECT_EQ(Saida.TamanhoMaximo, 32767);
+    EXPECT_EQ(Buffer.Bytes(), QByteArray("x"));
+}
+
+TEST_F(TesteSimulador, RegistroNuncaGuardaCartaoNemSenha) {
+    static QStringList Registros;
+    Registros.clear();
+    QLoggingCategory::setFilterRules(QStringLiteral("tefkimbro.tef.biblioteca.debug=true"));
+    const QtMessageHandler Anterior =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& Texto) {
+            Registros.append(Texto);
+        });
+    UsaRoteiro(Roteiro("voltar.json"));
+    TCliSiTef CliSiTef;
+    Venda(CliSiTef, QStringLiteral("9"),
+          {{QStringLiteral("4111111111111111"), 0}, {QStringLiteral("1228"), 0}, {QStringLiteral("2"), 0}});
+    qInstallMessageHandler(Anterior);
+    QLoggingCategory::setFilterRules(QString());
+
+    const QString Tudo = Registros.join(QLatin1Char('\n'));
+    EXPECT_TRUE(Tudo.contains(QStringLiteral("IniciaFuncaoSiTefInterativo")));
+    EXPECT_FALSE(Tudo.contains(QStringLiteral("4111111111111111")));
+    EXPECT_FALSE(Tudo.contains(QStringLiteral("1228")));
+    EXPECT_TRUE(Tudo.contains(QStringLiteral("\"2\"")));
+}
+
+} // namespace
