@@ -25,7 +25,9 @@ int Inteiro(const nlohmann::json& Objeto, const char* Chave, int Padrao) {
 
 std::string Aparado(const std::string& Texto) {
     const size_t Inicio = Texto.find_first_not_of(' ');
-    return Inicio == std::string::npos ? std::string() : Texto.substr(Inicio, Texto.find_last_not_of(' ') - Inicio + 1);
+    return Inicio == std::string::npos
+               ? std::string()
+               : Texto.substr(Inicio, Texto.find_last_not_of(' ') - Inicio + 1);
 }
 
 void Substitui(std::string& Texto, const std::string& Marca, const std::string& Valor) {
@@ -161,8 +163,9 @@ std::string Dialogo::Preenche(std::string Texto) const {
     Substitui(Texto, "{cupom}", FDados.Cupom);
     Substitui(Texto, "{data}", FDados.Data);
     Substitui(Texto, "{hora}", FDados.Hora);
-    Substitui(Texto, "{dataBR}", Parte(FDados.Data, 6, 2) + "/" + Parte(FDados.Data, 4, 2) + "/" +
-                                     Parte(FDados.Data, 0, 4));
+    Substitui(Texto, "{dataBR}",
+              Parte(FDados.Data, 6, 2) + "/" + Parte(FDados.Data, 4, 2) + "/" +
+                  Parte(FDados.Data, 0, 4));
     Substitui(Texto, "{horaBR}", Parte(FDados.Hora, 0, 2) + ":" + Parte(FDados.Hora, 2, 2));
     Substitui(Texto, "{cartaoMascarado}", "************" + Final4);
     Substitui(Texto, "{valorColetado}", Aparado(FValorColetado));

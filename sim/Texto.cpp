@@ -49,9 +49,9 @@ std::string_view TextoLimitado(const char* Buffer, long Tamanho) {
         return {};
     }
     const void* Zero = std::memchr(Buffer, '\0', static_cast<size_t>(Tamanho));
-    const size_t Comprimento =
-        Zero != nullptr ? static_cast<size_t>(static_cast<const char*>(Zero) - Buffer)
-                        : static_cast<size_t>(Tamanho);
+    const size_t Comprimento = Zero != nullptr
+                                   ? static_cast<size_t>(static_cast<const char*>(Zero) - Buffer)
+                                   : static_cast<size_t>(Tamanho);
     return std::string_view(Buffer, Comprimento);
 }
 

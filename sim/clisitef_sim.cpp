@@ -29,10 +29,12 @@ nlohmann::json Nulavel(const char* Texto) {
 }
 
 bool Vazio(const char* Texto) {
-    return Texto == nullptr || std::string_view(Texto).find_first_not_of(' ') == std::string_view::npos;
+    return Texto == nullptr ||
+           std::string_view(Texto).find_first_not_of(' ') == std::string_view::npos;
 }
 
-int ResultadoForcado(const nlohmann::json& Roteiro, const char* Secao, const char* Chave, int Padrao) {
+int ResultadoForcado(const nlohmann::json& Roteiro, const char* Secao, const char* Chave,
+                     int Padrao) {
     const auto Item = Roteiro.find(Secao);
     if (Item == Roteiro.end() || !Item->is_object()) {
         return Padrao;
@@ -116,10 +118,14 @@ SIM_EXPORTA int ContinuaFuncaoSiTefInterativo(int* Comando, long* TipoCampo, sho
                             {"buffer", Resposta},
                             {"resultado", Resultado}};
     if (Resultado == 10000) {
-        if (Comando != nullptr) *Comando = Saida.Comando;
-        if (TipoCampo != nullptr) *TipoCampo = Saida.TipoCampo;
-        if (Minimo != nullptr) *Minimo = static_cast<short>(Saida.Minimo);
-        if (Maximo != nullptr) *Maximo = static_cast<short>(Saida.Maximo);
+        if (Comando != nullptr)
+            *Comando = Saida.Comando;
+        if (TipoCampo != nullptr)
+            *TipoCampo = Saida.TipoCampo;
+        if (Minimo != nullptr)
+            *Minimo = static_cast<short>(Saida.Minimo);
+        if (Maximo != nullptr)
+            *Maximo = static_cast<short>(Saida.Maximo);
         EscreveTexto(Buffer, Tamanho, Saida.Texto);
         Linha.update({{"comando", Saida.Comando},
                       {"tipoCampo", Saida.TipoCampo},

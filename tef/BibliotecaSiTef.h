@@ -34,10 +34,11 @@ public:
     virtual std::int32_t VerificaPresencaPinPad() = 0;
     virtual std::int32_t EscreveMensagemPermanentePinPad(const QString& Mensagem) = 0;
     // ParametrosAdicionais: std::nullopt hands the library a null text.
-    virtual std::int32_t IniciaFuncaoSiTefInterativo(
-        std::int32_t Funcao, const QString& Valor, const QString& CupomFiscal,
-        const QString& DataFiscal, const QString& HoraFiscal, const QString& Operador,
-        const std::optional<QString>& ParametrosAdicionais) = 0;
+    virtual std::int32_t
+    IniciaFuncaoSiTefInterativo(std::int32_t Funcao, const QString& Valor,
+                                const QString& CupomFiscal, const QString& DataFiscal,
+                                const QString& HoraFiscal, const QString& Operador,
+                                const std::optional<QString>& ParametrosAdicionais) = 0;
     virtual std::int32_t ContinuaFuncaoSiTefInterativo(TSaidaComando& Saida, TBufferSiTef& Buffer,
                                                        std::int32_t Continua) = 0;
     virtual void FinalizaTransacaoSiTefInterativo(std::int16_t Confirma, const QString& CupomFiscal,

@@ -17,7 +17,8 @@ QString TBufferSiTef::TextoMensagem() const {
 
 void TBufferSiTef::EscreveResposta(const QString& Resposta) {
     const QByteArray Bytes = ParaWin1252(Resposta);
-    const size_t Comprimento = std::min<size_t>(static_cast<size_t>(Bytes.size()), FDados.size() - 1);
+    const size_t Comprimento =
+        std::min<size_t>(static_cast<size_t>(Bytes.size()), FDados.size() - 1);
     std::memcpy(FDados.data(), Bytes.constData(), Comprimento);
     FDados[Comprimento] = '\0';
 }

@@ -64,10 +64,11 @@ void TCliSiTef::ResolveFuncoes() {
     FIniciaFuncao = reinterpret_cast<TIniciaFuncao>(Simbolo("IniciaFuncaoSiTefInterativo"));
     FContinuaFuncao = reinterpret_cast<TContinuaFuncao>(Simbolo("ContinuaFuncaoSiTefInterativo"));
     // Newer libraries replace the confirmation call by its successor.
-    FFinalizaTransacao = reinterpret_cast<TFinalizaTransacao>(
-        ::dlsym(FModulo, "FinalizaTransacaoSiTefInterativo"));
+    FFinalizaTransacao =
+        reinterpret_cast<TFinalizaTransacao>(::dlsym(FModulo, "FinalizaTransacaoSiTefInterativo"));
     if (FFinalizaTransacao == nullptr) {
-        FFinalizaFuncao = reinterpret_cast<TFinalizaFuncao>(Simbolo("FinalizaFuncaoSiTefInterativo"));
+        FFinalizaFuncao =
+            reinterpret_cast<TFinalizaFuncao>(Simbolo("FinalizaFuncaoSiTefInterativo"));
     }
 }
 
@@ -76,9 +77,9 @@ std::int32_t TCliSiTef::ConfiguraIntSiTefInterativo(const QString& EnderecoIP,
                                                     const QString& NumeroTerminal) {
     std::int32_t Resultado = ConfiguracaoSemBiblioteca;
     if (FConfigura != nullptr) {
-        Resultado = FConfigura(ParaWin1252(EnderecoIP).constData(),
-                               ParaWin1252(CodigoLoja).constData(),
-                               ParaWin1252(NumeroTerminal).constData(), 0);
+        Resultado =
+            FConfigura(ParaWin1252(EnderecoIP).constData(), ParaWin1252(CodigoLoja).constData(),
+                       ParaWin1252(NumeroTerminal).constData(), 0);
     }
     qCDebug(lcBibliotecaSiTef) << "ConfiguraIntSiTefInterativo(" << EnderecoIP << CodigoLoja
                                << NumeroTerminal << 0 << ") =" << Resultado;
@@ -86,7 +87,8 @@ std::int32_t TCliSiTef::ConfiguraIntSiTefInterativo(const QString& EnderecoIP,
 }
 
 std::int32_t TCliSiTef::VerificaPresencaPinPad() {
-    const std::int32_t Resultado = FVerificaPinPad != nullptr ? FVerificaPinPad() : PinPadSemBiblioteca;
+    const std::int32_t Resultado =
+        FVerificaPinPad != nullptr ? FVerificaPinPad() : PinPadSemBiblioteca;
     qCDebug(lcBibliotecaSiTef) << "VerificaPresencaPinPad() =" << Resultado;
     return Resultado;
 }
@@ -96,31 +98,31 @@ std::int32_t TCliSiTef::EscreveMensagemPermanentePinPad(const QString& Mensagem)
     if (FEscreveMensagem != nullptr) {
         Resultado = FEscreveMensagem(ParaWin1252(Mensagem).constData());
     }
-    qCDebug(lcBibliotecaSiTef) << "EscreveMensagemPermanentePinPad(" << Mensagem << ") ="
-                               << Resultado;
+    qCDebug(lcBibliotecaSiTef) << "EscreveMensagemPermanentePinPad(" << Mensagem
+                               << ") =" << Resultado;
     return Resultado;
 }
 
-std::int32_t TCliSiTef::IniciaFuncaoSiTefInterativo(
-    std::int32_t Funcao, const QString& Valor, const QString& CupomFiscal,
-    const QString& DataFiscal, const QString& HoraFiscal, const QString& Operador,
-    const std::optional<QString>& ParametrosAdicionais) {
+std::int32_t
+TCliSiTef::IniciaFuncaoSiTefInterativo(std::int32_t Funcao, const QString& Valor,
+                                       const QString& CupomFiscal, const QString& DataFiscal,
+                                       const QString& HoraFiscal, const QString& Operador,
+                                       const std::optional<QString>& ParametrosAdicionais) {
     std::int32_t Resultado = ResultadoSiTef::NaoInicializado;
     if (FIniciaFuncao != nullptr) {
         const QByteArray Parametros =
             ParametrosAdicionais ? ParaWin1252(*ParametrosAdicionais) : QByteArray();
-        Resultado = FIniciaFuncao(Funcao, ParaWin1252(Valor).constData(),
-                                  ParaWin1252(CupomFiscal).constData(),
-                                  ParaWin1252(DataFiscal).constData(),
-                                  ParaWin1252(HoraFiscal).constData(),
-                                  ParaWin1252(Operador).constData(),
-                                  ParametrosAdicionais ? Parametros.constData() : nullptr);
+        Resultado =
+            FIniciaFuncao(Funcao, ParaWin1252(Valor).constData(),
+                          ParaWin1252(CupomFiscal).constData(), ParaWin1252(DataFiscal).constData(),
+                          ParaWin1252(HoraFiscal).constData(), ParaWin1252(Operador).constData(),
+                          ParametrosAdicionais ? Parametros.constData() : nullptr);
     }
     FUltimoTipoCampo = 0;
     qCDebug(lcBibliotecaSiTef) << "IniciaFuncaoSiTefInterativo(" << Funcao << Valor << CupomFiscal
                                << DataFiscal << HoraFiscal << Operador
-                               << ParametrosAdicionais.value_or(QStringLiteral("<nulo>")) << ") ="
-                               << Resultado;
+                               << ParametrosAdicionais.value_or(QStringLiteral("<nulo>"))
+                               << ") =" << Resultado;
     return Resultado;
 }
 
@@ -132,9 +134,9 @@ std::int32_t TCliSiTef::ContinuaFuncaoSiTefInterativo(TSaidaComando& Saida, TBuf
     std::int32_t Resultado = ResultadoSiTef::NaoInicializado;
     if (FContinuaFuncao != nullptr) {
         TSlotSaida Comando, TipoCampo, Minimo, Maximo;
-        Resultado = FContinuaFuncao(Comando.Como<int>(), TipoCampo.Como<long>(),
-                                    Minimo.Como<short>(), Maximo.Como<short>(), Buffer.Dados(),
-                                    TBufferSiTef::Tamanho, Continua);
+        Resultado =
+            FContinuaFuncao(Comando.Como<int>(), TipoCampo.Como<long>(), Minimo.Como<short>(),
+                            Maximo.Como<short>(), Buffer.Dados(), TBufferSiTef::Tamanho, Continua);
         Saida.Comando = Comando.Estreito<std::int32_t>();
         Saida.TipoCampo = TipoCampo.Estreito<std::int32_t>();
         Saida.TamanhoMinimo = Minimo.Estreito<std::int16_t>();

@@ -25,10 +25,11 @@ public:
                                              const QString& NumeroTerminal) override;
     std::int32_t VerificaPresencaPinPad() override;
     std::int32_t EscreveMensagemPermanentePinPad(const QString& Mensagem) override;
-    std::int32_t IniciaFuncaoSiTefInterativo(
-        std::int32_t Funcao, const QString& Valor, const QString& CupomFiscal,
-        const QString& DataFiscal, const QString& HoraFiscal, const QString& Operador,
-        const std::optional<QString>& ParametrosAdicionais) override;
+    std::int32_t
+    IniciaFuncaoSiTefInterativo(std::int32_t Funcao, const QString& Valor,
+                                const QString& CupomFiscal, const QString& DataFiscal,
+                                const QString& HoraFiscal, const QString& Operador,
+                                const std::optional<QString>& ParametrosAdicionais) override;
     std::int32_t ContinuaFuncaoSiTefInterativo(TSaidaComando& Saida, TBufferSiTef& Buffer,
                                                std::int32_t Continua) override;
     void FinalizaTransacaoSiTefInterativo(std::int16_t Confirma, const QString& CupomFiscal,

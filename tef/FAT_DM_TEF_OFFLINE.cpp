@@ -36,10 +36,9 @@ QString AparaBrancos(const QString& Texto) {
 std::int32_t LeNumeroSequencia(const QString& Texto) {
     bool Valido = false;
     const std::int32_t Numero = Texto.toInt(&Valido, 10);
-    const bool SoDecimal = !Texto.isEmpty() &&
-                           std::all_of(Texto.begin(), Texto.end(), [](QChar C) {
-                               return C.isDigit() || C == u'-' || C == u'+';
-                           });
+    const bool SoDecimal = !Texto.isEmpty() && std::all_of(Texto.begin(), Texto.end(), [](QChar C) {
+        return C.isDigit() || C == u'-' || C == u'+';
+    });
     if (!Valido || !SoDecimal) {
         throw EErroConversao(
             QStringLiteral("O arquivo %1 não contém um número de documento válido: '%2'.")
@@ -74,9 +73,8 @@ void AtendeComandoTeste(TAmbienteTEF& Ambiente, bool Silencioso, const TSaidaCom
             Buffer.EscrevePrimeiroCaractere('0');
             break;
         }
-        switch (Operador.MsgDisplayResp(Mensagem, QStringLiteral("Responda"),
-                                        BotoesSimNaoCancelar, IconeQuestao,
-                                        BotaoPadraoAutomatico)) {
+        switch (Operador.MsgDisplayResp(Mensagem, QStringLiteral("Responda"), BotoesSimNaoCancelar,
+                                        IconeQuestao, BotaoPadraoAutomatico)) {
         case RespSim:
             Buffer.EscreveResposta(QStringLiteral("0"));
             break;

@@ -54,17 +54,20 @@ TEST_F(TesteComunicacao, AbreAFuncao111ComOsArgumentosDoTeste) {
     EXPECT_FALSE(Inicio.Parametros.has_value());
     // A start that does not open a dialogue makes no continuation call.
     EXPECT_TRUE(Biblioteca.Continuacoes.empty());
-    EXPECT_EQ(Operador.Eventos,
-              (QStringList{QStringLiteral("aguarde Testando comunicação Tef..."),
-                           QStringLiteral("fim aguarde")}));
+    EXPECT_EQ(Operador.Eventos, (QStringList{QStringLiteral("aguarde Testando comunicação Tef..."),
+                                             QStringLiteral("fim aguarde")}));
     // The test spends a document number like any function.
     EXPECT_EQ(ProximaSequencia(), 2);
 }
 
 TEST_F(TesteComunicacao, SilenciosoRespondeSimSemPerguntarENaoMostraAvisos) {
-    Biblioteca.Passos = {Comando(1, "Conectando..."), Comando(11),
-                         Comando(20, "Confirma?"), Comando(22, "Aviso ao operador"),
-                         Comando(777, "desconhecido"), Comando(21, "1:A;2:B"), Fim(0)};
+    Biblioteca.Passos = {Comando(1, "Conectando..."),
+                         Comando(11),
+                         Comando(20, "Confirma?"),
+                         Comando(22, "Aviso ao operador"),
+                         Comando(777, "desconhecido"),
+                         Comando(21, "1:A;2:B"),
+                         Fim(0)};
     EXPECT_EQ(TestaComunicacaoTEF(Ambiente, true), 0);
 
     EXPECT_EQ(Operador.Eventos,
@@ -79,8 +82,8 @@ TEST_F(TesteComunicacao, SilenciosoRespondeSimSemPerguntarENaoMostraAvisos) {
 
 TEST_F(TesteComunicacao, InterativoPerguntaERespondeOTextoInteiro) {
     Biblioteca.Passos = {Comando(20, "Primeira?"), Comando(20, "Segunda?"),
-                         Comando(20, "Fechada?"), Comando(22, "Comunica\xe7\xe3o em ordem"),
-                         Comando(20, "Cancela?"), Fim(0)};
+                         Comando(20, "Fechada?"),  Comando(22, "Comunica\xe7\xe3o em ordem"),
+                         Comando(20, "Cancela?"),  Fim(0)};
     Operador.Respostas = {2, 3, 4, 1};
     EXPECT_EQ(TestaComunicacaoTEF(Ambiente, false), 0);
 
@@ -92,8 +95,8 @@ TEST_F(TesteComunicacao, InterativoPerguntaERespondeOTextoInteiro) {
     }
     EXPECT_EQ(Continuas, (std::vector<std::int32_t>{0, 0, 0, 0, 0, -1}));
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("pergunta Responda| Primeira?|3|2|4")));
-    EXPECT_TRUE(Operador.Eventos.contains(
-        QStringLiteral("mensagem Atenção| Comunicação em ordem|0|0|4")));
+    EXPECT_TRUE(
+        Operador.Eventos.contains(QStringLiteral("mensagem Atenção| Comunicação em ordem|0|0|4")));
 }
 
 TEST_F(TesteComunicacao, ContinuaComecaEmZeroMesmoDepoisDeUmAbandono) {

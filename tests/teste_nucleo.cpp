@@ -36,13 +36,14 @@ TEST(TNStringList, TextoDivideEmCrLfCrOuLfSemEntradaVaziaNoFim) {
 
 TEST(TNStringList, ArquivoEmWindows1252IdaEVolta) {
     TPastaDeTrabalho Pasta;
-    const TNStringList Original(
-        QStringList{QStringLiteral("Transação aprovada"), QStringLiteral("  CRÉDITO À VISTA  "),
-                    QString(), QStringLiteral("€ 12,34")});
+    const TNStringList Original(QStringList{QStringLiteral("Transação aprovada"),
+                                            QStringLiteral("  CRÉDITO À VISTA  "), QString(),
+                                            QStringLiteral("€ 12,34")});
     Original.SaveToFile(QStringLiteral("lista.txt"));
 
     EXPECT_EQ(Pasta.Le(QStringLiteral("lista.txt")),
-              QByteArray("Transa\xe7\xe3o aprovada\r\n  CR\xc9" "DITO \xc0 VISTA  \r\n\r\n\x80 12,34\r\n"));
+              QByteArray("Transa\xe7\xe3o aprovada\r\n  CR\xc9"
+                         "DITO \xc0 VISTA  \r\n\r\n\x80 12,34\r\n"));
     TNStringList Lida;
     Lida.LoadFromFile(QStringLiteral("lista.txt"));
     EXPECT_EQ(Lida, Original);

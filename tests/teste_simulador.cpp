@@ -107,7 +107,8 @@ TEST_F(TesteSimulador, RespostasDoTesteInterativoChegamABiblioteca) {
         Operador.Respostas = {Resposta};
         TAmbienteTEF Ambiente{CliSiTef, Operador};
         EXPECT_EQ(TestaComunicacaoTEF(Ambiente, false), 0);
-        EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("mensagem Atenção| Comunicação em ordem|0|0|4")));
+        EXPECT_TRUE(Operador.Eventos.contains(
+            QStringLiteral("mensagem Atenção| Comunicação em ordem|0|0|4")));
     }
     QStringList Respostas;
     for (const QJsonObject& Linha : Chamadas("ContinuaFuncaoSiTefInterativo")) {
@@ -129,10 +130,14 @@ TEST_F(TesteSimulador, TextosEstranhosNaoDerrubamOTeste) {
     QJsonArray Passos;
     Passos.append(QJsonObject{{QStringLiteral("comando"), 22},
                               {QStringLiteral("texto"), QString(30000, u'é')}});
-    Passos.append(QJsonObject{{QStringLiteral("comando"), 777}, {QStringLiteral("texto"), QStringLiteral("?")}});
-    Passos.append(QJsonObject{{QStringLiteral("comando"), 30}, {QStringLiteral("min"), 5},
-                              {QStringLiteral("max"), -3}, {QStringLiteral("texto"), QStringLiteral("Dado")}});
-    Passos.append(QJsonObject{{QStringLiteral("comando"), 21}, {QStringLiteral("texto"), QStringLiteral("1:Um;2:Dois")}});
+    Passos.append(QJsonObject{{QStringLiteral("comando"), 777},
+                              {QStringLiteral("texto"), QStringLiteral("?")}});
+    Passos.append(QJsonObject{{QStringLiteral("comando"), 30},
+                              {QStringLiteral("min"), 5},
+                              {QStringLiteral("max"), -3},
+                              {QStringLiteral("texto"), QStringLiteral("Dado")}});
+    Passos.append(QJsonObject{{QStringLiteral("comando"), 21},
+                              {QStringLiteral("texto"), QStringLiteral("1:Um;2:Dois")}});
     const QJsonObject Cenario{
         {QStringLiteral("funcoes"),
          QJsonObject{{QStringLiteral("111"), QJsonObject{{QStringLiteral("passos"), Passos},
@@ -157,11 +162,17 @@ TEST_F(TesteSimulador, TextosEstranhosNaoDerrubamOTeste) {
 
 TEST_F(TesteSimulador, ConfiguracaoValidaOsArgumentosEPinPad) {
     TCliSiTef CliSiTef;
-    EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(QString(), QStringLiteral("1"), QStringLiteral("T")), 1);
-    EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("h"), QString(), QStringLiteral("T")), 2);
-    EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("h"), QStringLiteral("1"), QString()), 3);
-    EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("127.0.0.1"), QStringLiteral("Lojão"),
-                                                   QStringLiteral("SE000001")),
+    EXPECT_EQ(
+        CliSiTef.ConfiguraIntSiTefInterativo(QString(), QStringLiteral("1"), QStringLiteral("T")),
+        1);
+    EXPECT_EQ(
+        CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("h"), QString(), QStringLiteral("T")),
+        2);
+    EXPECT_EQ(
+        CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("h"), QStringLiteral("1"), QString()),
+        3);
+    EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(
+                  QStringLiteral("127.0.0.1"), QStringLiteral("Lojão"), QStringLiteral("SE000001")),
               0);
     EXPECT_EQ(CliSiTef.VerificaPresencaPinPad(), 1);
     CliSiTef.EscreveMensagemPermanentePinPad(QStringLiteral("   TEF Kimbro   |Olá, cliente!"));
@@ -175,7 +186,9 @@ TEST_F(TesteSimulador, ConfiguracaoValidaOsArgumentosEPinPad) {
               QStringLiteral("   TEF Kimbro   |Olá, cliente!"));
 
     UsaRoteiro(Roteiro("voltar.json"));
-    EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("h"), QStringLiteral("1"), QStringLiteral("T")), 1);
+    EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("h"), QStringLiteral("1"),
+                                                   QStringLiteral("T")),
+              1);
     EXPECT_EQ(CliSiTef.VerificaPresencaPinPad(), 12);
 }
 
@@ -184,19 +197,22 @@ TEST_F(TesteSimulador, VoltarRamosEFuncoesNaoListadas) {
     TCliSiTef CliSiTef;
     // Card, expiry answered "back", card again, expiry, menu "2".
     EXPECT_EQ(Venda(CliSiTef, QStringLiteral("7"),
-                    {{QStringLiteral("4111111111111111"), 0}, {QStringLiteral("12"), 1},
-                     {QStringLiteral("5555444433331111"), 0}, {QStringLiteral("1228"), 0},
+                    {{QStringLiteral("4111111111111111"), 0},
+                     {QStringLiteral("12"), 1},
+                     {QStringLiteral("5555444433331111"), 0},
+                     {QStringLiteral("1228"), 0},
                      {QStringLiteral("2"), 0}}),
               0);
     QStringList Textos;
     for (const QJsonObject& Linha : Chamadas("ContinuaFuncaoSiTefInterativo")) {
         Textos.append(Texto(Linha, "texto"));
     }
-    EXPECT_EQ(Textos, (QStringList{QStringLiteral("Número do cartão"), QStringLiteral("Vencimento"),
-                                   QStringLiteral("Número do cartão"), QStringLiteral("Vencimento"),
-                                   QStringLiteral("1:À vista;2:Parcelado;"),
-                                   QStringLiteral("Parcelado escolhido"),
-                                   QStringLiteral("CUPOM 7 R$ 12,34 ************1111"), QString()}));
+    EXPECT_EQ(Textos,
+              (QStringList{QStringLiteral("Número do cartão"), QStringLiteral("Vencimento"),
+                           QStringLiteral("Número do cartão"), QStringLiteral("Vencimento"),
+                           QStringLiteral("1:À vista;2:Parcelado;"),
+                           QStringLiteral("Parcelado escolhido"),
+                           QStringLiteral("CUPOM 7 R$ 12,34 ************1111"), QString()}));
 
     EXPECT_EQ(CliSiTef.IniciaFuncaoSiTefInterativo(112, QString(), QStringLiteral("8"), QString(),
                                                    QString(), QString(), std::nullopt),
@@ -208,8 +224,9 @@ TEST_F(TesteSimulador, VoltarRamosEFuncoesNaoListadas) {
 
 TEST_F(TesteSimulador, PendenteDeUmProcessoEDesfeitoNoInicioSeguinteDeOutro) {
     UsaRoteiro(Roteiro("voltar.json"));
-    const QList<std::pair<QString, int>> Respostas = {
-        {QStringLiteral("4111111111111111"), 0}, {QStringLiteral("1228"), 0}, {QStringLiteral("1"), 0}};
+    const QList<std::pair<QString, int>> Respostas = {{QStringLiteral("4111111111111111"), 0},
+                                                      {QStringLiteral("1228"), 0},
+                                                      {QStringLiteral("1"), 0}};
     EXPECT_EXIT(
         {
             TCliSiTef CliSiTef;
@@ -257,17 +274,17 @@ TEST_F(TesteSimulador, RoteiroInvalidoEhAvisadoENaoDerrubaNada) {
 TEST(Vinculo, BibliotecaAusenteResponde8MenosUmENomeiaOArquivo) {
     static QStringList Avisos;
     Avisos.clear();
-    const QtMessageHandler Anterior =
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& Texto) {
-            Avisos.append(Texto);
-        });
+    const QtMessageHandler Anterior = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& Texto) { Avisos.append(Texto); });
     TCliSiTef CliSiTef(QStringLiteral("libclisitef_inexistente.so"));
     qInstallMessageHandler(Anterior);
 
     EXPECT_FALSE(CliSiTef.Carregada());
     ASSERT_FALSE(Avisos.isEmpty());
     EXPECT_TRUE(Avisos.front().contains(QStringLiteral("libclisitef_inexistente.so")));
-    EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("h"), QStringLiteral("1"), QStringLiteral("T")), 8);
+    EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("h"), QStringLiteral("1"),
+                                                   QStringLiteral("T")),
+              8);
     EXPECT_EQ(CliSiTef.VerificaPresencaPinPad(), -1);
     EXPECT_EQ(CliSiTef.EscreveMensagemPermanentePinPad(QStringLiteral("x")), -1);
     EXPECT_EQ(CliSiTef.IniciaFuncaoSiTefInterativo(0, QString(), QString(), QString(), QString(),
@@ -316,7 +333,9 @@ TEST_F(TesteSimulador, RegistroNuncaGuardaCartaoNemSenha) {
     UsaRoteiro(Roteiro("voltar.json"));
     TCliSiTef CliSiTef;
     Venda(CliSiTef, QStringLiteral("9"),
-          {{QStringLiteral("4111111111111111"), 0}, {QStringLiteral("1228"), 0}, {QStringLiteral("2"), 0}});
+          {{QStringLiteral("4111111111111111"), 0},
+           {QStringLiteral("1228"), 0},
+           {QStringLiteral("2"), 0}});
     qInstallMessageHandler(Anterior);
     QLoggingCategory::setFilterRules(QString());
 

@@ -51,7 +51,8 @@ bool GravaTudo(int Descritor, const QByteArray& Dados) {
 
 // The rename is durable only once the folder itself reaches the disk.
 void SincronizaPasta(const QByteArray& Destino) {
-    const QByteArray Pasta = QFileInfo(QString::fromLocal8Bit(Destino)).absolutePath().toLocal8Bit();
+    const QByteArray Pasta =
+        QFileInfo(QString::fromLocal8Bit(Destino)).absolutePath().toLocal8Bit();
     const int Descritor = ::open(Pasta.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (Descritor >= 0) {
         ::fsync(Descritor);

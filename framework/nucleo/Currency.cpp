@@ -23,7 +23,8 @@ QString Currency::Formata(int Largura, int Decimais, QChar Separador) const {
     const std::uint64_t Magnitude =
         Negativo ? ~static_cast<std::uint64_t>(FBruto) + 1 : static_cast<std::uint64_t>(FBruto);
     const std::uint64_t Divisor = PotenciaDeDez(4 - Decimais);
-    const std::uint64_t Arredondado = Magnitude / Divisor + (Magnitude % Divisor * 2 >= Divisor ? 1 : 0);
+    const std::uint64_t Arredondado =
+        Magnitude / Divisor + (Magnitude % Divisor * 2 >= Divisor ? 1 : 0);
     const std::uint64_t Unidade = PotenciaDeDez(Decimais);
 
     QString Texto = QString::number(Arredondado / Unidade);

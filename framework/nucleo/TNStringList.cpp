@@ -24,7 +24,8 @@ void TNStringList::SetText(const QString& Texto) {
             ++Quebra;
         }
         FItens.append(Texto.mid(Inicio, Quebra - Inicio));
-        if (Quebra < Fim && Texto[Quebra] == u'\r' && Quebra + 1 < Fim && Texto[Quebra + 1] == u'\n') {
+        if (Quebra < Fim && Texto[Quebra] == u'\r' && Quebra + 1 < Fim &&
+            Texto[Quebra + 1] == u'\n') {
             ++Quebra;
         }
         Inicio = Quebra + 1;

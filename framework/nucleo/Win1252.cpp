@@ -2,9 +2,9 @@
 
 #include "Erros.h"
 
+#include <QList>
 #include <QStringDecoder>
 #include <QStringEncoder>
-#include <QList>
 
 namespace {
 

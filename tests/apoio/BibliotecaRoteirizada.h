@@ -41,7 +41,8 @@ public:
     // Called inside a continuation, before the answer is written.
     std::function<void()> AoContinuar;
 
-    std::int32_t ConfiguraIntSiTefInterativo(const QString&, const QString&, const QString&) override {
+    std::int32_t ConfiguraIntSiTefInterativo(const QString&, const QString&,
+                                             const QString&) override {
         return 0;
     }
     std::int32_t VerificaPresencaPinPad() override { return 1; }

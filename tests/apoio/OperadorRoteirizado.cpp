@@ -70,7 +70,8 @@ void TOperadorRoteirizado::TColeta::Libera() {
 }
 
 void TOperadorRoteirizado::TColeta::Mostra() {
-    FDono.Registra(QStringLiteral("coleta %1|%2|%3|%4").arg(Titulo).arg(Tipo).arg(Minimo).arg(Maximo));
+    FDono.Registra(
+        QStringLiteral("coleta %1|%2|%3|%4").arg(Titulo).arg(Tipo).arg(Minimo).arg(Maximo));
     if (!Respostas.empty()) {
         Codigo = Respostas.front().first;
         if (Codigo != QStringLiteral("0")) {

@@ -19,9 +19,8 @@ public:
 
     void MsgDisplay(const QString& Mensagem, const QString& Titulo, std::uint8_t Botoes,
                     std::uint8_t Icone, std::uint8_t BotaoPadrao) override;
-    std::uint8_t MsgDisplayResp(const QString& Mensagem, const QString& Titulo,
-                                std::uint8_t Botoes, std::uint8_t Icone,
-                                std::uint8_t BotaoPadrao) override;
+    std::uint8_t MsgDisplayResp(const QString& Mensagem, const QString& Titulo, std::uint8_t Botoes,
+                                std::uint8_t Icone, std::uint8_t BotaoPadrao) override;
     void AguardeDisplay(const QString& Texto) override;
     void FimAguardeDisplay() override;
     void ProcessaMensagens() override { Eventos.append(QStringLiteral("processa")); }

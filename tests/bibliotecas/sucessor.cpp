@@ -6,8 +6,9 @@ namespace {
 std::string Registro;
 }
 
-extern "C" __attribute__((visibility("default"))) void FinalizaFuncaoSiTefInterativo(
-    short Confirma, const char* Cupom, const char* Data, const char* Hora, const char* Parametros) {
+extern "C" __attribute__((visibility("default"))) void
+FinalizaFuncaoSiTefInterativo(short Confirma, const char* Cupom, const char* Data, const char* Hora,
+                              const char* Parametros) {
     Registro = std::to_string(Confirma) + "|" + Cupom + "|" + Data + "|" + Hora + "|" +
                (Parametros == nullptr ? "<nulo>" : Parametros);
 }
