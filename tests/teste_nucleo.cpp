@@ -100,6 +100,21 @@ TEST(Currency, ValorTEFUsaOSeparadorDaRegiao) {
     QLocale::setDefault(Anterior);
 }
 
+TEST(Currency, LeTextoComSeparadoresEArredonda) {
+    const auto Le = [](const char* Texto) {
+        return Currency::DeTexto(QString::fromUtf8(Texto), u',', u'.');
+    };
+    EXPECT_EQ(Le("1.234,50"), Currency::DeCentavos(123450));
+    EXPECT_EQ(Le(" -0,5 "), Currency::DeCentavos(-50));
+    EXPECT_EQ(Le(""), Currency());
+    EXPECT_EQ(Le("-"), Currency());
+    EXPECT_EQ(Le(",99995"), Currency::DeBruto(10000));
+    EXPECT_EQ(Le("9,99995"), Currency::DeBruto(100000));
+    EXPECT_EQ(Le("12a"), std::nullopt);
+    EXPECT_EQ(Le("1,2,3"), std::nullopt);
+    EXPECT_EQ(Le("99999999999999999999"), std::nullopt);
+}
+
 TEST(ArquivoAtomico, SubstituiOConteudoMantendoAsPermissoes) {
     TPastaDeTrabalho Pasta;
     GravaArquivoAtomico(QStringLiteral("a.txt"), "velho", 0640);

@@ -1,5 +1,7 @@
 #include "Currency.h"
 
+#include "NumeroDecimal.h"
+
 #include <QLocale>
 
 #include <algorithm>
@@ -36,6 +38,21 @@ QString Currency::Formata(int Largura, int Decimais, QChar Separador) const {
         Texto.prepend(u'-');
     }
     return Texto.rightJustified(Largura, u' ');
+}
+
+std::optional<Currency> Currency::DeTexto(const QString& Texto, QChar Separador, QChar Milhar) {
+    const std::optional<TNumeroDecimal> Numero = TNumeroDecimal::Le(Texto, Separador, Milhar);
+    if (!Numero) {
+        return std::nullopt;
+    }
+    const TNumeroDecimal Quatro = Numero->Arredondado(4);
+    bool Valido = false;
+    const QString Digitos = Quatro.Inteiro + Quatro.Fracao;
+    const qint64 Bruto = Digitos.toLongLong(&Valido);
+    if (!Valido) {
+        return std::nullopt;
+    }
+    return Currency(Quatro.Negativo ? -Bruto : Bruto);
 }
 
 QString FormataValorTEF(Currency Valor) {

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 // Amounts: 64-bit fixed point with four decimals, so that no amount is ever
 // rounded by binary floating point on its way to the library.
@@ -16,6 +17,11 @@ public:
     static constexpr Currency DeCentavos(std::int64_t Centavos) {
         return Currency(Centavos * (Escala / 100));
     }
+
+    // Reads an amount such as "1.234,56" (Separador ",", Milhar "."); rounds
+    // half away from zero to four decimals. Nothing when it is not a number
+    // or does not fit.
+    static std::optional<Currency> DeTexto(const QString& Texto, QChar Separador, QChar Milhar);
 
     constexpr std::int64_t Bruto() const { return FBruto; }
     constexpr bool operator==(const Currency&) const = default;

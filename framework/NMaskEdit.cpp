@@ -1,0 +1,3 @@
+#include "NMaskEdit.h"
+
+TNMaskEdit::TNMaskEdit(QWidget* Pai) : TNEdit(Pai) {}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QPushButton>
+
+// The framework's push button. The letter after "&" in its caption is its
+// accelerator: pressing it on the form presses the button.
+class TNPushButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit TNPushButton(const QString& Legenda = QString(), QWidget* Pai = nullptr);
+
+    // The accelerator in capitals, or a null QChar when the caption has none.
+    QChar Acelerador() const;
+};

@@ -1,0 +1,7 @@
+#include "TPLModalDataForm.h"
+
+#include <QLabel>
+
+TTPLModalDataForm::TTPLModalDataForm(QWidget* Pai) : TTPLDataForm(Pai) {
+    FTopBar->show();
+}

@@ -1,0 +1,62 @@
+#include "Modais.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+struct TRespostaModal::Estado {
+    QTimer Relogio;
+    QElapsedTimer Tempo;
+};
+
+TRespostaModal::TRespostaModal(std::function<void(QWidget*)> Acao, int LimiteMs, QWidget* Ignorar)
+    : FEstado(new Estado) {
+    FEstado->Tempo.start();
+    FEstado->Relogio.setInterval(10);
+    QObject::connect(&FEstado->Relogio, &QTimer::timeout, [this, Acao, LimiteMs, Ignorar] {
+        QWidget* Modal = QApplication::activeModalWidget();
+        if (Modal != nullptr && Modal != Ignorar && Modal->isVisible() && !FRespondeu) {
+            FRespondeu = true;
+            FEstado->Relogio.stop();
+            Acao(Modal);
+            return;
+        }
+        if (FEstado->Tempo.elapsed() > LimiteMs) {
+            FEstado->Relogio.stop();
+            if (auto* Dialogo = qobject_cast<QDialog*>(Modal)) {
+                Dialogo->done(0);
+            } else if (Modal != nullptr) {
+                Modal->close();
+            }
+        }
+    });
+    FEstado->Relogio.start();
+}
+
+TRespostaModal::~TRespostaModal() {
+    delete FEstado;
+}
+
+QString TextoDaMensagem(QWidget* Dialogo) {
+    const auto* Rotulo = Dialogo->findChild<QLabel*>(QStringLiteral("Mensagem"));
+    return Rotulo != nullptr ? Rotulo->text() : QString();
+}
+
+void ClicaBotao(QWidget* Dialogo, const QString& Legenda) {
+    for (QAbstractButton* Botao : Dialogo->findChildren<QAbstractButton*>()) {
+        if (Botao->text() == Legenda) {
+            QTest::mouseClick(Botao, Qt::LeftButton);
+            return;
+        }
+    }
+    Dialogo->close();
+}
+
+int JanelasRestantes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return static_cast<int>(QApplication::topLevelWidgets().size());
+}
