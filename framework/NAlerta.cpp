@@ -34,23 +34,11 @@ TNAlerta::TNAlerta(const QString& Mensagem, int TeclaFechamento, QWidget* Pai)
     setObjectName(QStringLiteral("TNAlerta"));
     setWindowTitle(QStringLiteral("Atenção"));
     setModal(true);
-    auto* Moldura = new QFrame(this);
-    Moldura->setObjectName(QStringLiteral("Moldura"));
-    Moldura->setStyleSheet(Estilo::PainelGradiente(QStringLiteral("Moldura"), true));
-    auto* Externo = new QVBoxLayout(this);
-    Externo->setContentsMargins(0, 0, 0, 0);
-    Externo->addWidget(Moldura);
+    QFrame* Moldura = Estilo::Moldura(this);
 
     auto* Cabecalho = new QLabel(QStringLiteral("Atenção"), Moldura);
     Cabecalho->setStyleSheet(Estilo::Cabecalho());
-    auto* Texto = new QLabel(Mensagem, Moldura);
-    Texto->setObjectName(QStringLiteral("Mensagem"));
-    Texto->setTextFormat(Qt::PlainText);
-    Texto->setWordWrap(true);
-    Texto->setAlignment(Qt::AlignCenter);
-    Texto->setMinimumWidth(340);
-    Texto->setStyleSheet(
-        QStringLiteral("background: transparent; font-size: 11pt; padding: 12px;"));
+    QLabel* Texto = Estilo::RotuloMensagem(Mensagem, Moldura, 340);
     FLinha = new QLabel(LinhaFechamento(), Moldura);
     FLinha->setObjectName(QStringLiteral("LinhaFechamento"));
     FLinha->setAlignment(Qt::AlignCenter);

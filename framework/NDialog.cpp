@@ -51,12 +51,7 @@ QStyle::StandardPixmap Figura(std::uint8_t Icone) {
 TDialog::TDialog(QWidget* Pai) : QDialog(Pai, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("TDialog"));
     setModal(true);
-    auto* Moldura = new QFrame(this);
-    Moldura->setObjectName(QStringLiteral("Moldura"));
-    Moldura->setStyleSheet(Estilo::PainelGradiente(QStringLiteral("Moldura"), true));
-    auto* Externo = new QVBoxLayout(this);
-    Externo->setContentsMargins(0, 0, 0, 0);
-    Externo->addWidget(Moldura);
+    QFrame* Moldura = Estilo::Moldura(this);
 
     auto* Cabecalho = new QWidget(Moldura);
     Cabecalho->setStyleSheet(Estilo::Cabecalho());
@@ -71,15 +66,8 @@ TDialog::TDialog(QWidget* Pai) : QDialog(Pai, Qt::Dialog | Qt::FramelessWindowHi
     LinhaCabecalho->addWidget(FIcone);
     LinhaCabecalho->addWidget(FTitulo, 1);
 
-    FMensagem = new QLabel(Moldura);
-    FMensagem->setObjectName(QStringLiteral("Mensagem"));
-    FMensagem->setWordWrap(true);
-    FMensagem->setTextFormat(Qt::PlainText);
-    FMensagem->setAlignment(Qt::AlignCenter);
-    FMensagem->setMinimumWidth(320);
+    FMensagem = Estilo::RotuloMensagem(QString(), Moldura, 320);
     FMensagem->setMaximumWidth(560);
-    FMensagem->setStyleSheet(
-        QStringLiteral("background: transparent; font-size: 11pt; padding: 12px;"));
 
     FBotoes = new QWidget(Moldura);
     auto* LinhaBotoes = new QHBoxLayout(FBotoes);

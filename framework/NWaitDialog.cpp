@@ -10,24 +10,13 @@ TWaitDialog::TWaitDialog(QWidget* Pai)
     setObjectName(QStringLiteral("TWaitDialog"));
     setWindowTitle(QStringLiteral("Aguarde..."));
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* Moldura = new QFrame(this);
-    Moldura->setObjectName(QStringLiteral("Moldura"));
-    Moldura->setStyleSheet(Estilo::PainelGradiente(QStringLiteral("Moldura"), true));
-    auto* Externo = new QVBoxLayout(this);
-    Externo->setContentsMargins(0, 0, 0, 0);
-    Externo->addWidget(Moldura);
+    QFrame* Moldura = Estilo::Moldura(this);
 
     auto* Cabecalho = new QLabel(QStringLiteral("Aguarde..."), Moldura);
     Cabecalho->setObjectName(QStringLiteral("Titulo"));
     Cabecalho->setStyleSheet(Estilo::Cabecalho());
-    FTexto = new QLabel(Moldura);
+    FTexto = Estilo::RotuloMensagem(QString(), Moldura, 360);
     FTexto->setObjectName(QStringLiteral("Texto"));
-    FTexto->setTextFormat(Qt::PlainText);
-    FTexto->setAlignment(Qt::AlignCenter);
-    FTexto->setWordWrap(true);
-    FTexto->setMinimumSize(360, 60);
-    FTexto->setStyleSheet(
-        QStringLiteral("background: transparent; font-size: 11pt; padding: 10px;"));
 
     auto* Corpo = new QVBoxLayout(Moldura);
     Corpo->setContentsMargins(2, 2, 2, 2);
