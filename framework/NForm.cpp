@@ -45,6 +45,11 @@ bool RecebeTexto(const QWidget* Controle) {
     return qobject_cast<const QLineEdit*>(Controle) != nullptr || EhMemoOuLista(Controle);
 }
 
+bool CausaValidacao(const QObject* Controle) {
+    const auto* Botao = qobject_cast<const TNPushButton*>(Controle);
+    return Botao == nullptr || Botao->CausaValidacao;
+}
+
 } // namespace
 
 TNForm::TNForm(QWidget* Pai) : QDialog(Pai) {
@@ -75,7 +80,8 @@ bool TNForm::eventFilter(QObject* Objeto, QEvent* Evento) {
     case QEvent::KeyPress:
         return TeclaPressionada(static_cast<QKeyEvent*>(Evento));
     case QEvent::Shortcut:
-        return Objeto != QApplication::focusWidget() && !SaiDoCampoAtual();
+        return Objeto != QApplication::focusWidget() && CausaValidacao(Objeto) &&
+               !SaiDoCampoAtual();
     default:
         return false;
     }
@@ -87,7 +93,8 @@ bool TNForm::CliquePodeMudarFoco(const QMouseEvent* Evento) {
     while (Alvo != nullptr && !(Alvo->isEnabled() && (Alvo->focusPolicy() & Qt::ClickFocus))) {
         Alvo = Alvo->isWindow() ? nullptr : Alvo->parentWidget();
     }
-    return Alvo == nullptr || Alvo == QApplication::focusWidget() || SaiDoCampoAtual();
+    return Alvo == nullptr || Alvo == QApplication::focusWidget() || !CausaValidacao(Alvo) ||
+           SaiDoCampoAtual();
 }
 
 bool TNForm::TeclaPressionada(QKeyEvent* Evento) {
@@ -126,7 +133,7 @@ bool TNForm::Acelerador(QKeyEvent* Evento) {
     const QChar Tecla = Evento->text().front().toUpper();
     for (TNPushButton* Botao : findChildren<TNPushButton*>()) {
         if (Botao->isVisible() && Botao->isEnabled() && Botao->Acelerador() == Tecla) {
-            if (SaiDoCampoAtual()) {
+            if (!Botao->CausaValidacao || SaiDoCampoAtual()) {
                 Botao->setFocus(Qt::ShortcutFocusReason);
                 Botao->click();
             }

@@ -11,4 +11,9 @@ public:
 
     // The accelerator in capitals, or a null QChar when the caption has none.
     QChar Acelerador() const;
+
+    // False for buttons that leave the dialog without its value ("Voltar",
+    // "Abandonar"): pressing them does not run the focused field's checks, so
+    // the operator can always give up on a field that is still wrong.
+    bool CausaValidacao = true;
 };

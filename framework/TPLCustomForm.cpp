@@ -16,14 +16,19 @@ TTPLCustomForm::TTPLCustomForm(QWidget* Pai) : TNForm(Pai) {
     FTopBar = new QLabel(FClientConteinerPanel);
     FTopBar->setObjectName(QStringLiteral("FTopBar"));
     FTopBar->hide();
+    // The top bar's own caption lies under the title panel: never shown.
+    FTopBar->setStyleSheet(QStringLiteral("color: transparent;"));
     pnlTop = new QLabel(FTopBar);
     pnlTop->setObjectName(QStringLiteral("pnlTop"));
     pnlTop->setStyleSheet(Estilo::Cabecalho());
-    pnlTop->setMinimumHeight(26);
+    FTopBar->setFixedHeight(AlturaTopBar);
     imgTopR = new QLabel(FTopBar);
     imgTopR->setObjectName(QStringLiteral("imgTopR"));
     imgTopL = new QLabel(FTopBar);
     imgTopL->setObjectName(QStringLiteral("imgTopL"));
+    // The end images show only once a form gives them a picture.
+    imgTopR->hide();
+    imgTopL->hide();
     FConteudo = new QWidget(FClientConteinerPanel);
     FConteudo->setObjectName(QStringLiteral("Conteudo"));
 
@@ -76,13 +81,16 @@ bool TTPLCustomForm::TeclaPressionada(QKeyEvent* Evento) {
     UltimaTecla = Evento->key();
     UltimoShift = Evento->modifiers();
     if (Evento->key() == Qt::Key_Escape) {
-        // Esc closes a modal template (result -1) and nothing else.
-        if (TemplateModal) {
-            done(-1);
-        }
+        EscPressionado();
         return true;
     }
     return TNForm::TeclaPressionada(Evento);
+}
+
+void TTPLCustomForm::EscPressionado() {
+    if (TemplateModal) {
+        done(-1);
+    }
 }
 
 int MostraModal(TTPLCustomForm* Forma) {

@@ -23,6 +23,8 @@ public:
     QLabel* imgTopR;
     QLabel* imgTopL;
 
+    static constexpr int AlturaTopBar = 25;
+
     // Where the form's own controls go: the inner panel below the top bar.
     QWidget* Conteudo() const { return FConteudo; }
 
@@ -46,6 +48,9 @@ public:
 protected:
     void showEvent(QShowEvent* Evento) override;       // NFormShow
     bool TeclaPressionada(QKeyEvent* Evento) override; // NFormKeyDown, NFormChildKeyPressed
+    // Esc on the form: a modal template closes with result -1; other forms
+    // ignore it. A form may give Esc a meaning of its own.
+    virtual void EscPressionado();
 
 private:
     QWidget* FConteudo;

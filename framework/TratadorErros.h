@@ -3,7 +3,6 @@
 #include <QString>
 
 #include <functional>
-#include <utility>
 
 // The application's error handler. Errors are exceptions, and exceptions must
 // not cross Qt's event loop: every event handler runs through Protegido, which
@@ -11,10 +10,9 @@
 // silent abort ends it without a message.
 void ExecutaProtegido(const std::function<void()>& Funcao);
 
+// Funcao takes no arguments; the handler it makes ignores the signal's.
 template <typename F> auto Protegido(F Funcao) {
-    return [Funcao = std::move(Funcao)](auto&&... Argumentos) {
-        ExecutaProtegido([&] { Funcao(std::forward<decltype(Argumentos)>(Argumentos)...); });
-    };
+    return [Funcao = std::move(Funcao)](auto&&...) { ExecutaProtegido(Funcao); };
 }
 
 class QWidget;

@@ -2,17 +2,23 @@
 // Xvfb) and saves a PNG of each into the folder given as argument, so a person
 // can look at them.
 #include "CodigosDialogo.h"
+#include "MAN_CAIXA_TEF_COLETA.h"
+#include "MAN_CAIXA_TEF_MENU.h"
+#include "MAN_CAIXA_TEF_VISUALIZA.h"
 #include "NAlerta.h"
 #include "NDialog.h"
 #include "NWaitDialog.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QEventLoop>
+#include <QLabel>
 #include <QScreen>
 #include <QTimer>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -22,17 +28,32 @@ void Espera(int Milissegundos) {
     Laco.exec();
 }
 
-void Captura(QWidget* Janela, const QString& Arquivo) {
-    Janela->show();
-    Janela->raise();
-    Espera(300);
+void Salva(QWidget* Janela, const QString& Arquivo) {
     const QRect Area = Janela->frameGeometry().adjusted(-16, -16, 16, 16);
     const QPixmap Imagem =
         Janela->screen()->grabWindow(0, Area.x(), Area.y(), Area.width(), Area.height());
     if (!Imagem.save(Arquivo)) {
         std::fprintf(stderr, "could not save %s\n", qPrintable(Arquivo));
     }
+}
+
+void Captura(QWidget* Janela, const QString& Arquivo) {
+    Janela->show();
+    Janela->raise();
+    Espera(300);
+    Salva(Janela, Arquivo);
     Janela->hide();
+}
+
+// Runs Abre, which shows a modal dialog, and captures that dialog.
+void CapturaModal(const std::function<void()>& Abre, const QString& Arquivo) {
+    QTimer::singleShot(400, [Arquivo] {
+        if (auto* Dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            Salva(Dialogo, Arquivo);
+            Dialogo->done(0);
+        }
+    });
+    Abre();
 }
 
 } // namespace
@@ -60,5 +81,44 @@ int main(int argc, char** argv) {
 
     TNAlerta Alerta(QStringLiteral("Dado inválido."), 13);
     Captura(&Alerta, Saida.filePath(QStringLiteral("alerta.png")));
+
+    TornaPresente(ManCaixaTefMenu);
+    ManCaixaTefMenu->LBL_TITULO->setText(QStringLiteral(" Forma de pagamento"));
+    ManCaixaTefMenu->Opcoes =
+        QStringLiteral("1:Cartão de Crédito;2:Cartão de Débito;3:Voucher Alimentação;");
+    CapturaModal([] { MostraModal(ManCaixaTefMenu); }, Saida.filePath(QStringLiteral("menu.png")));
+    Libera(ManCaixaTefMenu);
+
+    const struct {
+        int Tipo;
+        const char* Titulo;
+        const char* Arquivo;
+    } Coletas[] = {{1, " Digite o número do cartão de crédito", "coleta-texto.png"},
+                   {2, " Valor da pré-autorização", "coleta-valor.png"},
+                   {4, " Dados do cheque", "coleta-cheque.png"},
+                   {5, " Senha do supervisor", "coleta-senha.png"}};
+    for (const auto& Coleta : Coletas) {
+        TornaPresente(ManCaixaTefColeta);
+        ManCaixaTefColeta->TipoColeta = Coleta.Tipo;
+        ManCaixaTefColeta->TamanhoMinimo = 4;
+        ManCaixaTefColeta->TamanhoMaximo = Coleta.Tipo == 1 ? 19 : 8;
+        ManCaixaTefColeta->FTopBar->setText(QString::fromUtf8(Coleta.Titulo));
+        ManCaixaTefColeta->LBL_TITULO->setText(QString::fromUtf8(Coleta.Titulo));
+        CapturaModal([] { MostraModal(ManCaixaTefColeta); },
+                     Saida.filePath(QString::fromLatin1(Coleta.Arquivo)));
+        Libera(ManCaixaTefColeta);
+    }
+
+    TornaPresente(ManCaixaTefVisualiza);
+    const TNStringList Recibo({QStringLiteral("   *** SIMULAÇÃO - SEM VALOR FISCAL ***"),
+                               QStringLiteral("        LOJA EXEMPLO KIMBRO LTDA"),
+                               QStringLiteral("            VIA DO CLIENTE"),
+                               QStringLiteral("08/12/2026 16:30            DOC: 17"),
+                               QStringLiteral("CARTÃO: ************1111"),
+                               QStringLiteral("VENDA À VISTA"),
+                               QStringLiteral("VALOR APROVADO: R$ 12,34"),
+                               QStringLiteral("NSU: 000017   AUTORIZAÇÃO: 493021")});
+    CapturaModal([&Recibo] { ManCaixaTefVisualiza->MostraTexto(Recibo, QString()); },
+                 Saida.filePath(QStringLiteral("visualizador.png")));
     return 0;
 }

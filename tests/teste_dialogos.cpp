@@ -1,0 +1,444 @@
+#include "MAN_CAIXA_TEF_COLETA.h"
+#include "MAN_CAIXA_TEF_MENU.h"
+#include "MAN_CAIXA_TEF_VISUALIZA.h"
+#include "Modais.h"
+#include "NFloatEdit.h"
+#include "NPushButton.h"
+#include "OperadorTEFQt.h"
+#include "PastaDeTrabalho.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QTest>
+
+namespace {
+
+QStringList BotoesVisiveis(TManCaixaTefMenu* Menu) {
+    QStringList Legendas;
+    for (TNPushButton* Botao : Menu->BotoesOpcao) {
+        if (Botao->isVisible()) {
+            Legendas.append(Botao->text());
+        }
+    }
+    return Legendas;
+}
+
+// A click as the window system delivers it: through the window.
+void Clica(QWidget* Controle) {
+    QTest::mouseClick(Controle->window()->windowHandle(), Qt::LeftButton, {},
+                      Controle->mapTo(Controle->window(), Controle->rect().center()));
+}
+
+// Answers the alert or message that opens over Dialogo: its text, then Tecla.
+struct TRespostaAninhada {
+    QString Texto;
+    TRespostaModal Resposta;
+    TRespostaAninhada(QWidget* Dialogo, Qt::Key Tecla)
+        : Resposta(
+              [this, Tecla](QWidget* D) {
+                  Texto = TextoDaMensagem(D);
+                  QTest::keyClick(D->focusWidget() != nullptr ? D->focusWidget() : D, Tecla);
+              },
+              5000, Dialogo) {}
+};
+
+// Shows the data-collection dialog of the given kind and runs Acao on it.
+QString Coleta(std::int32_t Tipo, std::int32_t Minimo, std::int32_t Maximo, const QString& Titulo,
+               const std::function<void(TManCaixaTefColeta*)>& Acao) {
+    TornaPresente(ManCaixaTefColeta);
+    ManCaixaTefColeta->TipoColeta = Tipo;
+    ManCaixaTefColeta->TamanhoMinimo = Minimo;
+    ManCaixaTefColeta->TamanhoMaximo = Maximo;
+    ManCaixaTefColeta->LBL_TITULO->setText(Titulo);
+    ManCaixaTefColeta->CodigoSaida.clear();
+    TRespostaModal Resposta([&](QWidget*) { Acao(ManCaixaTefColeta); });
+    MostraModal(ManCaixaTefColeta);
+    return ManCaixaTefColeta->CodigoSaida;
+}
+
+void Digita(QWidget* Campo, const QString& Texto) {
+    QTRY_COMPARE(QApplication::focusWidget(), Campo);
+    QTest::keyClicks(Campo, Texto);
+}
+
+} // namespace
+
+class TesteDialogos : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
+    void cleanup() {
+        Libera(ManCaixaTefMenu);
+        Libera(ManCaixaTefColeta);
+        Libera(ManCaixaTefVisualiza);
+        QCOMPARE(JanelasRestantes(), 0);
+    }
+
+    void MenuDeDuasOpcoes() {
+        for (const bool PorTecla : {false, true}) {
+            TornaPresente(ManCaixaTefMenu);
+            ManCaixaTefMenu->Opcoes = QStringLiteral("1:Crédito;2:Débito;");
+            QStringList Legendas;
+            int Altura = 0;
+            TRespostaModal Escolha([&](QWidget*) {
+                Legendas = BotoesVisiveis(ManCaixaTefMenu);
+                Altura = ManCaixaTefMenu->height();
+                if (PorTecla) {
+                    QTest::keyClick(ManCaixaTefMenu->focusWidget(), Qt::Key_2);
+                } else {
+                    Clica(ManCaixaTefMenu->BotoesOpcao[1]);
+                }
+            });
+            MostraModal(ManCaixaTefMenu);
+            QCOMPARE(Legendas,
+                     (QStringList{QStringLiteral("&1-Crédito"), QStringLiteral("&2-Débito")}));
+            QCOMPARE(Altura, 199);
+            QCOMPARE(ManCaixaTefMenu->width(), 313);
+            QCOMPARE(ManCaixaTefMenu->OpcaoEscolhida, QStringLiteral("2"));
+            Libera(ManCaixaTefMenu);
+        }
+    }
+
+    void MenuPreencheAteNoveEntradas_data() {
+        QTest::addColumn<QString>("Opcoes");
+        QTest::addColumn<QStringList>("Legendas");
+        QTest::addColumn<int>("Altura");
+        QStringList Nove;
+        QString Dez;
+        for (int I = 1; I <= 10; ++I) {
+            Dez += QStringLiteral("%1:Opção %1;").arg(I);
+            if (I <= 9) {
+                Nove.append(QStringLiteral("&%1-Opção %1").arg(I));
+            }
+        }
+        QTest::newRow("dez") << Dez << Nove << 145 + 27 * 9;
+        QTest::newRow("vazia") << QString() << QStringList{QStringLiteral("&")} << 172;
+        QTest::newRow("sem ; no fim") << "1:A;2:B" << QStringList{"&1-A", "&2-B"} << 199;
+        QTest::newRow("brancos") << " 1:A ; 2:B:x ;" << QStringList{"&1-A", "& 2-B-x "} << 199;
+    }
+
+    void MenuPreencheAteNoveEntradas() {
+        QFETCH(QString, Opcoes);
+        QFETCH(QStringList, Legendas);
+        QFETCH(int, Altura);
+        TornaPresente(ManCaixaTefMenu);
+        ManCaixaTefMenu->Opcoes = Opcoes;
+        QStringList Mostradas;
+        int AlturaMostrada = 0;
+        TRespostaModal Primeira([&](QWidget*) {
+            Mostradas = BotoesVisiveis(ManCaixaTefMenu);
+            AlturaMostrada = ManCaixaTefMenu->height();
+            Clica(ManCaixaTefMenu->BotoesOpcao[0]);
+        });
+        MostraModal(ManCaixaTefMenu);
+        QCOMPARE(Mostradas, Legendas);
+        QCOMPARE(AlturaMostrada, Altura);
+        QCOMPARE(ManCaixaTefMenu->OpcaoEscolhida, QStringLiteral("1"));
+    }
+
+    void MenuAbandonarVoltarEsc() {
+        const std::function<void(TManCaixaTefMenu*)> Acoes[] = {
+            [](TManCaixaTefMenu* M) { Clica(M->BtnSair); },
+            [](TManCaixaTefMenu* M) { Clica(M->BtnVoltar); },
+            [](TManCaixaTefMenu* M) { QTest::keyClick(M->focusWidget(), Qt::Key_Escape); }};
+        const QStringList Esperadas = {QStringLiteral("0"), QStringLiteral("999"),
+                                       QStringLiteral("0")};
+        for (int I = 0; I < 3; ++I) {
+            // The instance made at start-up (not a modal template) behaves alike.
+            for (const bool Template : {true, false}) {
+                if (Template) {
+                    TornaPresente(ManCaixaTefMenu);
+                } else {
+                    ManCaixaTefMenu = new TManCaixaTefMenu();
+                }
+                ManCaixaTefMenu->Opcoes = QStringLiteral("1:A;");
+                TRespostaModal Resposta([&](QWidget*) { Acoes[I](ManCaixaTefMenu); });
+                MostraModal(ManCaixaTefMenu);
+                QCOMPARE(ManCaixaTefMenu->OpcaoEscolhida, Esperadas[I]);
+                Libera(ManCaixaTefMenu);
+            }
+        }
+    }
+
+    void VisualizadorDivideAsLinhas() {
+        QCOMPARE(LinhasDoVisualizador(TNStringList({"um", "dois", "três"})).size(), 3);
+        QCOMPARE(LinhasDoVisualizador(TNStringList({"um;dois"})),
+                 (QStringList{QStringLiteral("um"), QStringLiteral("dois")}));
+        QCOMPARE(LinhasDoVisualizador(TNStringList()), QStringList{QString()});
+        QCOMPARE(LinhasDoVisualizador(TNStringList({"  \t x", "", "y"})),
+                 (QStringList{QStringLiteral("x"), QString(), QStringLiteral("y")}));
+    }
+
+    void VisualizadorMostraSalvaESeDestroi() {
+        TPastaDeTrabalho Pasta;
+        TornaPresente(ManCaixaTefVisualiza);
+        const QString Legenda = ManCaixaTefVisualiza->windowTitle();
+        QStringList Mostradas;
+        TRespostaModal Sair([&](QWidget*) {
+            Mostradas = ManCaixaTefVisualiza->LinhasMostradas();
+            ManCaixaTefVisualiza->SalvaEm(QStringLiteral("recibo.txt"));
+            QCOMPARE(QApplication::focusWidget(), ManCaixaTefVisualiza->BtnSair);
+            Clica(ManCaixaTefVisualiza->BtnSair);
+        });
+        ManCaixaTefVisualiza->MostraTexto(
+            TNStringList({"VIA DO CLIENTE", "Crédito à vista;R$ 12,34"}), QString());
+        QVERIFY(ManCaixaTefVisualiza.isNull());
+        QCOMPARE(Legenda, QStringLiteral("Resultado - TEF"));
+        QCOMPARE(Mostradas,
+                 (QStringList{QStringLiteral("VIA DO CLIENTE"), QStringLiteral("Crédito à vista"),
+                              QStringLiteral("R$ 12,34")}));
+        QCOMPARE(Pasta.Le(QStringLiteral("recibo.txt")),
+                 QByteArray("VIA DO CLIENTE\r\nCr\xe9"
+                            "dito \xe0 vista\r\nR$ 12,34\r\n"));
+    }
+
+    void TextoComLimites() {
+        // Minimum 2: one character is refused with the alert; two pass.
+        QString Alerta;
+        QCOMPARE(Coleta(1, 2, 5, QStringLiteral("Código"),
+                        [&](TManCaixaTefColeta* C) {
+                            Digita(C->EdtColeta, QStringLiteral("a"));
+                            TRespostaAninhada Fecha(C, Qt::Key_Escape);
+                            QTest::keyClick(C->EdtColeta, Qt::Key_Return);
+                            Alerta = Fecha.Texto;
+                            QVERIFY(C->isVisible());
+                            Digita(C->EdtColeta, QStringLiteral("b"));
+                            QTest::keyClick(C->EdtColeta, Qt::Key_Return);
+                        }),
+                 QString());
+        QCOMPARE(Alerta, QStringLiteral("Dado inválido."));
+        QCOMPARE(ValorColetado, QStringLiteral("ab"));
+
+        // Minimum 0: an empty text is accepted.
+        QCOMPARE(
+            Coleta(1, 0, 5, QStringLiteral("Opcional"),
+                   [](TManCaixaTefColeta* C) { QTest::keyClick(C->EdtColeta, Qt::Key_Return); }),
+            QString());
+        QCOMPARE(ValorColetado, QString());
+
+        // Blanks only with a minimum are refused by the required check.
+        QString Obrigatorio;
+        Coleta(1, 1, 5, QStringLiteral("Código"), [&](TManCaixaTefColeta* C) {
+            Digita(C->EdtColeta, QStringLiteral("  "));
+            TRespostaAninhada Fecha(C, Qt::Key_Return);
+            QTest::keyClick(C->EdtColeta, Qt::Key_Return);
+            Obrigatorio = Fecha.Texto;
+            Clica(C->BtnVoltar);
+        });
+        QCOMPARE(Obrigatorio, QStringLiteral("O preenchimento deste ítem é obrigatório."));
+    }
+
+    void SenhaDoSupervisor() {
+        SenhaSupervisor = QStringLiteral("1234");
+        QStringList Alertas;
+        QCOMPARE(Coleta(5, 4, 8, QStringLiteral("Senha do supervisor"),
+                        [&](TManCaixaTefColeta* C) {
+                            for (const QString& Tentativa :
+                                 {QStringLiteral("12"), QStringLiteral("12345")}) {
+                                C->EDT_COLETA_SENHA->clear();
+                                Digita(C->EDT_COLETA_SENHA, Tentativa);
+                                TRespostaAninhada Fecha(C, Qt::Key_Escape);
+                                QTest::keyClick(C->EDT_COLETA_SENHA, Qt::Key_Return);
+                                Alertas.append(Fecha.Texto);
+                            }
+                            C->EDT_COLETA_SENHA->clear();
+                            Digita(C->EDT_COLETA_SENHA, QStringLiteral("1234"));
+                            QTest::keyClick(C->EDT_COLETA_SENHA, Qt::Key_Return);
+                        }),
+                 QString());
+        QCOMPARE(Alertas, (QStringList{QStringLiteral("Senha inválida."),
+                                       QStringLiteral("Senha não confere.")}));
+        QCOMPARE(ValorColetado, QStringLiteral("1234"));
+
+        // Esc in the password field empties it and abandons.
+        QCOMPARE(Coleta(5, 4, 8, QStringLiteral("Senha"),
+                        [](TManCaixaTefColeta* C) {
+                            Digita(C->EDT_COLETA_SENHA, QStringLiteral("99"));
+                            QTest::keyClick(C->EDT_COLETA_SENHA, Qt::Key_Escape);
+                        }),
+                 QStringLiteral("0"));
+        QCOMPARE(ManCaixaTefColeta->EDT_COLETA_SENHA->text(), QString());
+        QCOMPARE(ValorColetado, QStringLiteral(" "));
+    }
+
+    void ValorZeroNegativoESacado_data() {
+        QTest::addColumn<bool>("Exige");
+        QTest::addColumn<QString>("Titulo");
+        QTest::addColumn<QString>("Digitado");
+        QTest::addColumn<QString>("Recusa");
+        const QString Zero =
+            QStringLiteral("O valor informado precisa ser um número válido maior que zero.");
+        QTest::newRow("zero aceito") << false << "Valor do saque"
+                                     << "" << QString();
+        QTest::newRow("zero com ExigeValor") << true << "Valor"
+                                             << "" << Zero;
+        QTest::newRow("zero e sacado") << false << "Valor do Sacado"
+                                       << "" << Zero;
+        QTest::newRow("zero e SACADO minúsculo") << false << "cheque do sacado"
+                                                 << "" << Zero;
+        QTest::newRow("negativo")
+            << false << "Valor"
+            << "-5"
+            << "O valor informado precisa ser um número válido maior ou igual a zero.";
+    }
+
+    void ValorZeroNegativoESacado() {
+        QFETCH(bool, Exige);
+        QFETCH(QString, Titulo);
+        QFETCH(QString, Digitado);
+        QFETCH(QString, Recusa);
+        TornaPresente(ManCaixaTefColeta);
+        ManCaixaTefColeta->ExigeValor = Exige;
+        QString Mostrada;
+        Coleta(2, 0, 0, Titulo, [&](TManCaixaTefColeta* C) {
+            QCOMPARE(C->EDTCOLETAVALOR->text(), QStringLiteral("0,00"));
+            C->EDTCOLETAVALOR->selectAll();
+            Digita(C->EDTCOLETAVALOR, Digitado);
+            if (Digitado.isEmpty()) {
+                QTest::keyClick(C->EDTCOLETAVALOR, Qt::Key_Backspace);
+            }
+            TRespostaAninhada Fecha(C, Qt::Key_Return);
+            QTest::keyClick(C->EDTCOLETAVALOR, Qt::Key_Return);
+            Mostrada = Fecha.Texto;
+            if (C->isVisible()) {
+                Clica(C->BtnVoltar);
+            }
+        });
+        QCOMPARE(Mostrada, Recusa);
+        if (Recusa.isEmpty()) {
+            QCOMPARE(ValorColetado, QStringLiteral("0,00"));
+        }
+    }
+
+    void DadosDoCheque_data() {
+        QTest::addColumn<QString>("Numero");
+        QTest::addColumn<QString>("Resposta");
+        QTest::newRow("29") << "45"
+                            << "0010010001"
+                               "1"
+                               "       123"
+                               "2"
+                               "000045"
+                               "3";
+        QTest::newRow("31") << "12345678"
+                            << "0010010001"
+                               "1"
+                               "       123"
+                               "2"
+                               "12345678"
+                               "3";
+    }
+
+    void DadosDoCheque() {
+        QFETCH(QString, Numero);
+        QFETCH(QString, Resposta);
+        Coleta(4, 0, 0, QStringLiteral("Dados do cheque"), [&](TManCaixaTefColeta* C) {
+            // A letter does not reach the compensation field.
+            Digita(C->EDT_COMPENSACAO, QStringLiteral("x1"));
+            QCOMPARE(C->EDT_COMPENSACAO->text(), QStringLiteral("1"));
+            const QList<std::pair<QWidget*, QString>> Partes = {
+                {C->EDT_Banco, QStringLiteral("1")}, {C->EDT_AGENCIA, QStringLiteral("1")},
+                {C->EDT_C1, QStringLiteral("1")},    {C->EDT_Conta, QStringLiteral("123")},
+                {C->EDT_C2, QStringLiteral("2")},    {C->EDT_NUM_CHEQUE, Numero},
+                {C->EDT_C3, QStringLiteral("3")}};
+            QTest::keyClick(C->EDT_COMPENSACAO, Qt::Key_Return);
+            for (const auto& [Campo, Texto] : Partes) {
+                Digita(Campo, Texto);
+                QTest::keyClick(Campo, Qt::Key_Return);
+            }
+        });
+        QCOMPARE(ValorColetado, Resposta);
+        QCOMPARE(ValorColetado.size(), Resposta.size());
+        QCOMPARE(RespostaCheque(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"),
+                                QStringLiteral("1"), QStringLiteral("123"), QStringLiteral("2"),
+                                QStringLiteral("45"), QStringLiteral("3"))
+                     .size(),
+                 29);
+    }
+
+    void LarguraDoCampoDeTexto() {
+        int Campo = 0;
+        int Forma = 0;
+        Coleta(1, 0, 40, QStringLiteral("Texto longo"), [&](TManCaixaTefColeta* C) {
+            Campo = C->EdtColeta->width();
+            Forma = C->width();
+            Clica(C->BtnSair);
+        });
+        QCOMPARE(Campo, 400);
+        QCOMPARE(Forma, 450);
+        // Absurd lengths from the library stay on the screen.
+        for (const int Maximo : {-5, 0, 30000}) {
+            Libera(ManCaixaTefColeta);
+            Coleta(1, 0, Maximo, QStringLiteral("?"), [&](TManCaixaTefColeta* C) {
+                Campo = C->EdtColeta->width();
+                Forma = C->width();
+                Clica(C->BtnSair);
+            });
+            QVERIFY(Campo >= 0);
+            QVERIFY(Forma <= 1024);
+        }
+    }
+
+    void AbandonarVoltarEsc() {
+        ValorColetado = QStringLiteral("anterior");
+        QCOMPARE(Coleta(1, 0, 5, QStringLiteral("?"),
+                        [](TManCaixaTefColeta* C) { Clica(C->BtnVoltar); }),
+                 QStringLiteral("999"));
+        QCOMPARE(ValorColetado, QStringLiteral("anterior"));
+        QCOMPARE(
+            Coleta(1, 0, 5, QStringLiteral("?"), [](TManCaixaTefColeta* C) { Clica(C->BtnSair); }),
+            QStringLiteral("0"));
+        QCOMPARE(ValorColetado, QStringLiteral(" "));
+        ValorColetado = QStringLiteral("anterior");
+        QCOMPARE(Coleta(2, 0, 0, QStringLiteral("?"),
+                        [](TManCaixaTefColeta* C) {
+                            QTest::keyClick(C->EDTCOLETAVALOR, Qt::Key_Escape);
+                        }),
+                 QStringLiteral("0"));
+        QCOMPARE(ValorColetado, QStringLiteral(" "));
+    }
+
+    void OperadorSobreOsDialogosReais() {
+        TOperadorTEFQt Operador;
+        Operador.Menu().TornaPresente();
+        Operador.Menu().DefineTitulo(QStringLiteral(" Forma de pagamento"));
+        Operador.Menu().DefineOpcaoEscolhida(QString());
+        Operador.Menu().DefineOpcoes(QStringLiteral("1:Crédito;2:Débito;"));
+        QString Titulo;
+        TRespostaModal Escolha([&](QWidget*) {
+            Titulo = ManCaixaTefMenu->LBL_TITULO->text();
+            QTest::keyClick(ManCaixaTefMenu->focusWidget(), Qt::Key_1);
+        });
+        Operador.Menu().Mostra();
+        QCOMPARE(Titulo, QStringLiteral(" Forma de pagamento"));
+        QCOMPARE(Operador.Menu().OpcaoEscolhida(), QStringLiteral("1"));
+        Operador.Menu().Libera();
+        QVERIFY(ManCaixaTefMenu.isNull());
+
+        Operador.Coleta().DefineTitulo(QStringLiteral(" Número do cartão"));
+        Operador.Coleta().DefineTipoColeta(1);
+        Operador.Coleta().DefineTamanhoMinimo(13);
+        Operador.Coleta().DefineTamanhoMaximo(19);
+        Operador.Coleta().DefineCodigoSaida(QString());
+        TRespostaModal Cartao([&](QWidget*) {
+            Digita(ManCaixaTefColeta->EdtColeta, QStringLiteral("4111111111111111"));
+            QTest::keyClick(ManCaixaTefColeta->EdtColeta, Qt::Key_Return);
+        });
+        Operador.Coleta().Mostra();
+        QCOMPARE(Operador.Coleta().CodigoSaida(), QString());
+        QCOMPARE(Operador.Coleta().ValorColetado(), QStringLiteral("4111111111111111"));
+        QCOMPARE(ManCaixaTefColeta->FTopBar->text(), QStringLiteral(" Número do cartão"));
+        Operador.Coleta().Libera();
+
+        TRespostaModal Sair([&](QWidget*) { Clica(ManCaixaTefVisualiza->BtnSair); });
+        Operador.Visualizador().TornaPresente();
+        Operador.Visualizador().MostraTexto(TNStringList({"Comprovante"}), QString());
+        QVERIFY(ManCaixaTefVisualiza.isNull());
+    }
+};
+
+QTEST_MAIN(TesteDialogos)
+#include "teste_dialogos.moc"
