@@ -76,14 +76,12 @@ TManCaixaTefColeta::TManCaixaTefColeta(QWidget* Pai) : TTPLModalDataForm(Pai) {
     EDT_COLETA_SENHA->OnValidate = [this](QWidget*) { EDT_COLETA_SENHAValidate(); };
 
     PNL_BOTOES = NovoPainel("PNL_BOTOES");
-    BtnVoltar = new TNPushButton(QStringLiteral("       &Voltar"), PNL_BOTOES);
-    BtnVoltar->setObjectName(QStringLiteral("BtnVoltar"));
-    BtnSair = new TNPushButton(QStringLiteral("  &Abandonar"), PNL_BOTOES);
-    BtnSair->setObjectName(QStringLiteral("BtnSair"));
-    BtnVoltar->CausaValidacao = false;
-    BtnSair->CausaValidacao = false;
-    connect(BtnVoltar, &QPushButton::clicked, this, Protegido([this] { BtnVoltarClick(); }));
-    connect(BtnSair, &QPushButton::clicked, this, Protegido([this] { BtnSairClick(); }));
+    BtnVoltar = TNPushButton::Cria(
+        PNL_BOTOES, QStringLiteral("BtnVoltar"), QStringLiteral("       &Voltar"),
+        [this] { BtnVoltarClick(); }, false);
+    BtnSair = TNPushButton::Cria(
+        PNL_BOTOES, QStringLiteral("BtnSair"), QStringLiteral("  &Abandonar"),
+        [this] { BtnSairClick(); }, false);
 
     resize(LarguraInicial, AlturaInicial);
 }

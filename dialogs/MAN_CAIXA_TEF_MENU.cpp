@@ -45,14 +45,12 @@ TManCaixaTefMenu::TManCaixaTefMenu(QWidget* Pai) : TTPLModalDataForm(Pai) {
 
     PNL_BOTOES = new QWidget(Conteudo());
     PNL_BOTOES->setObjectName(QStringLiteral("PNL_BOTOES"));
-    BtnVoltar = new TNPushButton(QStringLiteral("      &Voltar"), PNL_BOTOES);
-    BtnVoltar->setObjectName(QStringLiteral("BtnVoltar"));
-    BtnSair = new TNPushButton(QStringLiteral("  &Abandonar"), PNL_BOTOES);
-    BtnSair->setObjectName(QStringLiteral("BtnSair"));
-    BtnVoltar->CausaValidacao = false;
-    BtnSair->CausaValidacao = false;
-    connect(BtnVoltar, &QPushButton::clicked, this, Protegido([this] { BtnVoltarClick(); }));
-    connect(BtnSair, &QPushButton::clicked, this, Protegido([this] { BtnSairClick(); }));
+    BtnVoltar = TNPushButton::Cria(
+        PNL_BOTOES, QStringLiteral("BtnVoltar"), QStringLiteral("      &Voltar"),
+        [this] { BtnVoltarClick(); }, false);
+    BtnSair = TNPushButton::Cria(
+        PNL_BOTOES, QStringLiteral("BtnSair"), QStringLiteral("  &Abandonar"),
+        [this] { BtnSairClick(); }, false);
 
     // The form's width is the option buttons' plus 13.
     resize(LarguraBotao + Espacador, AlturaBase + PassoBotao);

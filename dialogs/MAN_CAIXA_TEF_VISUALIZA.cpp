@@ -1,6 +1,7 @@
 #include "MAN_CAIXA_TEF_VISUALIZA.h"
 
 #include "NPushButton.h"
+#include "Textos.h"
 #include "TratadorErros.h"
 
 #include <QFileDialog>
@@ -10,28 +11,8 @@
 
 QPointer<TManCaixaTefVisualiza> ManCaixaTefVisualiza;
 
-namespace {
-
-bool BrancoOuControle(QChar Caractere) {
-    return Caractere.unicode() <= u' ';
-}
-
-QString AparaBrancosEControles(const QString& Texto) {
-    qsizetype Inicio = 0;
-    qsizetype Fim = Texto.size();
-    while (Inicio < Fim && BrancoOuControle(Texto[Inicio])) {
-        ++Inicio;
-    }
-    while (Fim > Inicio && BrancoOuControle(Texto[Fim - 1])) {
-        --Fim;
-    }
-    return Texto.mid(Inicio, Fim - Inicio);
-}
-
-} // namespace
-
 QStringList LinhasDoVisualizador(const TNStringList& Linhas) {
-    QString Texto = AparaBrancosEControles(Linhas.Text().replace(u'\n', u';'));
+    QString Texto = AparaControles(Linhas.Text().replace(u'\n', u';'));
     QStringList Resultado;
     do {
         const qsizetype Fim = Texto.indexOf(u';');
@@ -64,10 +45,10 @@ TManCaixaTefVisualiza::TManCaixaTefVisualiza(QWidget* Pai) : TTPLModalDataForm(P
     PNL_BOTOES = new QWidget(Conteudo());
     PNL_BOTOES->setObjectName(QStringLiteral("PNL_BOTOES"));
     PNL_BOTOES->setFixedHeight(40);
-    BtnSalvar = new TNPushButton(QStringLiteral("    S&alvar"), PNL_BOTOES);
-    BtnSalvar->setObjectName(QStringLiteral("BtnSalvar"));
-    BtnSair = new TNPushButton(QStringLiteral("      &Sair"), PNL_BOTOES);
-    BtnSair->setObjectName(QStringLiteral("BtnSair"));
+    BtnSalvar = TNPushButton::Cria(PNL_BOTOES, QStringLiteral("BtnSalvar"),
+                                   QStringLiteral("    S&alvar"), [this] { BtnSalvarClick(); });
+    BtnSair = TNPushButton::Cria(PNL_BOTOES, QStringLiteral("BtnSair"),
+                                 QStringLiteral("      &Sair"), [this] { accept(); });
     auto* Barra = new QHBoxLayout(PNL_BOTOES);
     Barra->addWidget(BtnSalvar);
     Barra->addStretch();
@@ -78,8 +59,6 @@ TManCaixaTefVisualiza::TManCaixaTefVisualiza(QWidget* Pai) : TTPLModalDataForm(P
     Colunas->addWidget(STR_TEXtO, 1);
     Colunas->addWidget(PNL_BOTOES);
 
-    connect(BtnSalvar, &QPushButton::clicked, this, Protegido([this] { BtnSalvarClick(); }));
-    connect(BtnSair, &QPushButton::clicked, this, &QDialog::accept);
     resize(450, 418 - 18);
 }
 

@@ -1,9 +1,20 @@
 #include "NPushButton.h"
 
+#include "TratadorErros.h"
+
 TNPushButton::TNPushButton(const QString& Legenda, QWidget* Pai) : QPushButton(Legenda, Pai) {
     setAutoDefault(false);
     setFocusPolicy(Qt::StrongFocus);
     setMinimumHeight(26);
+}
+
+TNPushButton* TNPushButton::Cria(QWidget* Pai, const QString& Nome, const QString& Legenda,
+                                 std::function<void()> AoClicar, bool CausaValidacao) {
+    auto* Botao = new TNPushButton(Legenda, Pai);
+    Botao->setObjectName(Nome);
+    Botao->CausaValidacao = CausaValidacao;
+    connect(Botao, &QPushButton::clicked, Botao, Protegido(std::move(AoClicar)));
+    return Botao;
 }
 
 QChar TNPushButton::Acelerador() const {

@@ -2,12 +2,18 @@
 
 #include <QPushButton>
 
+#include <functional>
+
 // The framework's push button. The letter after "&" in its caption is its
 // accelerator: pressing it on the form presses the button.
 class TNPushButton : public QPushButton {
     Q_OBJECT
 public:
     explicit TNPushButton(const QString& Legenda = QString(), QWidget* Pai = nullptr);
+
+    // A named button whose click runs AoClicar through the error handler.
+    static TNPushButton* Cria(QWidget* Pai, const QString& Nome, const QString& Legenda,
+                              std::function<void()> AoClicar, bool CausaValidacao = true);
 
     // The accelerator in capitals, or a null QChar when the caption has none.
     QChar Acelerador() const;

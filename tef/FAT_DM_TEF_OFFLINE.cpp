@@ -4,6 +4,7 @@
 #include "Erros.h"
 #include "FormatosTEF.h"
 #include "RegistroTEF.h"
+#include "Textos.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -16,22 +17,6 @@ std::int32_t Continua = 0;
 namespace {
 
 constexpr std::int32_t FuncaoTesteComunicacao = 111;
-
-bool SoBrancos(QChar Caractere) {
-    return Caractere.unicode() <= u' ';
-}
-
-QString AparaBrancos(const QString& Texto) {
-    qsizetype Inicio = 0;
-    qsizetype Fim = Texto.size();
-    while (Inicio < Fim && SoBrancos(Texto[Inicio])) {
-        ++Inicio;
-    }
-    while (Fim > Inicio && SoBrancos(Texto[Fim - 1])) {
-        --Fim;
-    }
-    return Texto.mid(Inicio, Fim - Inicio);
-}
 
 std::int32_t LeNumeroSequencia(const QString& Texto) {
     bool Valido = false;
@@ -123,7 +108,7 @@ std::int32_t ProximaSequencia() {
     } else {
         Lista.SetText(QStringLiteral("000"));
     }
-    const std::int32_t Numero = LeNumeroSequencia(AparaBrancos(Lista.Text())) + 1;
+    const std::int32_t Numero = LeNumeroSequencia(AparaControles(Lista.Text())) + 1;
     Lista.SetText(QString::number(Numero));
     Lista.SaveToFile(ArquivoSequencia);
     qCDebug(lcSequenciaTEF) << "document number" << Numero;
