@@ -7,5 +7,8 @@ saida="${1:-build/capturas}"
 cmake --preset dev >/dev/null
 cmake --build --preset dev --target capturas
 mkdir -p "$saida"
-xvfb-run -a -s "-screen 0 1024x768x24" build/dev/tests/capturas "$saida"
+saida="$(cd "$saida" && pwd)"
+source scripts/demo-config.sh
+export LD_LIBRARY_PATH="$PWD/build/dev/sim"
+(cd "$caixa" && xvfb-run -a -s "-screen 0 1024x768x24" "$OLDPWD/build/dev/tests/capturas" "$saida")
 echo "screenshots in $saida"

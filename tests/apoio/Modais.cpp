@@ -14,12 +14,16 @@ struct TRespostaModal::Estado {
 };
 
 TRespostaModal::TRespostaModal(std::function<void(QWidget*)> Acao, int LimiteMs, QWidget* Ignorar)
+    : TRespostaModal(std::move(Acao), LimiteMs, [Ignorar](QWidget* Dialogo) { return Dialogo != Ignorar; }) {}
+
+TRespostaModal::TRespostaModal(std::function<void(QWidget*)> Acao, int LimiteMs,
+                               std::function<bool(QWidget*)> Aceita)
     : FEstado(new Estado) {
     FEstado->Tempo.start();
     FEstado->Relogio.setInterval(10);
-    QObject::connect(&FEstado->Relogio, &QTimer::timeout, [this, Acao, LimiteMs, Ignorar] {
+    QObject::connect(&FEstado->Relogio, &QTimer::timeout, [this, Acao, LimiteMs, Aceita] {
         QWidget* Modal = QApplication::activeModalWidget();
-        if (Modal != nullptr && Modal != Ignorar && Modal->isVisible() && !FRespondeu) {
+        if (Modal != nullptr && (!Aceita || Aceita(Modal)) && Modal->isVisible() && !FRespondeu) {
             FRespondeu = true;
             FEstado->Relogio.stop();
             Acao(Modal);

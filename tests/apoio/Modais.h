@@ -11,9 +11,12 @@
 // instead of hanging.
 class TRespostaModal {
 public:
-    // Waits for the next modal dialog that is not Ignorar and runs Acao on it.
+    // Waits for the next modal dialog that Aceita takes (any, when empty) and
+    // runs Acao on it.
     explicit TRespostaModal(std::function<void(QWidget* Dialogo)> Acao, int LimiteMs = 5000,
-                            QWidget* Ignorar = nullptr);
+                            std::function<bool(QWidget* Dialogo)> Aceita = {});
+    // The same for the next modal dialog that is not Ignorar.
+    TRespostaModal(std::function<void(QWidget* Dialogo)> Acao, int LimiteMs, QWidget* Ignorar);
     ~TRespostaModal();
     TRespostaModal(const TRespostaModal&) = delete;
     TRespostaModal& operator=(const TRespostaModal&) = delete;

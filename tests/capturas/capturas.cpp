@@ -1,10 +1,15 @@
 // Shows the station's windows one by one on the real display (run it under
 // Xvfb) and saves a PNG of each into the folder given as argument, so a person
 // can look at them.
+#include "CliSiTef.h"
 #include "CodigosDialogo.h"
+#include "FAT_DM_TEF_OFFLINE.h"
+#include "OperadorTEFQt.h"
+#include "TelaPrincipal.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
 #include "MAN_CAIXA_TEF_MENU.h"
 #include "MAN_CAIXA_TEF_VISUALIZA.h"
+#include "NFloatEdit.h"
 #include "NAlerta.h"
 #include "NDialog.h"
 #include "NWaitDialog.h"
@@ -14,6 +19,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QLabel>
+#include <QTabWidget>
 #include <QScreen>
 #include <QTimer>
 
@@ -120,5 +126,17 @@ int main(int argc, char** argv) {
                                QStringLiteral("NSU: 000017   AUTORIZAÇÃO: 493021")});
     CapturaModal([&Recibo] { ManCaixaTefVisualiza->MostraTexto(Recibo, QString()); },
                  Saida.filePath(QStringLiteral("visualizador.png")));
+
+    // The main window against the library found on LD_LIBRARY_PATH (the simulator).
+    TCliSiTef CliSiTef;
+    TOperadorTEFQt Operador;
+    TAmbienteTEF Ambiente{CliSiTef, Operador};
+    TForm_Principal Principal(Ambiente);
+    Principal.EDT_VALOR->setText(QStringLiteral("1.234,56"));
+    Principal.show();
+    Espera(700);
+    Captura(&Principal, Saida.filePath(QStringLiteral("principal-transacao.png")));
+    Principal.PageControl->setCurrentIndex(1);
+    Captura(&Principal, Saida.filePath(QStringLiteral("principal-configuracao.png")));
     return 0;
 }

@@ -1,0 +1,285 @@
+#include "TelaPrincipal.h"
+
+#include "ArquivoPerfil.h"
+#include "CodigosDialogo.h"
+#include "Estilo.h"
+#include "FAT_DM_CAIXA_VAREJO.h"
+#include "FAT_DM_TEF_OFFLINE.h"
+#include "MAN_CAIXA_TEF_COLETA.h"
+#include "NFloatEdit.h"
+#include "NMaskEdit.h"
+#include "NPushButton.h"
+#include "TextosStatus.h"
+#include "TratadorErros.h"
+#include "VeltroTECD.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+QPointer<TForm_Principal> Form_Principal;
+
+Q_LOGGING_CATEGORY(lcPrincipal, "tefkimbro.app.principal", QtWarningMsg)
+
+namespace {
+
+const QString SecaoConfiguracao = QStringLiteral("CONF_TEF");
+const QString PrefixoPinPad = QStringLiteral("   TEF Kimbro   |");
+
+QLabel* NovoRotulo(const QString& Nome, const QString& Texto, QWidget* Pai) {
+    auto* Rotulo = new QLabel(Texto, Pai);
+    Rotulo->setObjectName(Nome);
+    return Rotulo;
+}
+
+TNEdit* NovaEdicao(const QString& Nome, int Limite, QWidget* Pai) {
+    auto* Edicao = new TNEdit(Pai);
+    Edicao->setObjectName(Nome);
+    if (Limite > 0) {
+        Edicao->setMaxLength(Limite);
+    }
+    return Edicao;
+}
+
+QLabel* NovoStatus(const QString& Nome, QWidget* Pai) {
+    QLabel* Status = NovoRotulo(Nome, QStringLiteral("STATUS"), Pai);
+    Status->setAlignment(Qt::AlignCenter);
+    QFont Fonte(QStringLiteral("Arial"));
+    Fonte.setPixelSize(11);
+    Fonte.setBold(true);
+    Status->setFont(Fonte);
+    return Status;
+}
+
+QWidget* NovaAba(const QString& Nome) {
+    auto* Aba = new QFrame();
+    Aba->setObjectName(Nome);
+    Aba->setStyleSheet(Estilo::PainelGradiente(Nome, false));
+    return Aba;
+}
+
+void PintaTexto(QLabel* Rotulo, const QString& Texto, const QColor& Cor) {
+    Rotulo->setText(Texto);
+    Rotulo->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(Cor.name()));
+}
+
+} // namespace
+
+TForm_Principal::TForm_Principal(TAmbienteTEF& Ambiente, QWidget* Pai)
+    : TTPLCustomForm(Pai), FAmbiente(Ambiente) {
+    setObjectName(QStringLiteral("Form_Principal"));
+    setWindowTitle(QStringLiteral("TEF - Kimbro"));
+    setWindowFlags(Qt::Window);
+    setStyleSheet(QStringLiteral("TForm_Principal { background: white; }"));
+    resize(286, 338);
+
+    PageControl = new QTabWidget(Conteudo());
+    PageControl->setObjectName(QStringLiteral("PageControl"));
+    QWidget* AbaTransacao = NovaAba(QStringLiteral("TabTransacao"));
+    QWidget* AbaConfiguracao = NovaAba(QStringLiteral("TabConfiguracao"));
+    PageControl->addTab(AbaTransacao, QStringLiteral("Transação"));
+    PageControl->addTab(AbaConfiguracao, QStringLiteral("Configuração"));
+    auto* Colunas = new QVBoxLayout(Conteudo());
+    Colunas->setContentsMargins(4, 4, 4, 4);
+    Colunas->addWidget(PageControl);
+    MontaAbaTransacao(AbaTransacao);
+    MontaAbaConfiguracao(AbaConfiguracao);
+    PageControl->setCurrentIndex(0);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(500);
+    connect(Timer1, &QTimer::timeout, this, Protegido([this] { Timer1Timer(); }));
+
+    NFormCreate();
+}
+
+TForm_Principal::~TForm_Principal() {
+    IniConfiguracao.reset();
+}
+
+QString TForm_Principal::ArquivoConfiguracao() {
+    const QString Pasta = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    QDir().mkpath(Pasta);
+    return QDir(Pasta).filePath(QStringLiteral("Tef_kimbro.Ini"));
+}
+
+void TForm_Principal::MontaAbaTransacao(QWidget* Aba) {
+    Label15 = NovoRotulo(QStringLiteral("Label15"), QStringLiteral(" Data e Hora do Sistema "), Aba);
+    Lbl_Data_hora = NovoRotulo(QStringLiteral("Lbl_Data_hora"), QString(), Aba);
+    Lbl_Data_hora->setAlignment(Qt::AlignCenter);
+    Lbl_Data_hora->setFixedWidth(185);
+    Label8 = NovoRotulo(QStringLiteral("Label8"), QStringLiteral("Identificação Transação:"), Aba);
+    EDT_IDENT_TRANS = NovaEdicao(QStringLiteral("EDT_IDENT_TRANS"), 15, Aba);
+    EDT_IDENT_TRANS->setEnabled(false);
+    Label11 = NovoRotulo(QStringLiteral("Label11"), QStringLiteral("Valor da Compra"), Aba);
+    QFont Negrito = Label11->font();
+    Negrito.setBold(true);
+    Negrito.setPixelSize(16);
+    Label11->setFont(Negrito);
+    EDT_VALOR = new TNFloatEdit(Aba);
+    EDT_VALOR->setObjectName(QStringLiteral("EDT_VALOR"));
+    QFont Valor(QStringLiteral("Courier New"));
+    Valor.setBold(true);
+    Valor.setPixelSize(27);
+    EDT_VALOR->setFont(Valor);
+    EDT_VALOR->setFrame(false);
+    BtnIniciaTransacao = TNPushButton::Cria(Aba, QStringLiteral("BtnIniciaTransacao"), QStringLiteral("Ok"), [] {});
+    NPushButton1 = TNPushButton::Cria(Aba, QStringLiteral("NPushButton1"), QStringLiteral("Fechar"),
+                                      [this] { NPushButton1Click(); });
+
+    auto* Grade = new QVBoxLayout(Aba);
+    Grade->setSpacing(6);
+    Grade->addWidget(Label15, 0, Qt::AlignHCenter);
+    Grade->addWidget(Lbl_Data_hora, 0, Qt::AlignHCenter);
+    Grade->addSpacing(8);
+    Grade->addWidget(Label8);
+    Grade->addWidget(EDT_IDENT_TRANS);
+    Grade->addSpacing(8);
+    Grade->addWidget(Label11);
+    Grade->addWidget(EDT_VALOR);
+    Grade->addStretch();
+    auto* Botoes = new QHBoxLayout();
+    Botoes->addWidget(BtnIniciaTransacao);
+    Botoes->addWidget(NPushButton1);
+    Grade->addLayout(Botoes);
+}
+
+void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
+    GrupoTEF = new QGroupBox(QStringLiteral(" Configurações TEF "), Aba);
+    GrupoTEF->setObjectName(QStringLiteral("GrupoTEF"));
+    LBL_STATUS_TEF_A = NovoStatus(QStringLiteral("LBL_STATUS_TEF_A"), GrupoTEF);
+    Label1 = NovoRotulo(QStringLiteral("Label1"), QStringLiteral("Host Servidor"), GrupoTEF);
+    EDT_HOST_SERVIDOR = NovaEdicao(QStringLiteral("EDT_HOST_SERVIDOR"), 15, GrupoTEF);
+    Label2 = NovoRotulo(QStringLiteral("Label2"), QStringLiteral("Identificação Empresa"), GrupoTEF);
+    EDT_IDENT_EMPRESA = NovaEdicao(QStringLiteral("EDT_IDENT_EMPRESA"), 8, GrupoTEF);
+    Label3 = NovoRotulo(QStringLiteral("Label3"), QStringLiteral("Identificação Estação"), GrupoTEF);
+    EDT_IDENT_ESTACAO = NovaEdicao(QStringLiteral("EDT_IDENT_ESTACAO"), 8, GrupoTEF);
+    Label7 = NovoRotulo(QStringLiteral("Label7"), QStringLiteral("Senha Supervisor"), GrupoTEF);
+    EDT_SENHA_TEF = new TNMaskEdit(GrupoTEF);
+    EDT_SENHA_TEF->setObjectName(QStringLiteral("EDT_SENHA_TEF"));
+    EDT_SENHA_TEF->setEchoMode(QLineEdit::Password);
+    connect(EDT_SENHA_TEF, &QLineEdit::textChanged, this, Protegido([this] { EDT_SENHA_TEFChange(); }));
+    auto* GradeTEF = new QGridLayout(GrupoTEF);
+    GradeTEF->setVerticalSpacing(2);
+    GradeTEF->addWidget(LBL_STATUS_TEF_A, 0, 0, 1, 2);
+    const std::pair<QLabel*, QWidget*> Linhas[] = {{Label1, EDT_HOST_SERVIDOR},
+                                                   {Label2, EDT_IDENT_EMPRESA},
+                                                   {Label3, EDT_IDENT_ESTACAO},
+                                                   {Label7, EDT_SENHA_TEF}};
+    int Linha = 1;
+    for (const auto& [Rotulo, Campo] : Linhas) {
+        GradeTEF->addWidget(Rotulo, Linha, 0);
+        GradeTEF->addWidget(Campo, Linha++, 1);
+    }
+
+    GrupoPerifericos = new QGroupBox(QStringLiteral(" Configurações Periféricos "), Aba);
+    GrupoPerifericos->setObjectName(QStringLiteral("GrupoPerifericos"));
+    LBL_STATUS_PINPAD_A = NovoStatus(QStringLiteral("LBL_STATUS_PINPAD_A"), GrupoPerifericos);
+    Label4 = NovoRotulo(QStringLiteral("Label4"), QStringLiteral("Texto PinPad"), GrupoPerifericos);
+    EDT_TEXTO_PINPAD = NovaEdicao(QStringLiteral("EDT_TEXTO_PINPAD"), 16, GrupoPerifericos);
+    auto* GradePerifericos = new QGridLayout(GrupoPerifericos);
+    GradePerifericos->setVerticalSpacing(2);
+    GradePerifericos->addWidget(LBL_STATUS_PINPAD_A, 0, 0, 1, 2);
+    GradePerifericos->addWidget(Label4, 1, 0);
+    GradePerifericos->addWidget(EDT_TEXTO_PINPAD, 1, 1);
+
+    BtnSalvar = TNPushButton::Cria(Aba, QStringLiteral("BtnSalvar"), QStringLiteral("&Salvar Configuração"),
+                                   [this] { BtnSalvarClick(); });
+    BtnTestaTEF = TNPushButton::Cria(Aba, QStringLiteral("BtnTestaTEF"), QStringLiteral("&Menu TEF"), [] {});
+    BtnIniciaTEF = TNPushButton::Cria(Aba, QStringLiteral("BtnIniciaTEF"), QStringLiteral("&Iniciar TEF"),
+                                      [this] { BtnIniciaTEFClick(); });
+
+    auto* Colunas = new QVBoxLayout(Aba);
+    Colunas->setSpacing(4);
+    Colunas->addWidget(GrupoTEF);
+    Colunas->addWidget(GrupoPerifericos);
+    Colunas->addWidget(BtnSalvar);
+    auto* Botoes = new QHBoxLayout();
+    Botoes->addWidget(BtnTestaTEF);
+    Botoes->addWidget(BtnIniciaTEF);
+    Colunas->addLayout(Botoes);
+
+    // Host, store, terminal, password, save, menu, start, PIN pad text.
+    const QWidget* Ordem[] = {EDT_HOST_SERVIDOR, EDT_IDENT_EMPRESA, EDT_IDENT_ESTACAO, EDT_SENHA_TEF,
+                              BtnSalvar,         BtnTestaTEF,       BtnIniciaTEF,      EDT_TEXTO_PINPAD};
+    for (size_t I = 1; I < std::size(Ordem); ++I) {
+        setTabOrder(const_cast<QWidget*>(Ordem[I - 1]), const_cast<QWidget*>(Ordem[I]));
+    }
+}
+
+// Keys of the configuration with their edits, in the order they are read and written.
+QList<std::pair<QString, QLineEdit*>> TForm_Principal::CamposConfiguracao() const {
+    return {{QStringLiteral("HOST_SERVIDOR"), EDT_HOST_SERVIDOR},
+            {QStringLiteral("IDENT_EMPRESA"), EDT_IDENT_EMPRESA},
+            {QStringLiteral("IDENT_ESTACAO"), EDT_IDENT_ESTACAO},
+            {QStringLiteral("SENHA_TEF"), EDT_SENHA_TEF},
+            {QStringLiteral("TEXTO_PINPAD"), EDT_TEXTO_PINPAD}};
+}
+
+void TForm_Principal::NFormCreate() {
+    IniConfiguracao = std::make_unique<TArquivoPerfil>(ArquivoConfiguracao());
+    for (const auto& [Chave, Edicao] : CamposConfiguracao()) {
+        Edicao->setText(IniConfiguracao->LeTexto(SecaoConfiguracao, Chave, Edicao->text()));
+    }
+    DM_CAIXA_VAREJO.StatusTEF = -1;
+    DM_CAIXA_VAREJO.NumeroVias = 1;
+    ExecutaProtegido([this] { BtnIniciaTEFClick(); });
+    Timer1->start();
+}
+
+void TForm_Principal::BtnIniciaTEFClick() {
+    DM_CAIXA_VAREJO.HostServidor = EDT_HOST_SERVIDOR->text();
+    DM_CAIXA_VAREJO.IdentEmpresa = EDT_IDENT_EMPRESA->text();
+    DM_CAIXA_VAREJO.IdentEstacao = EDT_IDENT_ESTACAO->text();
+    TBibliotecaSiTef& Biblioteca = FAmbiente.Biblioteca;
+    DM_CAIXA_VAREJO.StatusTEF = Biblioteca.ConfiguraIntSiTefInterativo(
+        DM_CAIXA_VAREJO.HostServidor, DM_CAIXA_VAREJO.IdentEmpresa, DM_CAIXA_VAREJO.IdentEstacao);
+    if (DM_CAIXA_VAREJO.StatusTEF == 0) {
+        DM_CAIXA_VAREJO.StatusTEF = TestaComunicacaoTEF(FAmbiente, true);
+    }
+    DM_CAIXA_VAREJO.StatusPinPad = Biblioteca.VerificaPresencaPinPad();
+    if (DM_CAIXA_VAREJO.StatusPinPad == 1) {
+        Biblioteca.EscreveMensagemPermanentePinPad(PrefixoPinPad + EDT_TEXTO_PINPAD->text());
+    }
+}
+
+void TForm_Principal::Timer1Timer() {
+    Lbl_Data_hora->setText(QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy - HH:mm:ss")));
+    const QString TextoTEF = TextoStatusTEF(DM_CAIXA_VAREJO.StatusTEF);
+    if (DM_CAIXA_VAREJO.StatusTEF == -2) {
+        DM_CAIXA_VAREJO.StatusTEF = 0;
+    }
+    if (TextoTEF != LBL_STATUS_TEF_A->text()) {
+        qCInfo(lcPrincipal).noquote() << "TEF status:" << TextoTEF;
+    }
+    PintaTexto(LBL_STATUS_TEF_A, TextoTEF, DM_CAIXA_VAREJO.StatusTEF == 0 ? CorOnline : CorFalha);
+    PintaTexto(LBL_STATUS_PINPAD_A, TextoStatusPinPad(DM_CAIXA_VAREJO.StatusPinPad),
+               DM_CAIXA_VAREJO.StatusPinPad == 1 ? CorOnline : CorFalha);
+}
+
+void TForm_Principal::BtnSalvarClick() {
+    using namespace CodigosDialogo;
+    if (MsgDisplayResp(QStringLiteral("Confirma dados de configuração?"), QStringLiteral("Responda"),
+                       BotoesSimNao, IconeQuestao, BotaoPadraoAutomatico) == RespNao) {
+        return;
+    }
+    for (const auto& [Chave, Edicao] : CamposConfiguracao()) {
+        IniConfiguracao->GravaTexto(SecaoConfiguracao, Chave, Edicao->text());
+    }
+}
+
+void TForm_Principal::EDT_SENHA_TEFChange() {
+    SenhaSupervisor = EDT_SENHA_TEF->text();
+}
+
+void TForm_Principal::NPushButton1Click() {
+    close();
+}

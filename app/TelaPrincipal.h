@@ -1,0 +1,84 @@
+#pragma once
+
+#include "TNStringList.h"
+#include "TPLCustomForm.h"
+
+#include <QPointer>
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+class QTimer;
+class TArquivoPerfil;
+class TNEdit;
+class TNFloatEdit;
+class TNMaskEdit;
+class TNPushButton;
+struct TAmbienteTEF;
+
+// "TEF - Kimbro": the station's main window. The tab "Transação" takes the
+// amount of a sale; the tab "Configuração" keeps the TEF settings, starts the
+// TEF and shows the state of the link and of the PIN pad.
+class TForm_Principal : public TTPLCustomForm {
+    Q_OBJECT
+public:
+    // Reads the configuration, starts the TEF and the status timer.
+    explicit TForm_Principal(TAmbienteTEF& Ambiente, QWidget* Pai = nullptr);
+    ~TForm_Principal() override; // NFormDestroy
+
+    QTabWidget* PageControl;
+    // Tab "Transação".
+    QLabel* Label15;
+    QLabel* Lbl_Data_hora;
+    QLabel* Label8;
+    TNEdit* EDT_IDENT_TRANS;
+    QLabel* Label11;
+    TNFloatEdit* EDT_VALOR;
+    TNPushButton* BtnIniciaTransacao;
+    TNPushButton* NPushButton1;
+    // Tab "Configuração".
+    QGroupBox* GrupoTEF;
+    QGroupBox* GrupoPerifericos;
+    QLabel* LBL_STATUS_TEF_A;
+    QLabel* Label1;
+    TNEdit* EDT_HOST_SERVIDOR;
+    QLabel* Label3;
+    TNEdit* EDT_IDENT_ESTACAO;
+    QLabel* Label2;
+    TNEdit* EDT_IDENT_EMPRESA;
+    QLabel* Label7;
+    TNMaskEdit* EDT_SENHA_TEF;
+    QLabel* Label4;
+    TNEdit* EDT_TEXTO_PINPAD;
+    QLabel* LBL_STATUS_PINPAD_A;
+    TNPushButton* BtnIniciaTEF;
+    TNPushButton* BtnTestaTEF;
+    TNPushButton* BtnSalvar;
+
+    QTimer* Timer1;
+    TNStringList Str_Primeira_via;
+    TNStringList StrVisualiza;
+    bool SoVisualizar = false;
+    std::unique_ptr<TArquivoPerfil> IniConfiguracao;
+
+    // The configuration file: "Tef_kimbro.Ini" in the user's configuration folder.
+    static QString ArquivoConfiguracao();
+
+    void BtnIniciaTEFClick();
+    void Timer1Timer();
+    void BtnSalvarClick();
+    void NPushButton1Click();
+
+private:
+    void MontaAbaTransacao(QWidget* Aba);
+    void MontaAbaConfiguracao(QWidget* Aba);
+    QList<std::pair<QString, QLineEdit*>> CamposConfiguracao() const;
+    void NFormCreate();
+    void EDT_SENHA_TEFChange();
+
+    TAmbienteTEF& FAmbiente;
+};
+
+extern QPointer<TForm_Principal> Form_Principal;

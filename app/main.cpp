@@ -1,0 +1,70 @@
+// TefKimbro: the card-payment station.
+
+#include "CliSiTef.h"
+#include "Erros.h"
+#include "FAT_DM_TEF_OFFLINE.h"
+#include "MAN_CAIXA_TEF_COLETA.h"
+#include "MAN_CAIXA_TEF_MENU.h"
+#include "MAN_CAIXA_TEF_VISUALIZA.h"
+#include "OperadorTEFQt.h"
+#include "TelaPrincipal.h"
+#include "Win1252.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+bool TemTela() {
+    for (const char* Variavel : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* Valor = std::getenv(Variavel);
+        if (Valor != nullptr && *Valor != '\0') {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!TemTela()) {
+        std::fprintf(stderr, "TefKimbro needs a graphical display; on a machine without one, "
+                             "run it under xvfb-run (for example: xvfb-run -a %s).\n",
+                     argv[0]);
+        return 2;
+    }
+    QApplication Aplicacao(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("TefKimbro"));
+    try {
+        VerificaCodificacaoWin1252();
+    } catch (const EErro& Erro) {
+        std::fprintf(stderr, "%s\n", Erro.what());
+        return 1;
+    }
+
+    TCliSiTef CliSiTef;
+    TOperadorTEFQt Operador;
+    TAmbienteTEF Ambiente{CliSiTef, Operador};
+
+    Form_Principal = new TForm_Principal(Ambiente);
+    auto ModuloTEF = std::make_unique<TDM_TEF>();
+    DM_TEF = ModuloTEF.get();
+    ManCaixaTefVisualiza = new TManCaixaTefVisualiza();
+    ManCaixaTefMenu = new TManCaixaTefMenu();
+    Form_Principal->show();
+
+    const int Resultado = QApplication::exec();
+
+    Libera(ManCaixaTefMenu);
+    Libera(ManCaixaTefVisualiza);
+    Libera(ManCaixaTefColeta);
+    Libera(Form_Principal);
+    DM_TEF = nullptr;
+    SenhaSupervisor.clear();
+    ValorColetado.clear();
+    return Resultado;
+}

@@ -1,0 +1,248 @@
+// The main window against the simulator through the real binding.
+#include "ArquivoPerfil.h"
+#include "CliSiTef.h"
+#include "Diario.h"
+#include "FAT_DM_CAIXA_VAREJO.h"
+#include "FAT_DM_TEF_OFFLINE.h"
+#include "MAN_CAIXA_TEF_COLETA.h"
+#include "Modais.h"
+#include "NFloatEdit.h"
+#include "NMaskEdit.h"
+#include "NPushButton.h"
+#include "OperadorTEFQt.h"
+#include "PastaDeTrabalho.h"
+#include "TelaPrincipal.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <sys/stat.h>
+
+namespace {
+
+const QString Secao = QStringLiteral("CONF_TEF");
+
+QString Roteiro(const char* Nome) {
+    return QStringLiteral(TK_ROTEIROS "/") + QString::fromLatin1(Nome);
+}
+
+QString CorDoTexto(const QLabel* Rotulo) {
+    const QString Estilo = Rotulo->styleSheet();
+    return Estilo.mid(Estilo.indexOf(QStringLiteral("#")), 7);
+}
+
+} // namespace
+
+class TestePrincipal : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TPastaDeTrabalho> Pasta;
+    std::unique_ptr<TCliSiTef> CliSiTef;
+    std::unique_ptr<TOperadorTEFQt> Operador;
+    std::unique_ptr<TAmbienteTEF> Ambiente;
+
+    QString CaminhoDiario() const { return Pasta->Caminho(QStringLiteral("diario.jsonl")); }
+    QList<QJsonObject> Chamadas(const char* Nome) const {
+        return ::Chamadas(LeDiario(CaminhoDiario()), QString::fromLatin1(Nome));
+    }
+    TArquivoPerfil Ini() const { return TArquivoPerfil(TForm_Principal::ArquivoConfiguracao()); }
+
+    void GravaConfiguracao(const QString& Host, const QString& PinPad) {
+        TArquivoPerfil Arquivo = Ini();
+        Arquivo.GravaTexto(Secao, QStringLiteral("HOST_SERVIDOR"), Host);
+        Arquivo.GravaTexto(Secao, QStringLiteral("IDENT_EMPRESA"), QStringLiteral("00000000"));
+        Arquivo.GravaTexto(Secao, QStringLiteral("IDENT_ESTACAO"), QStringLiteral("SE000001"));
+        Arquivo.GravaTexto(Secao, QStringLiteral("SENHA_TEF"), QStringLiteral("1234"));
+        Arquivo.GravaTexto(Secao, QStringLiteral("TEXTO_PINPAD"), PinPad);
+    }
+
+    std::unique_ptr<TForm_Principal> NovaJanela() {
+        return std::make_unique<TForm_Principal>(*Ambiente);
+    }
+
+private Q_SLOTS:
+    void init() {
+        Pasta = std::make_unique<TPastaDeTrabalho>();
+        qputenv("XDG_CONFIG_HOME", Pasta->Caminho(QStringLiteral("config")).toLocal8Bit());
+        qputenv("CLISITEF_SIM_DIARIO", CaminhoDiario().toLocal8Bit());
+        qunsetenv("CLISITEF_SIM_ROTEIRO");
+        DM_CAIXA_VAREJO = TDM_CAIXA_VAREJO();
+        CliSiTef = std::make_unique<TCliSiTef>();
+        QVERIFY(CliSiTef->Carregada());
+        Operador = std::make_unique<TOperadorTEFQt>();
+        Ambiente = std::make_unique<TAmbienteTEF>(TAmbienteTEF{*CliSiTef, *Operador});
+    }
+
+    void cleanup() {
+        Ambiente.reset();
+        Operador.reset();
+        CliSiTef.reset();
+        Pasta.reset();
+        QCOMPARE(JanelasRestantes(), 0);
+    }
+
+    void InicioConfiguraTestaEEscreveNoPinPad() {
+        GravaConfiguracao(QStringLiteral("10.0.0.1"), QStringLiteral("Olá, 16 letras!!"));
+        auto Janela = NovaJanela();
+
+        QCOMPARE(Janela->windowTitle(), QStringLiteral("TEF - Kimbro"));
+        QCOMPARE(Janela->size(), QSize(286, 338));
+        QCOMPARE(Janela->PageControl->currentIndex(), 0);
+        QCOMPARE(Janela->PageControl->tabText(1), QStringLiteral("Configuração"));
+        QCOMPARE(Janela->EDT_HOST_SERVIDOR->text(), QStringLiteral("10.0.0.1"));
+        QCOMPARE(Janela->EDT_SENHA_TEF->text(), QStringLiteral("1234"));
+        QCOMPARE(SenhaSupervisor, QStringLiteral("1234"));
+        QCOMPARE(DM_CAIXA_VAREJO.NumeroVias, 1);
+        QCOMPARE(DM_CAIXA_VAREJO.HostServidor, QStringLiteral("10.0.0.1"));
+
+        const auto Configuracoes = Chamadas("ConfiguraIntSiTefInterativo");
+        QCOMPARE(Configuracoes.size(), 1);
+        QCOMPARE(Configuracoes[0][QStringLiteral("ip")].toString(), QStringLiteral("10.0.0.1"));
+        QCOMPARE(Configuracoes[0][QStringLiteral("loja")].toString(), QStringLiteral("00000000"));
+        QCOMPARE(Configuracoes[0][QStringLiteral("terminal")].toString(), QStringLiteral("SE000001"));
+        const auto Inicios = Chamadas("IniciaFuncaoSiTefInterativo");
+        QCOMPARE(Inicios.size(), 1);
+        QCOMPARE(Inicios[0][QStringLiteral("funcao")].toInt(), 111);
+        QCOMPARE(Inicios[0][QStringLiteral("valor")].toString(), QStringLiteral("0,00"));
+        QCOMPARE(Inicios[0][QStringLiteral("operador")].toString(), QStringLiteral("0"));
+        QVERIFY(Inicios[0][QStringLiteral("parametros")].isNull());
+        QCOMPARE(Chamadas("VerificaPresencaPinPad").size(), 1);
+        const QString Mensagem =
+            Chamadas("EscreveMensagemPermanentePinPad")[0][QStringLiteral("mensagem")].toString();
+        QCOMPARE(Mensagem, QStringLiteral("   TEF Kimbro   |Olá, 16 letras!!"));
+        QCOMPARE(Mensagem.size(), 33);
+
+        QVERIFY(Janela->Timer1->isActive());
+        QCOMPARE(Janela->Timer1->interval(), 500);
+        QCOMPARE(Janela->LBL_STATUS_TEF_A->text(), QStringLiteral("STATUS"));
+        Janela->Timer1Timer();
+        QCOMPARE(Janela->LBL_STATUS_TEF_A->text(), QStringLiteral("Online"));
+        QCOMPARE(CorDoTexto(Janela->LBL_STATUS_TEF_A), QStringLiteral("#008000"));
+        QCOMPARE(Janela->LBL_STATUS_PINPAD_A->text(), QStringLiteral("Online"));
+        QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d/\\d\\d/\\d{4} - \\d\\d:\\d\\d:\\d\\d$"))
+                    .match(Janela->Lbl_Data_hora->text())
+                    .hasMatch());
+    }
+
+    void IpInvalidoNaoTestaAComunicacao() {
+        qputenv("CLISITEF_SIM_ROTEIRO", Roteiro("ip-invalido.json").toLocal8Bit());
+        auto Janela = NovaJanela();
+        Janela->Timer1Timer();
+        QCOMPARE(Janela->LBL_STATUS_TEF_A->text(), QStringLiteral("IP inválido"));
+        QCOMPARE(CorDoTexto(Janela->LBL_STATUS_TEF_A), QStringLiteral("#ff0000"));
+        QVERIFY(Chamadas("IniciaFuncaoSiTefInterativo").isEmpty());
+    }
+
+    void MenosDoisEhOnlineEViraZero() {
+        GravaConfiguracao(QStringLiteral("10.0.0.1"), QStringLiteral("x"));
+        qputenv("CLISITEF_SIM_ROTEIRO", Roteiro("teste-menos-dois.json").toLocal8Bit());
+        auto Janela = NovaJanela();
+        QCOMPARE(DM_CAIXA_VAREJO.StatusTEF, -2);
+        Janela->Timer1Timer();
+        QCOMPARE(Janela->LBL_STATUS_TEF_A->text(), QStringLiteral("Online"));
+        QCOMPARE(CorDoTexto(Janela->LBL_STATUS_TEF_A), QStringLiteral("#008000"));
+        QCOMPARE(DM_CAIXA_VAREJO.StatusTEF, 0);
+        // The PIN pad answered 0: no idle text is written.
+        QVERIFY(Chamadas("EscreveMensagemPermanentePinPad").isEmpty());
+        QCOMPARE(Janela->LBL_STATUS_PINPAD_A->text(), QStringLiteral("Ausente"));
+        QCOMPARE(CorDoTexto(Janela->LBL_STATUS_PINPAD_A), QStringLiteral("#ff0000"));
+    }
+
+    void PrimeiroInicioSemArquivo() {
+        auto Janela = NovaJanela();
+        for (const QLineEdit* Edicao :
+             std::initializer_list<const QLineEdit*>{Janela->EDT_HOST_SERVIDOR, Janela->EDT_IDENT_EMPRESA,
+                                                     Janela->EDT_IDENT_ESTACAO, Janela->EDT_SENHA_TEF,
+                                                     Janela->EDT_TEXTO_PINPAD}) {
+            QCOMPARE(Edicao->text(), QString());
+        }
+        const auto Configuracoes = Chamadas("ConfiguraIntSiTefInterativo");
+        QCOMPARE(Configuracoes.size(), 1);
+        QCOMPARE(Configuracoes[0][QStringLiteral("ip")].toString(), QString());
+        Janela->Timer1Timer();
+        QCOMPARE(Janela->LBL_STATUS_TEF_A->text(), QStringLiteral("IP inválido"));
+    }
+
+    void SalvarSoNaoComNao_data() {
+        QTest::addColumn<int>("Tecla");
+        QTest::addColumn<bool>("Grava");
+        QTest::newRow("fechada sem botão") << int(Qt::Key_Escape) << true;
+        QTest::newRow("Sim") << int(Qt::Key_S) << true;
+        QTest::newRow("Não") << int(Qt::Key_N) << false;
+    }
+
+    void SalvarSoNaoComNao() {
+        QFETCH(int, Tecla);
+        QFETCH(bool, Grava);
+        auto Janela = NovaJanela();
+        Janela->EDT_HOST_SERVIDOR->setText(QStringLiteral("192.168.0.9"));
+        Janela->EDT_SENHA_TEF->setText(QString(300, u's'));
+        QString Pergunta;
+        TRespostaModal Resposta([&](QWidget* D) {
+            Pergunta = TextoDaMensagem(D);
+            QTest::keyClick(D, static_cast<Qt::Key>(Tecla), Tecla == Qt::Key_Escape ? Qt::NoModifier : Qt::AltModifier);
+        });
+        Janela->BtnSalvar->click();
+        QVERIFY(Resposta.Respondeu());
+        QCOMPARE(Pergunta, QStringLiteral("Confirma dados de configuração?"));
+        QCOMPARE(QFile::exists(TForm_Principal::ArquivoConfiguracao()), Grava);
+        if (Grava) {
+            QCOMPARE(Ini().LeTexto(Secao, QStringLiteral("HOST_SERVIDOR"), QString()), QStringLiteral("192.168.0.9"));
+            QCOMPARE(Ini().LeTexto(Secao, QStringLiteral("senha_tef"), QString()), QString(300, u's'));
+            struct stat Estado {};
+            QCOMPARE(::stat(QFile::encodeName(TForm_Principal::ArquivoConfiguracao()).constData(), &Estado), 0);
+            QCOMPARE(Estado.st_mode & 0777, 0600u);
+        }
+    }
+
+    void HostEditadoValeSemSalvar() {
+        GravaConfiguracao(QStringLiteral("10.0.0.1"), QStringLiteral("x"));
+        auto Janela = NovaJanela();
+        Janela->EDT_HOST_SERVIDOR->setText(QStringLiteral("10.0.0.2"));
+        Janela->BtnIniciaTEF->click();
+        QCOMPARE(Chamadas("ConfiguraIntSiTefInterativo").last()[QStringLiteral("ip")].toString(),
+                 QStringLiteral("10.0.0.2"));
+        QCOMPARE(Ini().LeTexto(Secao, QStringLiteral("HOST_SERVIDOR"), QString()), QStringLiteral("10.0.0.1"));
+    }
+
+    void ArquivoSomenteLeituraNaoEhGravado() {
+        GravaConfiguracao(QStringLiteral("10.0.0.1"), QStringLiteral("x"));
+        const QString Arquivo = TForm_Principal::ArquivoConfiguracao();
+        QFile::setPermissions(Arquivo, QFile::ReadOwner);
+        QFile Leitura(Arquivo);
+        QVERIFY(Leitura.open(QIODevice::ReadOnly));
+        const QByteArray Antes = Leitura.readAll();
+        auto Janela = NovaJanela();
+        Janela->EDT_HOST_SERVIDOR->setText(QStringLiteral("10.0.0.2"));
+        QString Erro;
+        const auto Pergunta = [](QWidget* D) { return TextoDaMensagem(D).startsWith(QStringLiteral("Confirma")); };
+        TRespostaModal Sim([](QWidget* D) { ClicaBotao(D, QStringLiteral("&Sim")); }, 5000, Pergunta);
+        TRespostaModal Ok(
+            [&](QWidget* E) {
+                Erro = TextoDaMensagem(E);
+                ClicaBotao(E, QStringLiteral("&Ok"));
+            },
+            5000, [&](QWidget* D) { return !Pergunta(D); });
+        Janela->BtnSalvar->click();
+        QCOMPARE(Erro, QStringLiteral("Unable to write to ") + Arquivo);
+        QFile Depois(Arquivo);
+        QVERIFY(Depois.open(QIODevice::ReadOnly));
+        QCOMPARE(Depois.readAll(), Antes);
+    }
+
+    void FecharEncerra() {
+        auto Janela = NovaJanela();
+        Janela->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Janela.get()));
+        Janela->NPushButton1->click();
+        QVERIFY(!Janela->isVisible());
+    }
+};
+
+QTEST_MAIN(TestePrincipal)
+#include "teste_principal.moc"
