@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Start-up time: from process start to the first "Online" TEF status shown by
 # the station against the simulator, against a bare Qt Widgets window started
-# the same way (both under xvfb-run). Prints each median and the ratio.
-# Usage: bench/inicio.sh [runs]   (release build)
+# the same way (same X server, same environment). Prints each median and the
+# ratio. Usage: bench/inicio.sh [runs]   (release build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-5}"
@@ -10,21 +10,32 @@ cmake --preset release >/dev/null
 cmake --build --preset release --target tefkimbro janela_vazia clisitef_sim >/dev/null
 source scripts/demo-config.sh
 export LD_LIBRARY_PATH="$PWD/build/release/sim"
-# Qt prints the seconds since process start in front of each logged line.
-export QT_MESSAGE_PATTERN='%{time process} %{message}'
+export QT_LOGGING_RULES="tefkimbro.app.principal.info=true"
 
-# Seconds from start to the first line holding $2, for the program $1.
+tela=":$(( 90 + RANDOM % 100 ))"
+Xvfb "$tela" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${tela#:}" ] && break; sleep 0.1; done
+export DISPLAY="$tela"
+
+# Milliseconds from starting program $1 until it prints a line holding $2.
 medida() {
-  local saida
-  saida=$(cd "$caixa" && QT_LOGGING_RULES="tefkimbro.app.principal.info=true" \
-    timeout 8 xvfb-run -a "$1" 2>&1 || true)
-  grep -m1 -F "$2" <<<"$saida" | awk '{print $1}'
+  local inicio fim
+  inicio=$(date +%s%N)
+  (cd "$caixa" && timeout 4 "$1" 2>&1 || true) | while IFS= read -r linha; do
+    if [[ "$linha" == *"$2"* ]]; then
+      fim=$(date +%s%N)
+      echo $(( (fim - inicio) / 1000000 ))
+      break
+    fi
+  done
 }
 
-mediana() { sort -g | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
+mediana() { sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
 
 estacao=$(for _ in $(seq "$runs"); do medida "$PWD/build/release/app/tefkimbro" "TEF status: Online"; done | mediana)
 vazia=$(for _ in $(seq "$runs"); do medida "$PWD/build/release/bench/janela_vazia" "window shown"; done | mediana)
-echo "station, start to first Online status: ${estacao} s (median of $runs)"
-echo "bare Qt window, start to shown:        ${vazia} s (median of $runs)"
-awk -v a="$estacao" -v b="$vazia" 'BEGIN { printf "ratio station / bare window: %.2f\n", a / b }'
+echo "station, start to first Online status: ${estacao} ms (median of $runs)"
+echo "bare Qt window, start to shown:        ${vazia} ms (median of $runs)"
+awk -v a="$estacao" -v b="$vazia" 'BEGIN { printf "ratio station / bare window: %.1f\n", a / b }'

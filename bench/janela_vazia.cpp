@@ -9,6 +9,9 @@ int main(int argc, char** argv) {
     QWidget Janela;
     Janela.resize(286, 338);
     Janela.show();
-    QTimer::singleShot(0, [] { qInfo("window shown"); });
+    QTimer::singleShot(0, [] {
+        qInfo("window shown");
+        QApplication::quit();
+    });
     return QApplication::exec();
 }

@@ -10,5 +10,5 @@ mkdir -p "$saida"
 saida="$(cd "$saida" && pwd)"
 source scripts/demo-config.sh
 export LD_LIBRARY_PATH="$PWD/build/dev/sim"
-(cd "$caixa" && xvfb-run -a -s "-screen 0 1024x768x24" "$OLDPWD/build/dev/tests/capturas" "$saida")
+(cd "$caixa" && xvfb-run -a -s "-screen 0 1024x768x24" "$OLDPWD/build/dev/tools/capturas" "$saida")
 echo "screenshots in $saida"
