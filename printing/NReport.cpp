@@ -1,0 +1,403 @@
+#include "NReport.h"
+
+#include "Win1252.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+
+namespace {
+
+constexpr char AvancoFormulario = '\x0c';
+
+const QString MensagemSemImpressora = QStringLiteral(
+    "Não foi possivel determinar qual a impressora conectada ao sistema. Talvez seja necessário "
+    "configurar uma no painel de controle do Windows. Deseja continuar mesmo assim?");
+const QString MensagemInicio = QStringLiteral(
+    "Não foi possivel iniciar o documento. Verifique se a pasta para o arquivo de spool local foi "
+    "corretamente configurada e se não está protegida contra gravação.");
+const QString MensagemDescarga =
+    QStringLiteral("Não foi possivel descarregar os buffers do arquivo de spool Local.");
+const QString MensagemBuffer = QStringLiteral("Não foi possivel carregar o buffer de impressão.");
+const QString MensagemEnvio = QStringLiteral("Não foi possivel enviar dados para o dispositivo de saida.");
+
+QString SoLetrasEDigitos(const QString& Texto) {
+    QString Resultado;
+    for (QChar Caractere : Texto) {
+        if (Caractere.isLetterOrNumber()) {
+            Resultado += Caractere;
+        }
+    }
+    return Resultado;
+}
+
+// "TMP_081226_143005_07.PRN": date, time and a random number 0 to 98.
+QString NomeSpool() {
+    const QDateTime Agora = QDateTime::currentDateTime();
+    return QStringLiteral("TMP_%1_%2_%3.PRN")
+        .arg(SoLetrasEDigitos(Agora.toString(QStringLiteral("dd/MM/yy"))),
+             SoLetrasEDigitos(QLocale().toString(Agora.time(), QLocale::LongFormat)),
+             QString::number(QRandomGenerator::global()->bounded(99)).rightJustified(2, u'0'));
+}
+
+bool EmBranco(const QByteArray& Bytes) {
+    for (char Byte : Bytes) {
+        if (static_cast<unsigned char>(Byte) > ' ') {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Every line of Bytes (split at CR LF, CR or LF) followed by CR LF.
+QByteArray LinhasComCrLf(const QByteArray& Bytes) {
+    QByteArray Resultado;
+    Resultado.reserve(Bytes.size() + Bytes.size() / 16);
+    qsizetype Inicio = 0;
+    const qsizetype Fim = Bytes.size();
+    while (Inicio < Fim) {
+        qsizetype Quebra = Inicio;
+        while (Quebra < Fim && Bytes[Quebra] != '\r' && Bytes[Quebra] != '\n') {
+            ++Quebra;
+        }
+        Resultado.append(Bytes.constData() + Inicio, Quebra - Inicio);
+        Resultado.append("\r\n", 2);
+        if (Quebra + 1 < Fim && Bytes[Quebra] == '\r' && Bytes[Quebra + 1] == '\n') {
+            ++Quebra;
+        }
+        Inicio = Quebra + 1;
+    }
+    return Resultado;
+}
+
+} // namespace
+
+QString PastaSpool() {
+    const QString Execucao = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return !Execucao.isEmpty() && QDir().mkpath(Execucao) ? Execucao : QDir::tempPath();
+}
+
+TNTextReport::TNTextReport(TInterfaceRelatorio* InterfaceRelatorio) : Interface(InterfaceRelatorio) {}
+
+TNTextReport::~TNTextReport() {
+    FSpool.Close();
+    ApagaSpool();
+}
+
+void TNTextReport::ApagaSpool() {
+    if (!FSpoolFileName.isEmpty()) {
+        QFile::remove(FSpoolFileName);
+        FSpoolFileName.clear();
+    }
+}
+
+bool TNTextReport::BeginDoc() {
+    FSpool.Close();
+    if (FSpooling) {
+        return false;
+    }
+    Columns = std::clamp<std::uint16_t>(Columns, 5, 280);
+    Lines = std::clamp<std::uint16_t>(Lines, 1, 280);
+    // A spool file is created new: an existing name gets another number, so
+    // two documents never write into each other's spool.
+    const QDir Pasta(PastaSpool());
+    for (int Tentativa = 0; Tentativa < 200 && !FSpooling; ++Tentativa) {
+        FSpoolFileName = Pasta.filePath(NomeSpool());
+        FSpooling = FSpool.Open(FSpoolFileName, TFileWriter::ModoExclusivo);
+    }
+    if (!FSpooling) {
+        FSpoolFileName.clear();
+    }
+    FPrinterINI.Load(QStringLiteral("Printer.ini"), FCodigos);
+    IniciaPagina();
+    FPageNumber = 0;
+    if (FSpooling) {
+        if (OnBeginDoc) {
+            OnBeginDoc(*this);
+        }
+        NewPage();
+    }
+    return FSpooling;
+}
+
+void TNTextReport::IniciaPagina() {
+    FRender.clear();
+    FPagina = QStringList(Lines, QString(Columns + 1, u' '));
+    FCurrentLine = 0;
+    FCurrentColumn = 0;
+    FPageDirty = false;
+}
+
+void TNTextReport::NewPage() {
+    if (!FSpooling) {
+        return;
+    }
+    if (FPageDirty) {
+        if (OnNewPage) {
+            OnNewPage(*this);
+        }
+        DescarregaPagina();
+    }
+    ++FPageNumber;
+    IniciaPagina();
+    if (OnBeforePrintHeader) {
+        OnBeforePrintHeader(*this);
+    }
+    if (DefaultHeader) {
+        CabecalhoPadrao();
+    } else if (OnPrintHeader) {
+        OnPrintHeader(*this);
+    }
+    if (OnAfterPrintHeader) {
+        OnAfterPrintHeader(*this);
+    }
+}
+
+// The built-in header: report name and page number, then a rule.
+void TNTextReport::CabecalhoPadrao() {
+    const QString Pagina = QStringLiteral("Pag. %1").arg(FPageNumber);
+    PrintText(1, 0, ReportInfo.ReportName.left(Columns - Pagina.size() - 1), 0);
+    PrintText(1, static_cast<std::uint16_t>(Columns - Pagina.size()), Pagina, 0);
+    PrintText(2, 0, QString(Columns, u'-'), 0);
+}
+
+void TNTextReport::PrintText(std::uint16_t Line, std::uint16_t Column, const QString& Text,
+                             std::int32_t MaxLength) {
+    const QString Texto = MaxLength > 0 && MaxLength < Columns + 1 ? Text.left(MaxLength) : Text;
+    if (Line > FCurrentLine) {
+        FCurrentLine = Line;
+        if (Line >= Lines - FooterLines) {
+            NewPage();
+            ++FCurrentLine;
+        }
+    }
+    if (FCurrentLine >= FPagina.size()) {
+        return;
+    }
+    QString& Linha = FPagina[FCurrentLine];
+    for (qsizetype I = 1; I <= Texto.size(); ++I) {
+        const qsizetype Posicao = Column + I;
+        if (Posicao > Columns) {
+            break;
+        }
+        FCurrentColumn = static_cast<std::uint16_t>(Posicao);
+        Linha[Posicao - 1] = Texto[I - 1];
+    }
+    // Marked after a page break too, so that text on a new page is flushed.
+    FPageDirty = true;
+}
+
+void TNTextReport::DescarregaPagina() {
+    if (OnPrintFooter) {
+        OnPrintFooter(*this);
+    }
+    const QByteArray& SaltoLinha = FCodigos[TCodigo::LineFeed];
+    for (const QString& Linha : FPagina) {
+        if (!Linha.trimmed().isEmpty()) {
+            FRender += ParaWin1252(Linha);
+        }
+        FRender += SaltoLinha;
+    }
+    if (AutoFeed) {
+        FRender += FCodigos[TCodigo::EjectPage];
+        qsizetype Fim = FRender.size();
+        while (Fim > 0 && FRender[Fim - 1] == AvancoFormulario) {
+            --Fim;
+        }
+        qsizetype Inicio = Fim;
+        while (Inicio > 0 && (FRender[Inicio - 1] == '\r' || FRender[Inicio - 1] == '\n' ||
+                              FRender[Inicio - 1] == ' ')) {
+            --Inicio;
+        }
+        FRender.remove(Inicio, Fim - Inicio);
+    }
+    if (!EmBranco(FRender)) {
+        FSpool.Write(FRender);
+    }
+    FRender.clear();
+    FPageDirty = false;
+}
+
+bool TNTextReport::EndDoc() {
+    if (FSpooling && FPageDirty) {
+        DescarregaPagina();
+    }
+    const bool Fechado = FSpool.Close();
+    FSpooling = false;
+    if (OnEndDoc) {
+        OnEndDoc(*this);
+    }
+    return Fechado;
+}
+
+QByteArray TNTextReport::CodigosDeSaida() const {
+    QByteArray Codigos;
+    if (AutoReset) {
+        Codigos += FCodigos[TCodigo::Reset];
+    }
+    Codigos += PrintMode == pmNormal      ? FCodigos[TCodigo::CondensedOff]
+               : PrintMode == pmCondensed ? FCodigos[TCodigo::CondensedOn]
+                                          : FCodigos[TCodigo::SuperCondensedOn];
+    Codigos += LineSpacing == ls16 ? FCodigos[TCodigo::LineSpacing16] : FCodigos[TCodigo::LineSpacing18];
+    return Codigos;
+}
+
+QByteArray TNTextReport::CarregaBuffer() const {
+    QFile Spool(FSpoolFileName);
+    if (!Spool.open(QIODevice::ReadOnly)) {
+        return QByteArray();
+    }
+    return LinhasComCrLf(Spool.readAll());
+}
+
+QString TNTextReport::TextoJatoDeTinta(const QByteArray& Buffer) const {
+    QByteArray Texto = Buffer;
+    Texto.replace("\x0c", "\x0c\r");
+    for (TCodigo Estilo :
+         {TCodigo::CondensedOn, TCodigo::CondensedOff, TCodigo::SuperCondensedOn, TCodigo::SuperCondensedOff,
+          TCodigo::BoldOn, TCodigo::BoldOff, TCodigo::ItalicsOn, TCodigo::ItalicsOff,
+          TCodigo::DoubleStrikeOn, TCodigo::DoubleStrikeOff, TCodigo::UnderlineOn, TCodigo::UnderlineOff,
+          TCodigo::LineSpacing16, TCodigo::LineSpacing18, TCodigo::Reset}) {
+        if (!FCodigos[Estilo].isEmpty()) {
+            Texto.replace(FCodigos[Estilo], QByteArray());
+        }
+    }
+    const qsizetype Ultimo = Texto.lastIndexOf(AvancoFormulario);
+    if (Ultimo >= 0) {
+        Texto[Ultimo] = ' ';
+    }
+    return DeWin1252(Texto);
+}
+
+bool TNTextReport::EnviaBruto(const QByteArray& Buffer, const TPrinterDialogInfo& Info) {
+    TRawPrinter Impressora;
+    if (!Impressora.Open(Info.PrinterInfo.Device, Info.PrinterInfo.Port, DocumentName)) {
+        return false;
+    }
+    const QByteArray Codigos = CodigosDeSaida();
+    bool Aceito = true;
+    for (std::int32_t Copia = 0; Copia < Info.Copies && Aceito; ++Copia) {
+        for (const QByteArray* Parte : {&Codigos, &Buffer}) {
+            if (!EnvioPorCaractere) {
+                Aceito = Aceito && (Parte->isEmpty() || Impressora.Write(*Parte));
+                continue;
+            }
+            for (qsizetype I = 0; I < Parte->size() && Aceito; ++I) {
+                Aceito = Impressora.Write(Parte->mid(I, 1));
+            }
+        }
+    }
+    return Impressora.Close() && Aceito;
+}
+
+bool TNTextReport::EnviaArquivo(const QByteArray& Buffer, const TPrinterDialogInfo& Info) {
+    TFileWriter Arquivo;
+    if (!Arquivo.Open(Info.PrinterInfo.FileName, TFileWriter::ModoCria)) {
+        return false;
+    }
+    bool Gravado = true;
+    for (std::int32_t Copia = 0; Copia < Info.Copies && Gravado; ++Copia) {
+        Gravado = Arquivo.Write(Buffer) == Buffer.size();
+    }
+    return Arquivo.Close() && Gravado;
+}
+
+bool TNTextReport::EnviaJatoDeTinta(const QByteArray& Buffer, const TPrinterDialogInfo& Info) {
+    if (Interface == nullptr) {
+        return false;
+    }
+    const QString Texto = TextoJatoDeTinta(Buffer);
+    bool Impresso = true;
+    for (std::int32_t Copia = 0; Copia < Info.Copies && Impresso; ++Copia) {
+        Impresso = Interface->ImprimeJatoDeTinta(Texto, Info.PrinterInfo, DocumentName);
+    }
+    return Impresso;
+}
+
+bool TNTextReport::Envia(const QByteArray& Buffer, const TPrinterDialogInfo& Info) {
+    const bool ParaArquivo = Info.Output == 1;
+    if (DefaultDialog && Interface != nullptr) {
+        Interface->Aguarde(QStringLiteral("Enviando %1 cópia(s) em %2")
+                               .arg(Info.Copies)
+                               .arg(ParaArquivo ? Info.PrinterInfo.FileName : Info.PrinterInfo.Device));
+    }
+    const bool Enviado = ParaArquivo                          ? EnviaArquivo(Buffer, Info)
+                         : Info.PrinterInfo.DeviceKind == 1 ? EnviaJatoDeTinta(Buffer, Info)
+                                                              : EnviaBruto(Buffer, Info);
+    if (DefaultDialog && Interface != nullptr) {
+        Interface->FimAguarde();
+    }
+    return Enviado;
+}
+
+void TNTextReport::Relata(const QString& Mensagem) {
+    if (Interface != nullptr) {
+        Interface->Erro(Mensagem);
+    }
+}
+
+TResultadoImpressao TNTextReport::Gera() {
+    TPrinterDialogInfo Info;
+    Info.Copies = Copies;
+    if (!ListaImpressoras::ConfiguracaoPadrao(Info.PrinterInfo) &&
+        (Interface == nullptr || !Interface->Pergunta(MensagemSemImpressora))) {
+        return TResultadoImpressao::Cancelado;
+    }
+    if (!BeginDoc()) {
+        Relata(MensagemInicio);
+        return TResultadoImpressao::Falhou;
+    }
+    const bool MostraEspera = DefaultDialog && Interface != nullptr;
+    if (MostraEspera) {
+        Interface->Aguarde(QStringLiteral("Gerando o relatório..."));
+    }
+    try {
+        if (OnPrintDetail) {
+            OnPrintDetail(*this);
+        }
+    } catch (...) {
+        if (MostraEspera) {
+            Interface->FimAguarde();
+        }
+        EndDoc();
+        throw;
+    }
+    if (MostraEspera) {
+        Interface->FimAguarde();
+    }
+    if (!EndDoc()) {
+        Relata(MensagemDescarga);
+        return TResultadoImpressao::Falhou;
+    }
+    if (PrintTarget != ptDirect &&
+        (Interface == nullptr || !Interface->ExecutaDialogo(*this, Info))) {
+        return TResultadoImpressao::Cancelado;
+    }
+    QByteArray Buffer = CarregaBuffer();
+    if (Buffer.isNull() && !QFile::exists(FSpoolFileName)) {
+        Relata(MensagemBuffer);
+        return TResultadoImpressao::Falhou;
+    }
+    if (OnLoadBuffer) {
+        OnLoadBuffer(*this, Buffer);
+    }
+    if (!Envia(Buffer, Info)) {
+        Relata(MensagemEnvio);
+        return TResultadoImpressao::Falhou;
+    }
+    return TResultadoImpressao::Enviado;
+}
+
+TResultadoImpressao TNTextReport::Execute() {
+    try {
+        const TResultadoImpressao Resultado = Gera();
+        ApagaSpool();
+        return Resultado;
+    } catch (...) {
+        ApagaSpool();
+        throw;
+    }
+}
