@@ -112,7 +112,8 @@ QString TForm_Principal::ArquivoConfiguracao() {
 }
 
 void TForm_Principal::MontaAbaTransacao(QWidget* Aba) {
-    Label15 = NovoRotulo(QStringLiteral("Label15"), QStringLiteral(" Data e Hora do Sistema "), Aba);
+    Label15 =
+        NovoRotulo(QStringLiteral("Label15"), QStringLiteral(" Data e Hora do Sistema "), Aba);
     Lbl_Data_hora = NovoRotulo(QStringLiteral("Lbl_Data_hora"), QString(), Aba);
     Lbl_Data_hora->setAlignment(Qt::AlignCenter);
     Lbl_Data_hora->setFixedWidth(185);
@@ -131,7 +132,8 @@ void TForm_Principal::MontaAbaTransacao(QWidget* Aba) {
     Valor.setPixelSize(27);
     EDT_VALOR->setFont(Valor);
     EDT_VALOR->setFrame(false);
-    BtnIniciaTransacao = TNPushButton::Cria(Aba, QStringLiteral("BtnIniciaTransacao"), QStringLiteral("Ok"), [] {});
+    BtnIniciaTransacao =
+        TNPushButton::Cria(Aba, QStringLiteral("BtnIniciaTransacao"), QStringLiteral("Ok"), [] {});
     NPushButton1 = TNPushButton::Cria(Aba, QStringLiteral("NPushButton1"), QStringLiteral("Fechar"),
                                       [this] { NPushButton1Click(); });
 
@@ -158,15 +160,18 @@ void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
     LBL_STATUS_TEF_A = NovoStatus(QStringLiteral("LBL_STATUS_TEF_A"), GrupoTEF);
     Label1 = NovoRotulo(QStringLiteral("Label1"), QStringLiteral("Host Servidor"), GrupoTEF);
     EDT_HOST_SERVIDOR = NovaEdicao(QStringLiteral("EDT_HOST_SERVIDOR"), 15, GrupoTEF);
-    Label2 = NovoRotulo(QStringLiteral("Label2"), QStringLiteral("Identificação Empresa"), GrupoTEF);
+    Label2 =
+        NovoRotulo(QStringLiteral("Label2"), QStringLiteral("Identificação Empresa"), GrupoTEF);
     EDT_IDENT_EMPRESA = NovaEdicao(QStringLiteral("EDT_IDENT_EMPRESA"), 8, GrupoTEF);
-    Label3 = NovoRotulo(QStringLiteral("Label3"), QStringLiteral("Identificação Estação"), GrupoTEF);
+    Label3 =
+        NovoRotulo(QStringLiteral("Label3"), QStringLiteral("Identificação Estação"), GrupoTEF);
     EDT_IDENT_ESTACAO = NovaEdicao(QStringLiteral("EDT_IDENT_ESTACAO"), 8, GrupoTEF);
     Label7 = NovoRotulo(QStringLiteral("Label7"), QStringLiteral("Senha Supervisor"), GrupoTEF);
     EDT_SENHA_TEF = new TNMaskEdit(GrupoTEF);
     EDT_SENHA_TEF->setObjectName(QStringLiteral("EDT_SENHA_TEF"));
     EDT_SENHA_TEF->setEchoMode(QLineEdit::Password);
-    connect(EDT_SENHA_TEF, &QLineEdit::textChanged, this, Protegido([this] { EDT_SENHA_TEFChange(); }));
+    connect(EDT_SENHA_TEF, &QLineEdit::textChanged, this,
+            Protegido([this] { EDT_SENHA_TEFChange(); }));
     auto* GradeTEF = new QGridLayout(GrupoTEF);
     GradeTEF->setVerticalSpacing(2);
     GradeTEF->addWidget(LBL_STATUS_TEF_A, 0, 0, 1, 2);
@@ -191,11 +196,14 @@ void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
     GradePerifericos->addWidget(Label4, 1, 0);
     GradePerifericos->addWidget(EDT_TEXTO_PINPAD, 1, 1);
 
-    BtnSalvar = TNPushButton::Cria(Aba, QStringLiteral("BtnSalvar"), QStringLiteral("&Salvar Configuração"),
-                                   [this] { BtnSalvarClick(); });
-    BtnTestaTEF = TNPushButton::Cria(Aba, QStringLiteral("BtnTestaTEF"), QStringLiteral("&Menu TEF"), [] {});
-    BtnIniciaTEF = TNPushButton::Cria(Aba, QStringLiteral("BtnIniciaTEF"), QStringLiteral("&Iniciar TEF"),
-                                      [this] { BtnIniciaTEFClick(); });
+    BtnSalvar =
+        TNPushButton::Cria(Aba, QStringLiteral("BtnSalvar"), QStringLiteral("&Salvar Configuração"),
+                           [this] { BtnSalvarClick(); });
+    BtnTestaTEF =
+        TNPushButton::Cria(Aba, QStringLiteral("BtnTestaTEF"), QStringLiteral("&Menu TEF"), [] {});
+    BtnIniciaTEF =
+        TNPushButton::Cria(Aba, QStringLiteral("BtnIniciaTEF"), QStringLiteral("&Iniciar TEF"),
+                           [this] { BtnIniciaTEFClick(); });
 
     auto* Colunas = new QVBoxLayout(Aba);
     Colunas->setSpacing(4);
@@ -208,8 +216,9 @@ void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
     Colunas->addLayout(Botoes);
 
     // Host, store, terminal, password, save, menu, start, PIN pad text.
-    const QWidget* Ordem[] = {EDT_HOST_SERVIDOR, EDT_IDENT_EMPRESA, EDT_IDENT_ESTACAO, EDT_SENHA_TEF,
-                              BtnSalvar,         BtnTestaTEF,       BtnIniciaTEF,      EDT_TEXTO_PINPAD};
+    const QWidget* Ordem[] = {EDT_HOST_SERVIDOR, EDT_IDENT_EMPRESA, EDT_IDENT_ESTACAO,
+                              EDT_SENHA_TEF,     BtnSalvar,         BtnTestaTEF,
+                              BtnIniciaTEF,      EDT_TEXTO_PINPAD};
     for (size_t I = 1; I < std::size(Ordem); ++I) {
         setTabOrder(const_cast<QWidget*>(Ordem[I - 1]), const_cast<QWidget*>(Ordem[I]));
     }
@@ -252,7 +261,8 @@ void TForm_Principal::BtnIniciaTEFClick() {
 }
 
 void TForm_Principal::Timer1Timer() {
-    Lbl_Data_hora->setText(QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy - HH:mm:ss")));
+    Lbl_Data_hora->setText(
+        QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy - HH:mm:ss")));
     const QString TextoTEF = TextoStatusTEF(DM_CAIXA_VAREJO.StatusTEF);
     if (DM_CAIXA_VAREJO.StatusTEF == -2) {
         DM_CAIXA_VAREJO.StatusTEF = 0;
@@ -267,8 +277,9 @@ void TForm_Principal::Timer1Timer() {
 
 void TForm_Principal::BtnSalvarClick() {
     using namespace CodigosDialogo;
-    if (MsgDisplayResp(QStringLiteral("Confirma dados de configuração?"), QStringLiteral("Responda"),
-                       BotoesSimNao, IconeQuestao, BotaoPadraoAutomatico) == RespNao) {
+    if (MsgDisplayResp(QStringLiteral("Confirma dados de configuração?"),
+                       QStringLiteral("Responda"), BotoesSimNao, IconeQuestao,
+                       BotaoPadraoAutomatico) == RespNao) {
         return;
     }
     for (const auto& [Chave, Edicao] : CamposConfiguracao()) {

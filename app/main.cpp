@@ -32,8 +32,9 @@ bool TemTela() {
 
 int main(int argc, char** argv) {
     if (!TemTela()) {
-        std::fprintf(stderr, "TefKimbro needs a graphical display; on a machine without one, "
-                             "run it under xvfb-run (for example: xvfb-run -a %s).\n",
+        std::fprintf(stderr,
+                     "TefKimbro needs a graphical display; on a machine without one, "
+                     "run it under xvfb-run (for example: xvfb-run -a %s).\n",
                      argv[0]);
         return 2;
     }

@@ -8,10 +8,11 @@
 namespace {
 
 const char* const Chaves[TPrinterCodes::Quantidade] = {
-    "PrinterName",   "CondensedOn",    "CondensedOff",    "SuperCondensedOn", "SuperCondensedOff",
-    "BoldOn",        "BoldOff",        "ItalicsOn",       "ItalicsOff",       "LineFeed",
-    "EjectPage",     "DoubleStrikeOn", "DoubleStrikeOff", "UnderlineOn",      "UnderlineOff",
-    "LineSpacing16", "LineSpacing18",  "Reset"};
+    "PrinterName",       "CondensedOn", "CondensedOff", "SuperCondensedOn",
+    "SuperCondensedOff", "BoldOn",      "BoldOff",      "ItalicsOn",
+    "ItalicsOff",        "LineFeed",    "EjectPage",    "DoubleStrikeOn",
+    "DoubleStrikeOff",   "UnderlineOn", "UnderlineOff", "LineSpacing16",
+    "LineSpacing18",     "Reset"};
 
 QByteArray Bytes(std::initializer_list<int> Codigos) {
     QByteArray Resultado;
@@ -56,12 +57,24 @@ const char* TPrinterCodes::NomeChave(size_t Indice) {
 
 TPrinterCodes TPrinterCodes::Padrao() {
     TPrinterCodes Tabela;
-    Tabela.Codigos = {QByteArrayLiteral("Default"), Bytes({15}),       Bytes({18}),
-                      Bytes({15, 27, 77}),          Bytes({18}),       Bytes({27, 69}),
-                      Bytes({27, 70}),              Bytes({27, 52}),   Bytes({27, 53}),
-                      Bytes({13, 10}),              Bytes({12}),       Bytes({27, 87, 49}),
-                      Bytes({27, 87, 48}),          Bytes({27, 45, 49}), Bytes({27, 45, 48}),
-                      Bytes({27, 50}),              Bytes({27, 48}),   Bytes({27, 64})};
+    Tabela.Codigos = {QByteArrayLiteral("Default"),
+                      Bytes({15}),
+                      Bytes({18}),
+                      Bytes({15, 27, 77}),
+                      Bytes({18}),
+                      Bytes({27, 69}),
+                      Bytes({27, 70}),
+                      Bytes({27, 52}),
+                      Bytes({27, 53}),
+                      Bytes({13, 10}),
+                      Bytes({12}),
+                      Bytes({27, 87, 49}),
+                      Bytes({27, 87, 48}),
+                      Bytes({27, 45, 49}),
+                      Bytes({27, 45, 48}),
+                      Bytes({27, 50}),
+                      Bytes({27, 48}),
+                      Bytes({27, 64})};
     return Tabela;
 }
 

@@ -31,7 +31,9 @@ struct TPrinterCodes {
     static constexpr size_t Quantidade = 18;
     std::array<QByteArray, Quantidade> Codigos;
 
-    const QByteArray& operator[](TCodigo Codigo) const { return Codigos[static_cast<size_t>(Codigo)]; }
+    const QByteArray& operator[](TCodigo Codigo) const {
+        return Codigos[static_cast<size_t>(Codigo)];
+    }
     QByteArray& operator[](TCodigo Codigo) { return Codigos[static_cast<size_t>(Codigo)]; }
 
     // The table used when there is no valid "Printer.ini".

@@ -81,7 +81,8 @@ bool TRawPrinter::Open(const QString& Device, const QString& /*Port*/, const QSt
     }
     cupsFreeDests(1, Destino);
     const QByteArray Titulo = DocName.toUtf8();
-    const int Trabalho = cupsCreateJob(CUPS_HTTP_DEFAULT, Fila.constData(), Titulo.constData(), 0, nullptr);
+    const int Trabalho =
+        cupsCreateJob(CUPS_HTTP_DEFAULT, Fila.constData(), Titulo.constData(), 0, nullptr);
     if (Trabalho <= 0) {
         return false;
     }
@@ -99,8 +100,8 @@ bool TRawPrinter::Write(const QByteArray& Text) {
     if (!Aberto() || Text.isEmpty()) {
         return false;
     }
-    return cupsWriteRequestData(CUPS_HTTP_DEFAULT, Text.constData(), static_cast<size_t>(Text.size())) ==
-           HTTP_STATUS_CONTINUE;
+    return cupsWriteRequestData(CUPS_HTTP_DEFAULT, Text.constData(),
+                                static_cast<size_t>(Text.size())) == HTTP_STATUS_CONTINUE;
 }
 
 bool TRawPrinter::Close() {

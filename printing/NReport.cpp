@@ -22,7 +22,8 @@ const QString MensagemInicio = QStringLiteral(
 const QString MensagemDescarga =
     QStringLiteral("Não foi possivel descarregar os buffers do arquivo de spool Local.");
 const QString MensagemBuffer = QStringLiteral("Não foi possivel carregar o buffer de impressão.");
-const QString MensagemEnvio = QStringLiteral("Não foi possivel enviar dados para o dispositivo de saida.");
+const QString MensagemEnvio =
+    QStringLiteral("Não foi possivel enviar dados para o dispositivo de saida.");
 
 QString SoLetrasEDigitos(const QString& Texto) {
     QString Resultado;
@@ -80,7 +81,8 @@ QString PastaSpool() {
     return !Execucao.isEmpty() && QDir().mkpath(Execucao) ? Execucao : QDir::tempPath();
 }
 
-TNTextReport::TNTextReport(TInterfaceRelatorio* InterfaceRelatorio) : Interface(InterfaceRelatorio) {}
+TNTextReport::TNTextReport(TInterfaceRelatorio* InterfaceRelatorio)
+    : Interface(InterfaceRelatorio) {}
 
 TNTextReport::~TNTextReport() {
     FSpool.Close();
@@ -241,7 +243,8 @@ QByteArray TNTextReport::CodigosDeSaida() const {
     Codigos += PrintMode == pmNormal      ? FCodigos[TCodigo::CondensedOff]
                : PrintMode == pmCondensed ? FCodigos[TCodigo::CondensedOn]
                                           : FCodigos[TCodigo::SuperCondensedOn];
-    Codigos += LineSpacing == ls16 ? FCodigos[TCodigo::LineSpacing16] : FCodigos[TCodigo::LineSpacing18];
+    Codigos +=
+        LineSpacing == ls16 ? FCodigos[TCodigo::LineSpacing16] : FCodigos[TCodigo::LineSpacing18];
     return Codigos;
 }
 
@@ -256,11 +259,11 @@ QByteArray TNTextReport::CarregaBuffer() const {
 QString TNTextReport::TextoJatoDeTinta(const QByteArray& Buffer) const {
     QByteArray Texto = Buffer;
     Texto.replace("\x0c", "\x0c\r");
-    for (TCodigo Estilo :
-         {TCodigo::CondensedOn, TCodigo::CondensedOff, TCodigo::SuperCondensedOn, TCodigo::SuperCondensedOff,
-          TCodigo::BoldOn, TCodigo::BoldOff, TCodigo::ItalicsOn, TCodigo::ItalicsOff,
-          TCodigo::DoubleStrikeOn, TCodigo::DoubleStrikeOff, TCodigo::UnderlineOn, TCodigo::UnderlineOff,
-          TCodigo::LineSpacing16, TCodigo::LineSpacing18, TCodigo::Reset}) {
+    for (TCodigo Estilo : {TCodigo::CondensedOn, TCodigo::CondensedOff, TCodigo::SuperCondensedOn,
+                           TCodigo::SuperCondensedOff, TCodigo::BoldOn, TCodigo::BoldOff,
+                           TCodigo::ItalicsOn, TCodigo::ItalicsOff, TCodigo::DoubleStrikeOn,
+                           TCodigo::DoubleStrikeOff, TCodigo::UnderlineOn, TCodigo::UnderlineOff,
+                           TCodigo::LineSpacing16, TCodigo::LineSpacing18, TCodigo::Reset}) {
         if (!FCodigos[Estilo].isEmpty()) {
             Texto.replace(FCodigos[Estilo], QByteArray());
         }
@@ -320,13 +323,14 @@ bool TNTextReport::EnviaJatoDeTinta(const QByteArray& Buffer, const TPrinterDial
 bool TNTextReport::Envia(const QByteArray& Buffer, const TPrinterDialogInfo& Info) {
     const bool ParaArquivo = Info.Output == 1;
     if (DefaultDialog && Interface != nullptr) {
-        Interface->Aguarde(QStringLiteral("Enviando %1 cópia(s) em %2")
-                               .arg(Info.Copies)
-                               .arg(ParaArquivo ? Info.PrinterInfo.FileName : Info.PrinterInfo.Device));
+        Interface->Aguarde(
+            QStringLiteral("Enviando %1 cópia(s) em %2")
+                .arg(Info.Copies)
+                .arg(ParaArquivo ? Info.PrinterInfo.FileName : Info.PrinterInfo.Device));
     }
-    const bool Enviado = ParaArquivo                          ? EnviaArquivo(Buffer, Info)
+    const bool Enviado = ParaArquivo                        ? EnviaArquivo(Buffer, Info)
                          : Info.PrinterInfo.DeviceKind == 1 ? EnviaJatoDeTinta(Buffer, Info)
-                                                              : EnviaBruto(Buffer, Info);
+                                                            : EnviaBruto(Buffer, Info);
     if (DefaultDialog && Interface != nullptr) {
         Interface->FimAguarde();
     }

@@ -56,8 +56,8 @@ public:
     TNTextReport& operator=(const TNTextReport&) = delete;
 
     // Published properties.
-    std::uint16_t Columns = 80;   // 5 to 280
-    std::uint16_t Lines = 64;     // 1 to 280
+    std::uint16_t Columns = 80; // 5 to 280
+    std::uint16_t Lines = 64;   // 1 to 280
     std::uint16_t FooterLines = 0;
     TPrintMode PrintMode = pmNormal;
     TLineSpacing LineSpacing = ls16;

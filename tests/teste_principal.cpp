@@ -104,7 +104,8 @@ private Q_SLOTS:
         QCOMPARE(Configuracoes.size(), 1);
         QCOMPARE(Configuracoes[0][QStringLiteral("ip")].toString(), QStringLiteral("10.0.0.1"));
         QCOMPARE(Configuracoes[0][QStringLiteral("loja")].toString(), QStringLiteral("00000000"));
-        QCOMPARE(Configuracoes[0][QStringLiteral("terminal")].toString(), QStringLiteral("SE000001"));
+        QCOMPARE(Configuracoes[0][QStringLiteral("terminal")].toString(),
+                 QStringLiteral("SE000001"));
         const auto Inicios = Chamadas("IniciaFuncaoSiTefInterativo");
         QCOMPARE(Inicios.size(), 1);
         QCOMPARE(Inicios[0][QStringLiteral("funcao")].toInt(), 111);
@@ -155,10 +156,9 @@ private Q_SLOTS:
 
     void PrimeiroInicioSemArquivo() {
         auto Janela = NovaJanela();
-        for (const QLineEdit* Edicao :
-             std::initializer_list<const QLineEdit*>{Janela->EDT_HOST_SERVIDOR, Janela->EDT_IDENT_EMPRESA,
-                                                     Janela->EDT_IDENT_ESTACAO, Janela->EDT_SENHA_TEF,
-                                                     Janela->EDT_TEXTO_PINPAD}) {
+        for (const QLineEdit* Edicao : std::initializer_list<const QLineEdit*>{
+                 Janela->EDT_HOST_SERVIDOR, Janela->EDT_IDENT_EMPRESA, Janela->EDT_IDENT_ESTACAO,
+                 Janela->EDT_SENHA_TEF, Janela->EDT_TEXTO_PINPAD}) {
             QCOMPARE(Edicao->text(), QString());
         }
         const auto Configuracoes = Chamadas("ConfiguraIntSiTefInterativo");
@@ -185,17 +185,22 @@ private Q_SLOTS:
         QString Pergunta;
         TRespostaModal Resposta([&](QWidget* D) {
             Pergunta = TextoDaMensagem(D);
-            QTest::keyClick(D, static_cast<Qt::Key>(Tecla), Tecla == Qt::Key_Escape ? Qt::NoModifier : Qt::AltModifier);
+            QTest::keyClick(D, static_cast<Qt::Key>(Tecla),
+                            Tecla == Qt::Key_Escape ? Qt::NoModifier : Qt::AltModifier);
         });
         Janela->BtnSalvar->click();
         QVERIFY(Resposta.Respondeu());
         QCOMPARE(Pergunta, QStringLiteral("Confirma dados de configuração?"));
         QCOMPARE(QFile::exists(TForm_Principal::ArquivoConfiguracao()), Grava);
         if (Grava) {
-            QCOMPARE(Ini().LeTexto(Secao, QStringLiteral("HOST_SERVIDOR"), QString()), QStringLiteral("192.168.0.9"));
-            QCOMPARE(Ini().LeTexto(Secao, QStringLiteral("senha_tef"), QString()), QString(300, u's'));
+            QCOMPARE(Ini().LeTexto(Secao, QStringLiteral("HOST_SERVIDOR"), QString()),
+                     QStringLiteral("192.168.0.9"));
+            QCOMPARE(Ini().LeTexto(Secao, QStringLiteral("senha_tef"), QString()),
+                     QString(300, u's'));
             struct stat Estado {};
-            QCOMPARE(::stat(QFile::encodeName(TForm_Principal::ArquivoConfiguracao()).constData(), &Estado), 0);
+            QCOMPARE(::stat(QFile::encodeName(TForm_Principal::ArquivoConfiguracao()).constData(),
+                            &Estado),
+                     0);
             QCOMPARE(Estado.st_mode & 0777, 0600u);
         }
     }
@@ -207,7 +212,8 @@ private Q_SLOTS:
         Janela->BtnIniciaTEF->click();
         QCOMPARE(Chamadas("ConfiguraIntSiTefInterativo").last()[QStringLiteral("ip")].toString(),
                  QStringLiteral("10.0.0.2"));
-        QCOMPARE(Ini().LeTexto(Secao, QStringLiteral("HOST_SERVIDOR"), QString()), QStringLiteral("10.0.0.1"));
+        QCOMPARE(Ini().LeTexto(Secao, QStringLiteral("HOST_SERVIDOR"), QString()),
+                 QStringLiteral("10.0.0.1"));
     }
 
     void ArquivoSomenteLeituraNaoEhGravado() {
@@ -220,8 +226,11 @@ private Q_SLOTS:
         auto Janela = NovaJanela();
         Janela->EDT_HOST_SERVIDOR->setText(QStringLiteral("10.0.0.2"));
         QString Erro;
-        const auto Pergunta = [](QWidget* D) { return TextoDaMensagem(D).startsWith(QStringLiteral("Confirma")); };
-        TRespostaModal Sim([](QWidget* D) { ClicaBotao(D, QStringLiteral("&Sim")); }, 5000, Pergunta);
+        const auto Pergunta = [](QWidget* D) {
+            return TextoDaMensagem(D).startsWith(QStringLiteral("Confirma"));
+        };
+        TRespostaModal Sim([](QWidget* D) { ClicaBotao(D, QStringLiteral("&Sim")); }, 5000,
+                           Pergunta);
         TRespostaModal Ok(
             [&](QWidget* E) {
                 Erro = TextoDaMensagem(E);

@@ -63,8 +63,9 @@ TEST_F(TRelatorioTeste, Linha64ComecaUmaPaginaNovaNaLinhaUm) {
 }
 
 TEST_F(TRelatorioTeste, AcentosSaemEmWindows1252ELinhasVaziasSoComoSalto) {
-    const QByteArray Spool =
-        Gera([&](TNTextReport& R) { Linhas(R, {QStringLiteral("CARTÃO"), QString(), QStringLiteral("fim")}); });
+    const QByteArray Spool = Gera([&](TNTextReport& R) {
+        Linhas(R, {QStringLiteral("CARTÃO"), QString(), QStringLiteral("fim")});
+    });
     EXPECT_EQ(Spool, QByteArray("\r\n CART\xc3O") + QByteArray(43 - 7, ' ') + "\r\n\r\n fim\x0c");
 }
 
@@ -75,15 +76,17 @@ TEST_F(TRelatorioTeste, ArquivoPrinterIni) {
         Pasta.Grava(QStringLiteral("Printer.ini"), Conteudo);
         return Ini.Load(QStringLiteral("Printer.ini"), Codigos);
     };
-    EXPECT_TRUE(Carrega("PrinterName=Epson LX\r\nbolDON=#27#69\r\nLineFeed=#10\r\nEjectPage= # 12 #\r\n"));
+    EXPECT_TRUE(
+        Carrega("PrinterName=Epson LX\r\nbolDON=#27#69\r\nLineFeed=#10\r\nEjectPage= # 12 #\r\n"));
     EXPECT_EQ(Codigos[TCodigo::BoldOn], QByteArray("\x1b\x45"));
     EXPECT_EQ(Codigos[TCodigo::LineFeed], QByteArray("\n"));
     EXPECT_EQ(Codigos[TCodigo::EjectPage], QByteArray("\x0c"));
     EXPECT_EQ(Codigos[TCodigo::CondensedOn], QByteArray());
 
     const TPrinterCodes Padrao = TPrinterCodes::Padrao();
-    for (const QByteArray& Ruim : {QByteArray("PrinterName=X\r\nBoldOn=27#x\r\n"), QByteArray("BoldOn=#27\r\n"),
-                                   QByteArray("PrinterName=  \r\n"), QByteArray("PrinterName=X\r\nReset=#256\r\n")}) {
+    for (const QByteArray& Ruim :
+         {QByteArray("PrinterName=X\r\nBoldOn=27#x\r\n"), QByteArray("BoldOn=#27\r\n"),
+          QByteArray("PrinterName=  \r\n"), QByteArray("PrinterName=X\r\nReset=#256\r\n")}) {
         EXPECT_FALSE(Carrega(Ruim)) << Ruim.constData();
         EXPECT_EQ(Codigos.Codigos, Padrao.Codigos);
     }

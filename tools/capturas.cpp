@@ -4,23 +4,23 @@
 #include "CliSiTef.h"
 #include "CodigosDialogo.h"
 #include "FAT_DM_TEF_OFFLINE.h"
-#include "OperadorTEFQt.h"
-#include "TelaPrincipal.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
 #include "MAN_CAIXA_TEF_MENU.h"
 #include "MAN_CAIXA_TEF_VISUALIZA.h"
-#include "NFloatEdit.h"
 #include "NAlerta.h"
 #include "NDialog.h"
+#include "NFloatEdit.h"
 #include "NWaitDialog.h"
+#include "OperadorTEFQt.h"
+#include "TelaPrincipal.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
 #include <QLabel>
-#include <QTabWidget>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <cstdio>

@@ -45,7 +45,8 @@ QString TArquivoPerfil::LeTexto(const QString& Secao, const QString& Chave,
     if (!Carrega(FCaminho, Ini)) {
         return Padrao;
     }
-    const char* Valor = Ini.GetValue(ParaWin1252(Secao).constData(), ParaWin1252(Chave).constData());
+    const char* Valor =
+        Ini.GetValue(ParaWin1252(Secao).constData(), ParaWin1252(Chave).constData());
     if (Valor == nullptr) {
         return Padrao;
     }

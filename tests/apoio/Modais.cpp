@@ -14,7 +14,8 @@ struct TRespostaModal::Estado {
 };
 
 TRespostaModal::TRespostaModal(std::function<void(QWidget*)> Acao, int LimiteMs, QWidget* Ignorar)
-    : TRespostaModal(std::move(Acao), LimiteMs, [Ignorar](QWidget* Dialogo) { return Dialogo != Ignorar; }) {}
+    : TRespostaModal(std::move(Acao), LimiteMs,
+                     [Ignorar](QWidget* Dialogo) { return Dialogo != Ignorar; }) {}
 
 TRespostaModal::TRespostaModal(std::function<void(QWidget*)> Acao, int LimiteMs,
                                std::function<bool(QWidget*)> Aceita)
