@@ -3,6 +3,7 @@
 #include "CliSiTef.h"
 #include "Erros.h"
 #include "FAT_DM_TEF_OFFLINE.h"
+#include "InterfaceRelatorioQt.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
 #include "MAN_CAIXA_TEF_MENU.h"
 #include "MAN_CAIXA_TEF_VISUALIZA.h"
@@ -50,9 +51,10 @@ int main(int argc, char** argv) {
     TCliSiTef CliSiTef;
     TOperadorTEFQt Operador;
     TAmbienteTEF Ambiente{CliSiTef, Operador};
+    TInterfaceRelatorioQt InterfaceRelatorio;
 
     Form_Principal = new TForm_Principal(Ambiente);
-    auto ModuloTEF = std::make_unique<TDM_TEF>();
+    auto ModuloTEF = std::make_unique<TDM_TEF>(Operador, &InterfaceRelatorio);
     DM_TEF = ModuloTEF.get();
     ManCaixaTefVisualiza = new TManCaixaTefVisualiza();
     ManCaixaTefMenu = new TManCaixaTefMenu();

@@ -2,6 +2,7 @@
 
 #include "CodigosDialogo.h"
 #include "Erros.h"
+#include "FAT_DM_CAIXA_VAREJO.h"
 #include "FormatosTEF.h"
 #include "RegistroTEF.h"
 #include "Textos.h"
@@ -100,6 +101,93 @@ std::int32_t DialogoTeste(TAmbienteTEF& Ambiente, bool Silencioso) {
 }
 
 } // namespace
+
+namespace {
+
+const QString MarcaPromissoria = QStringLiteral("    NOTA  PROMISSORIA");
+const QString FimPromissoria = QStringLiteral("ANOTE TELEFONE E ENDERECO NO VERSO");
+const QString MarcaSiTef = QStringLiteral("(SiTef)");
+
+// A copy without the promissory-note block that comes before any "(SiTef)"
+// line; an empty line prints as one blank.
+void AcrescentaCopiaFiltrada(const TNStringList& Cupom, TNStringList& Impressao) {
+    bool Imprimindo = true;
+    bool Procurando = true;
+    for (QString Linha : Cupom.Itens()) {
+        if (Linha.isEmpty()) {
+            Linha = QStringLiteral(" ");
+        }
+        if (Linha.contains(MarcaSiTef)) {
+            Procurando = false;
+        }
+        if (Procurando && Linha.contains(MarcaPromissoria)) {
+            Imprimindo = false;
+            Procurando = false;
+        }
+        if (Imprimindo) {
+            Impressao.Add(Linha);
+        }
+        if (Linha.contains(FimPromissoria)) {
+            Imprimindo = true;
+            Procurando = false;
+        }
+    }
+}
+
+} // namespace
+
+TNStringList LinhasDeImpressao(const TNStringList& Cupom, std::int32_t Vias) {
+    TNStringList Impressao;
+    const bool TemPromissoria = Cupom.Text().contains(MarcaPromissoria);
+    for (std::int32_t Via = 0; Via < Vias; ++Via) {
+        if (!TemPromissoria) {
+            for (const QString& Linha : Cupom.Itens()) {
+                Impressao.Add(Linha);
+            }
+            continue;
+        }
+        AcrescentaCopiaFiltrada(Cupom, Impressao);
+    }
+    return Impressao;
+}
+
+TDM_TEF::TDM_TEF(TOperadorTEF& Operador, TInterfaceRelatorio* Interface)
+    : impcupom(Interface), FOperador(Operador) {
+    impcupom.Columns = 42;
+    impcupom.PrintMode = pmCondensed;
+    impcupom.PrintTarget = ptDialog;
+    impcupom.DefaultHeader = false;
+    impcupom.DefaultPath = QStringLiteral("C:\\TEMP\\");
+    impcupom.OnPrintDetail = [this](TNTextReport& Relatorio) { impcupomPrintDetail(Relatorio); };
+}
+
+bool TDM_TEF::ImprimeCupomTEF(TNStringList& Cupom) {
+    FOperador.AguardeDisplay(QStringLiteral("Imprimindo Cupom TEF..."));
+    FOperador.ProcessaMensagens();
+    // The clean-up runs on every way out: wait box closed, report run,
+    // fiscal printer's TEF mode ended.
+    const auto Finaliza = [this] {
+        FOperador.FimAguardeDisplay();
+        UltimaImpressao = impcupom.Execute();
+        BemaFI32.Bematech_FI_FinalizaModoTEF();
+    };
+    try {
+        Cupom.SaveToFile(ArquivoCupomTEF);
+        Cupom.LoadFromFile(ArquivoCupomTEF);
+        Str_Impressao = LinhasDeImpressao(Cupom, DM_CAIXA_VAREJO.NumeroVias);
+    } catch (...) {
+        Finaliza();
+        throw;
+    }
+    Finaliza();
+    return true;
+}
+
+void TDM_TEF::impcupomPrintDetail(TNTextReport& Relatorio) {
+    for (const QString& Linha : Str_Impressao.Itens()) {
+        Relatorio.PrintText(Relatorio.CurrentLine() + 1, 1, Linha, 0);
+    }
+}
 
 std::int32_t ProximaSequencia() {
     TNStringList Lista;

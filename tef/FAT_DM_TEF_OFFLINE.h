@@ -1,6 +1,8 @@
 #pragma once
 
+#include "BemaFI32.h"
 #include "BibliotecaSiTef.h"
+#include "NReport.h"
 #include "OperadorTEF.h"
 #include "TNStringList.h"
 
@@ -14,12 +16,36 @@ struct TAmbienteTEF {
     TOperadorTEF& Operador;
 };
 
-// The station's TEF machinery apart from the sale.
+// The station's TEF machinery apart from the sale: the receipt printing.
 class TDM_TEF {
 public:
+    // Interface: how the receipt report reaches the operator and the printers.
+    TDM_TEF(TOperadorTEF& Operador, TInterfaceRelatorio* Interface);
+
     TNStringList StrDadosTransacaoTEf;
+    TNTextReport impcupom;
     TNStringList Str_Impressao;
+    TBemaFI32 BemaFI32;
+    // What became of the last receipt sent to the report.
+    TResultadoImpressao UltimaImpressao = TResultadoImpressao::Cancelado;
+
+    // Prints the receipt (its entries become one per line) NumeroVias times,
+    // the promissory-note block left out. True once the text was prepared,
+    // whatever the printing gave (see UltimaImpressao).
+    bool ImprimeCupomTEF(TNStringList& Cupom);
+
+private:
+    void impcupomPrintDetail(TNTextReport& Relatorio);
+
+    TOperadorTEF& FOperador;
 };
+
+// The receipt file written while printing, in the working directory.
+inline const QString ArquivoCupomTEF = QStringLiteral("Tef.txt");
+
+// The print list: every line of the receipt, Vias times; a copy whose text
+// holds a promissory note loses it (see ImprimeCupomTEF).
+TNStringList LinhasDeImpressao(const TNStringList& Cupom, std::int32_t Vias);
 
 extern TDM_TEF* DM_TEF;
 

@@ -1,5 +1,6 @@
 // The report engine against a real private CUPS scheduler (started by the
 // test fixture): the bytes that reach the queue, compared exactly.
+#include "InterfaceRelatorioRoteirizada.h"
 #include "NReport.h"
 #include "PastaDeTrabalho.h"
 
@@ -13,35 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Answers the report as an operator who picks the given destination.
-class TInterfaceEscolhida : public TInterfaceRelatorio {
-public:
-    TPrinterDialogInfo Escolha;
-    bool Confirma = true;
-    QStringList Eventos;
-
-    bool Pergunta(const QString& Mensagem) override {
-        Eventos.append(QStringLiteral("pergunta ") + Mensagem);
-        return true;
-    }
-    void Erro(const QString& Mensagem) override {
-        Eventos.append(QStringLiteral("erro ") + Mensagem);
-    }
-    void Aguarde(const QString& Texto) override {
-        Eventos.append(QStringLiteral("aguarde ") + Texto);
-    }
-    void FimAguarde() override { Eventos.append(QStringLiteral("fim aguarde")); }
-    bool ExecutaDialogo(TNTextReport&, TPrinterDialogInfo& Info) override {
-        if (Confirma) {
-            Info = Escolha;
-        }
-        return Confirma;
-    }
-    bool ImprimeJatoDeTinta(const QString&, const TPrinterInfo&, const QString&) override {
-        return false;
-    }
-};
 
 // The scheduler's socket, as the fixture gave it.
 const QByteArray ServidorCups = qgetenv("CUPS_SERVER");
@@ -78,7 +50,7 @@ QStringList TrabalhosExistentes() {
 class TesteImpressaoCups : public testing::Test {
 protected:
     TPastaDeTrabalho Pasta;
-    TInterfaceEscolhida Interface;
+    TInterfaceRelatorioRoteirizada Interface;
     TNTextReport Recibo{&Interface};
 
     TesteImpressaoCups() {

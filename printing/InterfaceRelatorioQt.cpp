@@ -1,0 +1,66 @@
+#include "InterfaceRelatorioQt.h"
+
+#include "CodigosDialogo.h"
+#include "NDialog.h"
+#include "NPrintDialog.h"
+#include "VeltroTECD.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPrinter>
+
+using namespace CodigosDialogo;
+
+bool TInterfaceRelatorioQt::Pergunta(const QString& Mensagem) {
+    return TDialog::Executa(Mensagem, QStringLiteral("Atenção"), BotoesSimNao, IconeQuestao,
+                            BotaoPadraoAutomatico) == RespSim;
+}
+
+void TInterfaceRelatorioQt::Erro(const QString& Mensagem) {
+    TDialog::Executa(Mensagem, QString(), BotoesOk, IconeErro, BotaoPadraoAutomatico);
+}
+
+void TInterfaceRelatorioQt::Aguarde(const QString& Texto) {
+    AguardeDisplay(Texto);
+}
+
+void TInterfaceRelatorioQt::FimAguarde() {
+    FimAguardeDisplay();
+}
+
+bool TInterfaceRelatorioQt::ExecutaDialogo(TNTextReport& Relatorio, TPrinterDialogInfo& Info) {
+    return TFPrintDialog::ExecuteDialog(Relatorio, Info);
+}
+
+// The driver used as a text device: one line per text line, a new page at
+// each form feed.
+bool TInterfaceRelatorioQt::ImprimeJatoDeTinta(const QString& Texto, const TPrinterInfo& Impressora,
+                                               const QString& Titulo) {
+    QPrinter Printer(QPrinter::HighResolution);
+    Printer.setPrinterName(Impressora.Device);
+    Printer.setDocName(Titulo);
+    Printer.setPageOrientation(Impressora.Orientation == 1 ? QPageLayout::Landscape
+                                                           : QPageLayout::Portrait);
+    QPainter Pintor;
+    if (!Printer.isValid() || !Pintor.begin(&Printer)) {
+        return false;
+    }
+    QFont Fonte(QStringLiteral("Courier New"));
+    Fonte.setPointSize(7);
+    Pintor.setFont(Fonte);
+    const int Altura = QFontMetrics(Fonte, &Printer).lineSpacing();
+    int Topo = 0;
+    const QStringList Linhas = QString(Texto).remove(u'\r').split(u'\n');
+    for (const QString& Linha : Linhas) {
+        const QStringList Paginas = Linha.split(u'\x0c');
+        for (qsizetype I = 0; I < Paginas.size(); ++I) {
+            if (I > 0 || Topo + Altura > Printer.pageLayout().paintRectPixels(Printer.resolution()).height()) {
+                Printer.newPage();
+                Topo = 0;
+            }
+            Pintor.drawText(0, Topo + Altura, Paginas[I]);
+        }
+        Topo += Altura;
+    }
+    return Pintor.end();
+}

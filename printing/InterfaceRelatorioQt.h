@@ -1,0 +1,17 @@
+#pragma once
+
+#include "NReport.h"
+
+// The report's way to the operator on the station's dialogs: the message
+// dialog, the wait box, the print options dialog, and the printer driver
+// through Qt's printing ("Courier New" 7 pt).
+class TInterfaceRelatorioQt final : public TInterfaceRelatorio {
+public:
+    bool Pergunta(const QString& Mensagem) override;
+    void Erro(const QString& Mensagem) override;
+    void Aguarde(const QString& Texto) override;
+    void FimAguarde() override;
+    bool ExecutaDialogo(TNTextReport& Relatorio, TPrinterDialogInfo& Info) override;
+    bool ImprimeJatoDeTinta(const QString& Texto, const TPrinterInfo& Impressora,
+                            const QString& Titulo) override;
+};
