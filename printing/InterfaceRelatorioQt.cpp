@@ -54,7 +54,8 @@ bool TInterfaceRelatorioQt::ImprimeJatoDeTinta(const QString& Texto, const TPrin
     for (const QString& Linha : Linhas) {
         const QStringList Paginas = Linha.split(u'\x0c');
         for (qsizetype I = 0; I < Paginas.size(); ++I) {
-            if (I > 0 || Topo + Altura > Printer.pageLayout().paintRectPixels(Printer.resolution()).height()) {
+            if (I > 0 || Topo + Altura >
+                             Printer.pageLayout().paintRectPixels(Printer.resolution()).height()) {
                 Printer.newPage();
                 Topo = 0;
             }

@@ -21,7 +21,8 @@ namespace {
 
 const QString ValorInvalido = QStringLiteral("Valor inválido.");
 
-QComboBox* NovaLista(const QString& Nome, const QStringList& Itens, const QString& Dica, QWidget* Pai) {
+QComboBox* NovaLista(const QString& Nome, const QStringList& Itens, const QString& Dica,
+                     QWidget* Pai) {
     auto* Lista = new QComboBox(Pai);
     Lista->setObjectName(Nome);
     Lista->addItems(Itens);
@@ -60,8 +61,8 @@ TFPrintDialog::TFPrintDialog(TNTextReport& RelatorioImpresso, QWidget* Pai)
     setModal(true);
     QFrame* Moldura = Estilo::Moldura(this);
 
-    auto* Topo = new QLabel(QStringLiteral("Informe as opções de impressão para o dispositivo\nselecionado."),
-                            Moldura);
+    auto* Topo = new QLabel(
+        QStringLiteral("Informe as opções de impressão para o dispositivo\nselecionado."), Moldura);
     Topo->setObjectName(QStringLiteral("Topo"));
     Topo->setStyleSheet(Estilo::Cabecalho());
     Topo->setPixmap(QPixmap());
@@ -69,11 +70,12 @@ TFPrintDialog::TFPrintDialog(TNTextReport& RelatorioImpresso, QWidget* Pai)
     Cabecalho->setStyleSheet(QStringLiteral("font-weight: bold; background: transparent;"));
 
     QWidget* Painel = MontaPainel();
-    FPrintButton = TNPushButton::Cria(Moldura, QStringLiteral("FPrintButton"), QStringLiteral("&Imprimir"),
-                                      [this] { FPrintButtonClick(); });
+    FPrintButton = TNPushButton::Cria(Moldura, QStringLiteral("FPrintButton"),
+                                      QStringLiteral("&Imprimir"), [this] { FPrintButtonClick(); });
     FPrintButton->setToolTip(QStringLiteral("Imprimir"));
-    FCancelButton = TNPushButton::Cria(Moldura, QStringLiteral("FCancelButton"), QStringLiteral("&Cancelar"),
-                                       [this] { reject(); }, false);
+    FCancelButton = TNPushButton::Cria(
+        Moldura, QStringLiteral("FCancelButton"), QStringLiteral("&Cancelar"), [this] { reject(); },
+        false);
     FCancelButton->setToolTip(QStringLiteral("Cancelar impressão"));
 
     auto* Botoes = new QHBoxLayout();
@@ -89,7 +91,7 @@ TFPrintDialog::TFPrintDialog(TNTextReport& RelatorioImpresso, QWidget* Pai)
 
     // Into the panel from "&Cancelar" (or from nowhere): the printer list;
     // back from "&Imprimir": the copies.
-    const QList<QWidget*> Ordem = {FSelPrinterCombo, FModeCombo,  FOrientCombo, FSelectCombo,
+    const QList<QWidget*> Ordem = {FSelPrinterCombo, FModeCombo,   FOrientCombo, FSelectCombo,
                                    FDeviceCombo,     FIniPageEdit, FEndPageEdit, FNumCopyEdit,
                                    FPrintButton,     FCancelButton};
     for (qsizetype I = 1; I < Ordem.size(); ++I) {
@@ -102,30 +104,43 @@ QWidget* TFPrintDialog::MontaPainel() {
     Painel->setObjectName(QStringLiteral("Painel"));
     Painel->setStyleSheet(QStringLiteral("QFrame#Painel { border: 1px solid rgb(170, 170, 205); "
                                          "border-radius: 8px; background: white; }"));
-    FSelectCombo = NovaLista(QStringLiteral("FSelectCombo"),
-                             {QStringLiteral("Todas as Páginas"), QStringLiteral("Página Atual"),
-                              QStringLiteral("Selecionar Faixa")},
-                             QStringLiteral("Define a faixa de páginas que serão impressas"), Painel);
-    FDeviceCombo = NovaLista(QStringLiteral("FDeviceCombo"),
-                             {QStringLiteral("Impressora Selecionada"), QStringLiteral("Arquivo")},
-                             QStringLiteral("Define o direcionamento da impressão: Text ou Impressora"), Painel);
-    FIniPageEdit = NovoNumero(QStringLiteral("FIniPageEdit"), 5, QStringLiteral("Seleciona a pagina inicial da faixa"), Painel);
-    FEndPageEdit = NovoNumero(QStringLiteral("FEndPageEdit"), 5, QStringLiteral("Seleciona a pagina final da faixa"), Painel);
-    FNumCopyEdit = NovoNumero(QStringLiteral("FNumCopyEdit"), 3, QStringLiteral("Define o numero de copias a serem impressas"), Painel);
-    FSelPrinterCombo = NovaLista(QStringLiteral("FSelPrinterCombo"), {},
-                                 QStringLiteral("Permite selecionar o dispositivo de impressão"), Painel);
-    FModeCombo = NovaLista(QStringLiteral("FModeCombo"),
-                           {QStringLiteral("Matricial 8/16 agulhas (Default)"), QStringLiteral("Jato de Tinta")},
-                           QString(), Painel);
+    FSelectCombo =
+        NovaLista(QStringLiteral("FSelectCombo"),
+                  {QStringLiteral("Todas as Páginas"), QStringLiteral("Página Atual"),
+                   QStringLiteral("Selecionar Faixa")},
+                  QStringLiteral("Define a faixa de páginas que serão impressas"), Painel);
+    FDeviceCombo = NovaLista(
+        QStringLiteral("FDeviceCombo"),
+        {QStringLiteral("Impressora Selecionada"), QStringLiteral("Arquivo")},
+        QStringLiteral("Define o direcionamento da impressão: Text ou Impressora"), Painel);
+    FIniPageEdit = NovoNumero(QStringLiteral("FIniPageEdit"), 5,
+                              QStringLiteral("Seleciona a pagina inicial da faixa"), Painel);
+    FEndPageEdit = NovoNumero(QStringLiteral("FEndPageEdit"), 5,
+                              QStringLiteral("Seleciona a pagina final da faixa"), Painel);
+    FNumCopyEdit =
+        NovoNumero(QStringLiteral("FNumCopyEdit"), 3,
+                   QStringLiteral("Define o numero de copias a serem impressas"), Painel);
+    FSelPrinterCombo =
+        NovaLista(QStringLiteral("FSelPrinterCombo"), {},
+                  QStringLiteral("Permite selecionar o dispositivo de impressão"), Painel);
+    FModeCombo = NovaLista(
+        QStringLiteral("FModeCombo"),
+        {QStringLiteral("Matricial 8/16 agulhas (Default)"), QStringLiteral("Jato de Tinta")},
+        QString(), Painel);
     FOrientCombo = NovaLista(QStringLiteral("FOrientCombo"),
-                             {QStringLiteral("Retrato (Default)"), QStringLiteral("Paisagem")}, QString(), Painel);
+                             {QStringLiteral("Retrato (Default)"), QStringLiteral("Paisagem")},
+                             QString(), Painel);
 
     auto* Formulario = new QFormLayout(Painel);
     const std::pair<const char*, QWidget*> Linhas[] = {
-        {"&Selecionar Impressora:", FSelPrinterCombo}, {"&Modo de Impressão:", FModeCombo},
-        {"&Orientação", FOrientCombo},                  {"&Faixa de impressão", FSelectCombo},
-        {"&Enviar para:", FDeviceCombo},               {"&Página inicial:", FIniPageEdit},
-        {"Página fina&l:", FEndPageEdit},              {"&Número de cópias:", FNumCopyEdit}};
+        {"&Selecionar Impressora:", FSelPrinterCombo},
+        {"&Modo de Impressão:", FModeCombo},
+        {"&Orientação", FOrientCombo},
+        {"&Faixa de impressão", FSelectCombo},
+        {"&Enviar para:", FDeviceCombo},
+        {"&Página inicial:", FIniPageEdit},
+        {"Página fina&l:", FEndPageEdit},
+        {"&Número de cópias:", FNumCopyEdit}};
     for (const auto& [Rotulo, Controle] : Linhas) {
         Formulario->addRow(QString::fromUtf8(Rotulo), Controle);
     }
@@ -140,11 +155,14 @@ QWidget* TFPrintDialog::MontaPainel() {
     FEndPageEdit->OnValidate = Valida(&TFPrintDialog::ValidaEndPage);
     FNumCopyEdit->OnValidate = Valida(&TFPrintDialog::ValidaNumCopy);
 
-    connect(FSelectCombo, &QComboBox::currentIndexChanged, this, Protegido([this] { FSelectComboChange(); }));
-    connect(FDeviceCombo, &QComboBox::currentIndexChanged, this, Protegido([this] { FDeviceComboChange(); }));
+    connect(FSelectCombo, &QComboBox::currentIndexChanged, this,
+            Protegido([this] { FSelectComboChange(); }));
+    connect(FDeviceCombo, &QComboBox::currentIndexChanged, this,
+            Protegido([this] { FDeviceComboChange(); }));
     connect(FSelPrinterCombo, &QComboBox::currentIndexChanged, this,
             Protegido([this] { FSelPrinterComboChange(); }));
-    connect(FModeCombo, &QComboBox::currentIndexChanged, this, Protegido([this] { FModeComboChange(); }));
+    connect(FModeCombo, &QComboBox::currentIndexChanged, this,
+            Protegido([this] { FModeComboChange(); }));
     return Painel;
 }
 
@@ -246,8 +264,9 @@ bool TFPrintDialog::EscolheArquivo() {
     Salvar.setDefaultSuffix(QStringLiteral("prn"));
     Salvar.setOption(QFileDialog::DontUseNativeDialog);
     Salvar.setOption(QFileDialog::DontConfirmOverwrite, false);
-    const QString Proposto = Relatorio.DocumentName.trimmed().isEmpty() ? QStringLiteral("Relatorio")
-                                                                        : Relatorio.DocumentName;
+    const QString Proposto = Relatorio.DocumentName.trimmed().isEmpty()
+                                 ? QStringLiteral("Relatorio")
+                                 : Relatorio.DocumentName;
     Salvar.selectFile(Proposto + QStringLiteral(".prn"));
     if (Salvar.exec() != QDialog::Accepted || Salvar.selectedFiles().isEmpty()) {
         return false;
@@ -264,7 +283,8 @@ void TFPrintDialog::FPrintButtonClick() {
         using namespace CodigosDialogo;
         TDialog::Executa(QStringLiteral("Nenhum dispositivo de impressão está disponível. Talvez o "
                                         "dispositivo não esteja instalado no Windows."),
-                         QStringLiteral("Atenção"), BotoesOk, IconeInformacao, BotaoPadraoAutomatico);
+                         QStringLiteral("Atenção"), BotoesOk, IconeInformacao,
+                         BotaoPadraoAutomatico);
         DevolveFoco(FPrintButton);
         return;
     }

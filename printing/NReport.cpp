@@ -346,6 +346,8 @@ void TNTextReport::Relata(const QString& Mensagem) {
 TResultadoImpressao TNTextReport::Gera() {
     TPrinterDialogInfo Info;
     Info.Copies = Copies;
+    // Printers come and go while the station runs: the list is read anew.
+    ListaImpressoras::Reinicia();
     if (!ListaImpressoras::ConfiguracaoPadrao(Info.PrinterInfo) &&
         (Interface == nullptr || !Interface->Pergunta(MensagemSemImpressora))) {
         return TResultadoImpressao::Cancelado;

@@ -7,7 +7,8 @@
 TBemaFI32::TBemaFI32(const QString& NomeArquivo) {
     FModulo = ::dlopen(NomeArquivo.toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL);
     if (FModulo == nullptr) {
-        qCInfo(lcBibliotecaSiTef).noquote() << "fiscal printer library" << NomeArquivo << "not found";
+        qCInfo(lcBibliotecaSiTef).noquote()
+            << "fiscal printer library" << NomeArquivo << "not found";
         return;
     }
     FFinalizaModoTEF = reinterpret_cast<int (*)()>(::dlsym(FModulo, "Bematech_FI_FinalizaModoTEF"));

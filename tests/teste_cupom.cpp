@@ -42,22 +42,27 @@ TEST(LinhasDeImpressao, CopiaSimplesEFiltradaDaNotaPromissoria) {
     EXPECT_EQ(Impressao({"a", "b"}, 2), (QStringList{"a", "b", "a", "b"}));
     // The block from the note's title through its closing line is left out;
     // an empty line of a filtered copy prints as one blank.
-    EXPECT_EQ(Impressao({"a", "", Nota, "devo e pagarei", FimNota, "c"}), (QStringList{"a", " ", "c"}));
+    EXPECT_EQ(Impressao({"a", "", Nota, "devo e pagarei", FimNota, "c"}),
+              (QStringList{"a", " ", "c"}));
     // A note after "(SiTef)" is printed whole, and so is a second note.
     EXPECT_EQ(Impressao({"(SiTef) x", Nota, FimNota}), (QStringList{"(SiTef) x", Nota, FimNota}));
     EXPECT_EQ(Impressao({Nota, FimNota, Nota, "y"}), (QStringList{Nota, "y"}));
     // Without its closing line, everything after the note's title is left out.
     EXPECT_EQ(Impressao({"a", Nota, "b", "c"}), QStringList{"a"});
     // The markers are case-sensitive.
-    EXPECT_EQ(Impressao({"    nota  promissoria", "x"}), (QStringList{"    nota  promissoria", "x"}));
+    EXPECT_EQ(Impressao({"    nota  promissoria", "x"}),
+              (QStringList{"    nota  promissoria", "x"}));
 }
 
 TEST_F(TesteCupom, EntradasViramLinhasEORelatorioRoda) {
     DM_CAIXA_VAREJO.NumeroVias = 2;
-    TNStringList Cupom({QStringLiteral("VIA DO CLIENTE\nCARTÃO ****1111"), QStringLiteral("R$ 12,34")});
+    TNStringList Cupom(
+        {QStringLiteral("VIA DO CLIENTE\nCARTÃO ****1111"), QStringLiteral("R$ 12,34")});
     EXPECT_TRUE(Modulo.ImprimeCupomTEF(Cupom));
-    EXPECT_EQ(Cupom.Itens(), (QStringList{"VIA DO CLIENTE", QStringLiteral("CARTÃO ****1111"), "R$ 12,34"}));
-    EXPECT_EQ(Pasta.Le(ArquivoCupomTEF), QByteArray("VIA DO CLIENTE\nCART\xc3O ****1111\r\nR$ 12,34\r\n"));
+    EXPECT_EQ(Cupom.Itens(),
+              (QStringList{"VIA DO CLIENTE", QStringLiteral("CARTÃO ****1111"), "R$ 12,34"}));
+    EXPECT_EQ(Pasta.Le(ArquivoCupomTEF),
+              QByteArray("VIA DO CLIENTE\nCART\xc3O ****1111\r\nR$ 12,34\r\n"));
     EXPECT_EQ(Modulo.Str_Impressao.Count(), 6);
     EXPECT_EQ(Operador.Eventos.front(), QStringLiteral("aguarde Imprimindo Cupom TEF..."));
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("fim aguarde")));

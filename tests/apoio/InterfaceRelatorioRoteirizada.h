@@ -16,8 +16,12 @@ public:
         Eventos.append(QStringLiteral("pergunta ") + Mensagem);
         return true;
     }
-    void Erro(const QString& Mensagem) override { Eventos.append(QStringLiteral("erro ") + Mensagem); }
-    void Aguarde(const QString& Texto) override { Eventos.append(QStringLiteral("aguarde ") + Texto); }
+    void Erro(const QString& Mensagem) override {
+        Eventos.append(QStringLiteral("erro ") + Mensagem);
+    }
+    void Aguarde(const QString& Texto) override {
+        Eventos.append(QStringLiteral("aguarde ") + Texto);
+    }
     void FimAguarde() override { Eventos.append(QStringLiteral("fim aguarde")); }
     bool ExecutaDialogo(TNTextReport& Relatorio, TPrinterDialogInfo& Info) override {
         Eventos.append(QStringLiteral("dialogo %1 pagina(s)").arg(Relatorio.PageNumber()));
@@ -26,5 +30,7 @@ public:
         }
         return Confirma;
     }
-    bool ImprimeJatoDeTinta(const QString&, const TPrinterInfo&, const QString&) override { return false; }
+    bool ImprimeJatoDeTinta(const QString&, const TPrinterInfo&, const QString&) override {
+        return false;
+    }
 };
