@@ -65,7 +65,6 @@ TFPrintDialog::TFPrintDialog(TNTextReport& RelatorioImpresso, QWidget* Pai)
         QStringLiteral("Informe as opções de impressão para o dispositivo\nselecionado."), Moldura);
     Topo->setObjectName(QStringLiteral("Topo"));
     Topo->setStyleSheet(Estilo::Cabecalho());
-    Topo->setPixmap(QPixmap());
     auto* Cabecalho = new QLabel(QStringLiteral("Propriedades de Impressão"), Moldura);
     Cabecalho->setStyleSheet(QStringLiteral("font-weight: bold; background: transparent;"));
 

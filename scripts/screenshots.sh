@@ -10,5 +10,8 @@ mkdir -p "$saida"
 saida="$(cd "$saida" && pwd)"
 source scripts/demo-config.sh
 export LD_LIBRARY_PATH="$PWD/build/dev/sim"
+servidor=$(scripts/cups-privado.sh start "$caixa/cups")
+export "${servidor?}"
+trap 'scripts/cups-privado.sh stop "$caixa/cups"' EXIT
 (cd "$caixa" && xvfb-run -a -s "-screen 0 1024x768x24" "$OLDPWD/build/dev/tools/capturas" "$saida")
 echo "screenshots in $saida"

@@ -10,6 +10,8 @@
 #include "NAlerta.h"
 #include "NDialog.h"
 #include "NFloatEdit.h"
+#include "NPrintDialog.h"
+#include "NReport.h"
 #include "NWaitDialog.h"
 #include "OperadorTEFQt.h"
 #include "TelaPrincipal.h"
@@ -126,6 +128,17 @@ int main(int argc, char** argv) {
                                QStringLiteral("NSU: 000017   AUTORIZAÇÃO: 493021")});
     CapturaModal([&Recibo] { ManCaixaTefVisualiza->MostraTexto(Recibo, QString()); },
                  Saida.filePath(QStringLiteral("visualizador.png")));
+
+    TNTextReport Relatorio;
+    Relatorio.Columns = 42;
+    Relatorio.DefaultHeader = false;
+    Relatorio.PrintTarget = ptDialog;
+    Relatorio.BeginDoc();
+    Relatorio.PrintText(1, 1, QStringLiteral("VIA DO CLIENTE"), 0);
+    Relatorio.EndDoc();
+    TPrinterDialogInfo Info;
+    CapturaModal([&] { TFPrintDialog::ExecuteDialog(Relatorio, Info); },
+                 Saida.filePath(QStringLiteral("opcoes-impressao.png")));
 
     // The main window against the library found on LD_LIBRARY_PATH (the simulator).
     TCliSiTef CliSiTef;
