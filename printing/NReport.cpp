@@ -77,8 +77,13 @@ QByteArray LinhasComCrLf(const QByteArray& Bytes) {
 } // namespace
 
 QString PastaSpool() {
-    const QString Execucao = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return !Execucao.isEmpty() && QDir().mkpath(Execucao) ? Execucao : QDir::tempPath();
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString Execucao = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (!Execucao.isEmpty() && QDir().mkpath(Execucao)) {
+            return Execucao;
+        }
+    }
+    return QDir::tempPath();
 }
 
 TNTextReport::TNTextReport(TInterfaceRelatorio* InterfaceRelatorio)

@@ -1,0 +1,63 @@
+#include "PassosTEF.h"
+
+namespace PassosTEF {
+
+std::int32_t ContinuaDoCodigo(const QString& Codigo) {
+    if (Codigo == QStringLiteral("0")) {
+        return -1;
+    }
+    return Codigo == QStringLiteral("999") ? 1 : 0;
+}
+
+TResultadoColeta Coleta(TOperadorTEF& Operador, const QString& Mensagem, const TSaidaComando& Saida,
+                        std::int32_t TipoColeta) {
+    TColetaDadosTEF& Dialogo = Operador.Coleta();
+    Dialogo.TornaPresente();
+    Dialogo.DefineCodigoSaida(QString());
+    Dialogo.DefineTitulo(Mensagem);
+    Dialogo.DefineTamanhoMaximo(Saida.TamanhoMaximo);
+    Dialogo.DefineTamanhoMinimo(Saida.TamanhoMinimo);
+    Dialogo.DefineTipoColeta(TipoColeta);
+    Dialogo.Mostra();
+    return {Dialogo.CodigoSaida(), Dialogo.ValorColetado()};
+}
+
+QString EscolheOpcao(TOperadorTEF& Operador, const QString& Opcoes) {
+    TMenuOpcoesTEF& Menu = Operador.Menu();
+    Menu.TornaPresente();
+    Menu.DefineOpcaoEscolhida(QString());
+    Menu.DefineOpcoes(Opcoes);
+    Menu.Mostra();
+    return Menu.OpcaoEscolhida();
+}
+
+bool GuardaVia(TNStringList& Comprovante, std::int32_t TipoCampo, const QString& Mensagem) {
+    if (TipoCampo == 122) {
+        Comprovante.Add(QStringLiteral("cliente"));
+        Comprovante.Add(QString(48, u'-'));
+        Comprovante.Add(QStringLiteral("loja"));
+    } else if (TipoCampo != 121) {
+        return false;
+    }
+    Comprovante.Add(Mensagem);
+    return true;
+}
+
+std::optional<QString> MensagemDoResultado(std::int32_t Resultado) {
+    switch (Resultado) {
+    case -1:
+        return QStringLiteral("Módulo não inicializado.");
+    case -2:
+        return QStringLiteral("Operação cancelada pelo operador.");
+    case -3:
+        return QStringLiteral("Fornecida uma modalidade inválida.");
+    case -4:
+        return QStringLiteral("Falta de memória para rodar a função.");
+    case -5:
+        return QStringLiteral("Sem comunicação com o Sitef.");
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace PassosTEF

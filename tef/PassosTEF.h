@@ -1,0 +1,46 @@
+#pragma once
+
+#include "BibliotecaSiTef.h"
+#include "OperadorTEF.h"
+#include "TNStringList.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// The steps the interactive loops share. Where the sale and the
+// administrative functions differ, each loop says so itself.
+namespace PassosTEF {
+
+// Kinds of data collection.
+inline constexpr std::int32_t ColetaTexto = 1;
+inline constexpr std::int32_t ColetaValor = 2;
+inline constexpr std::int32_t ColetaCheque = 4;
+inline constexpr std::int32_t ColetaSenha = 5;
+
+// The continuation value for a dialog's exit code: "0" abandoned (-1), "999"
+// back (1), anything else confirmed (0).
+std::int32_t ContinuaDoCodigo(const QString& Codigo);
+
+struct TResultadoColeta {
+    QString CodigoSaida;
+    QString Valor;
+};
+
+// Shows the data-collection dialog for one library command: the prompt, the
+// library's limits, the kind of entry.
+TResultadoColeta Coleta(TOperadorTEF& Operador, const QString& Mensagem, const TSaidaComando& Saida,
+                        std::int32_t TipoColeta);
+
+// Offers the library's menu; the choice as the dialog reports it.
+QString EscolheOpcao(TOperadorTEF& Operador, const QString& Opcoes);
+
+// Keeps a receipt copy: 121 the customer's, 122 the store's after the
+// separator ("cliente", 48 dashes, "loja"). False for other field types.
+bool GuardaVia(TNStringList& Comprovante, std::int32_t TipoCampo, const QString& Mensagem);
+
+// The fixed message of a final result -1 to -5.
+std::optional<QString> MensagemDoResultado(std::int32_t Resultado);
+
+} // namespace PassosTEF

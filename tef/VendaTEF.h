@@ -1,0 +1,44 @@
+#pragma once
+
+#include "Currency.h"
+#include "FAT_DM_TEF_OFFLINE.h"
+
+#include <QDateTime>
+
+#include <functional>
+
+// The sale: SiTef function 0, served command by command until the library
+// gives its final result. It keeps what the confirmation needs: the receipt
+// copies, the document number and whether the result is to be viewed only.
+class TVendaTEF {
+public:
+    explicit TVendaTEF(TAmbienteTEF& Ambiente) : FAmbiente(Ambiente) {}
+
+    // The receipt: customer's copy, "cliente", 48 dashes, "loja", store's copy.
+    TNStringList Str_Primeira_via;
+    // One notice to be shown in the text viewer.
+    TNStringList StrVisualiza;
+    // The result is to be viewed, not printed (field types 19 and 36).
+    bool SoVisualizar = false;
+    // The sale's document number, drawn when it starts.
+    std::int32_t NumeroDocumento = 0;
+    // Told the document number as soon as it is drawn.
+    std::function<void(std::int32_t Numero)> AoSortearDocumento;
+
+    // The library's final result. The option menu and the data-collection
+    // dialog are released and the wait box closed on every way out.
+    std::int32_t ExecutaVendaTEF(std::int32_t Operador, Currency Valor, const QDateTime& DataFiscal,
+                                 const QDateTime& HoraFiscal);
+
+private:
+    std::int32_t Dialogo(const QDateTime& HoraFiscal);
+    void AtendeComando(const TSaidaComando& Saida, TBufferSiTef& Buffer, const QString& Mensagem);
+    void AtendeTipoCampo(const TSaidaComando& Saida, const QString& Mensagem, const QDateTime& HoraFiscal);
+    void Mensagem(const QString& Texto);
+    void Pergunta(TBufferSiTef& Buffer, const QString& Texto);
+    void Notifica(const QString& Texto);
+    void ColetaDaVenda(TBufferSiTef& Buffer, const QString& Texto, const TSaidaComando& Saida,
+                       std::int32_t TipoColeta, const QString& Prefixo);
+
+    TAmbienteTEF& FAmbiente;
+};
