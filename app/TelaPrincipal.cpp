@@ -2,17 +2,21 @@
 
 #include "ArquivoPerfil.h"
 #include "CodigosDialogo.h"
+#include "ConfirmacaoTEF.h"
 #include "Estilo.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
 #include "FAT_DM_TEF_OFFLINE.h"
+#include "FormatosTEF.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
 #include "NFloatEdit.h"
 #include "NMaskEdit.h"
 #include "NPushButton.h"
+#include "PassosTEF.h"
 #include "TextosStatus.h"
 #include "TratadorErros.h"
 #include "VeltroTECD.h"
 
+#include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
 #include <QGridLayout>
@@ -73,7 +77,7 @@ void PintaTexto(QLabel* Rotulo, const QString& Texto, const QColor& Cor) {
 } // namespace
 
 TForm_Principal::TForm_Principal(TAmbienteTEF& Ambiente, QWidget* Pai)
-    : TTPLCustomForm(Pai), FAmbiente(Ambiente) {
+    : TTPLCustomForm(Pai), Venda(Ambiente), FAmbiente(Ambiente) {
     setObjectName(QStringLiteral("Form_Principal"));
     setWindowTitle(QStringLiteral("TEF - Kimbro"));
     setWindowFlags(Qt::Window);
@@ -133,7 +137,8 @@ void TForm_Principal::MontaAbaTransacao(QWidget* Aba) {
     EDT_VALOR->setFont(Valor);
     EDT_VALOR->setFrame(false);
     BtnIniciaTransacao =
-        TNPushButton::Cria(Aba, QStringLiteral("BtnIniciaTransacao"), QStringLiteral("Ok"), [] {});
+        TNPushButton::Cria(Aba, QStringLiteral("BtnIniciaTransacao"), QStringLiteral("Ok"),
+                           [this] { EmTransacao([this] { BtnIniciaTransacaoClick(); }); });
     NPushButton1 = TNPushButton::Cria(Aba, QStringLiteral("NPushButton1"), QStringLiteral("Fechar"),
                                       [this] { NPushButton1Click(); });
 
@@ -203,7 +208,7 @@ void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
         TNPushButton::Cria(Aba, QStringLiteral("BtnTestaTEF"), QStringLiteral("&Menu TEF"), [] {});
     BtnIniciaTEF =
         TNPushButton::Cria(Aba, QStringLiteral("BtnIniciaTEF"), QStringLiteral("&Iniciar TEF"),
-                           [this] { BtnIniciaTEFClick(); });
+                           [this] { EmTransacao([this] { BtnIniciaTEFClick(); }); });
 
     auto* Colunas = new QVBoxLayout(Aba);
     Colunas->setSpacing(4);
@@ -241,6 +246,10 @@ void TForm_Principal::NFormCreate() {
     DM_CAIXA_VAREJO.StatusTEF = -1;
     DM_CAIXA_VAREJO.NumeroVias = 1;
     ExecutaProtegido([this] { BtnIniciaTEFClick(); });
+    ExecutaProtegido([this] { DesfazPendenciaAnterior(); });
+    Venda.AoSortearDocumento = [this](std::int32_t Numero) {
+        EDT_IDENT_TRANS->setText(QString::number(Numero));
+    };
     Timer1->start();
 }
 
@@ -293,4 +302,72 @@ void TForm_Principal::EDT_SENHA_TEFChange() {
 
 void TForm_Principal::NPushButton1Click() {
     close();
+}
+
+void TForm_Principal::EmTransacao(const std::function<void()>& Acao) {
+    if (FEmTransacao) {
+        return;
+    }
+    const QList<QWidget*> Bloqueados = {BtnIniciaTransacao, BtnIniciaTEF, BtnTestaTEF,
+                                        NPushButton1};
+    FEmTransacao = true;
+    for (QWidget* Botao : Bloqueados) {
+        Botao->setEnabled(false);
+    }
+    const auto Libera = [&] {
+        FEmTransacao = false;
+        for (QWidget* Botao : Bloqueados) {
+            Botao->setEnabled(true);
+        }
+    };
+    try {
+        Acao();
+    } catch (...) {
+        Libera();
+        throw;
+    }
+    Libera();
+}
+
+void TForm_Principal::closeEvent(QCloseEvent* Evento) {
+    // A transaction in progress is never abandoned by closing the window.
+    if (FEmTransacao) {
+        Evento->ignore();
+        return;
+    }
+    TTPLCustomForm::closeEvent(Evento);
+}
+
+void TForm_Principal::BtnIniciaTransacaoClick() {
+    DM_CAIXA_VAREJO.DataMovimento = QDateTime(QDate::currentDate(), QTime());
+    const QDateTime HoraFiscal = QDateTime::currentDateTime();
+    // The confirmation names the sale's own moment, also when the library
+    // sends no field type 105.
+    DM_CAIXA_VAREJO.DataHoraTransacao = FormataDataHoraTEF(HoraFiscal);
+    const std::int32_t Resultado =
+        ExecutaVendaTEF(999, EDT_VALOR->Valor(), DM_CAIXA_VAREJO.DataMovimento, HoraFiscal);
+    if (Resultado == 0) {
+        ConcluiVenda(FAmbiente, *DM_TEF, Venda);
+        return;
+    }
+    if (const std::optional<QString> Mensagem = PassosTEF::MensagemDoResultado(Resultado)) {
+        using namespace CodigosDialogo;
+        MsgDisplay(*Mensagem, QStringLiteral("Atenção"), BotoesOk, IconeInformacao,
+                   BotaoPadraoAutomatico);
+    }
+}
+
+std::int32_t TForm_Principal::ExecutaVendaTEF(std::int32_t Operador, Currency Valor,
+                                              const QDateTime& DataFiscal,
+                                              const QDateTime& HoraFiscal) {
+    return Venda.ExecutaVendaTEF(Operador, Valor, DataFiscal, HoraFiscal);
+}
+
+void TForm_Principal::DesfazPendenciaAnterior() {
+    const std::optional<TPendencia> Pendencia = ::DesfazPendenciaAnterior(FAmbiente.Biblioteca);
+    if (Pendencia) {
+        using namespace CodigosDialogo;
+        MsgDisplay(MensagemNaoEfetuada + QStringLiteral("\nDocumento: ") + Pendencia->Cupom,
+                   QStringLiteral("Atenção"), BotoesOk, IconeInformacao, BotaoPadraoAutomatico);
+    }
 }

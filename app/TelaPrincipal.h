@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TNStringList.h"
 #include "TPLCustomForm.h"
+#include "VendaTEF.h"
 
 #include <QPointer>
 #include <memory>
@@ -58,14 +58,17 @@ public:
     TNPushButton* BtnSalvar;
 
     QTimer* Timer1;
-    TNStringList Str_Primeira_via;
-    TNStringList StrVisualiza;
-    bool SoVisualizar = false;
+    // The sale in progress: its receipt (Str_Primeira_via), notice
+    // (StrVisualiza), view-only mark (SoVisualizar) and document number.
+    TVendaTEF Venda;
     std::unique_ptr<TArquivoPerfil> IniConfiguracao;
 
     // The configuration file: "Tef_kimbro.Ini" in the user's configuration folder.
     static QString ArquivoConfiguracao();
 
+    void BtnIniciaTransacaoClick();
+    std::int32_t ExecutaVendaTEF(std::int32_t Operador, Currency Valor, const QDateTime& DataFiscal,
+                                 const QDateTime& HoraFiscal);
     void BtnIniciaTEFClick();
     void Timer1Timer();
     void BtnSalvarClick();
@@ -77,6 +80,16 @@ private:
     QList<std::pair<QString, QLineEdit*>> CamposConfiguracao() const;
     void NFormCreate();
     void EDT_SENHA_TEFChange();
+    void DesfazPendenciaAnterior();
+    // Runs Acao as the one TEF operation in progress: "Ok", "&Iniciar TEF",
+    // "&Menu TEF", "Fechar" and the close control do nothing meanwhile.
+    void EmTransacao(const std::function<void()>& Acao);
+
+protected:
+    void closeEvent(QCloseEvent* Evento) override;
+
+private:
+    bool FEmTransacao = false;
 
     TAmbienteTEF& FAmbiente;
 };

@@ -100,23 +100,25 @@ int main(int argc, char** argv) {
                 "ratio");
     for (int Paginas : {10, 1000, 10000}) {
         const TGeracao Geracao = Gera(Paginas);
-        const double Simples = EscritaSimples(Geracao.BytesSpool, Pasta.filePath(QStringLiteral("simples.prn")));
-        std::printf("%8d %14.2f %14ld %16.2f %12.1f\n", Paginas, Geracao.SegundosGeracao * 1e6 / Paginas,
-                    MemoriaMaximaKb(), Simples * 1e6 / Paginas, Geracao.SegundosGeracao / Simples);
+        const double Simples =
+            EscritaSimples(Geracao.BytesSpool, Pasta.filePath(QStringLiteral("simples.prn")));
+        std::printf("%8d %14.2f %14ld %16.2f %12.1f\n", Paginas,
+                    Geracao.SegundosGeracao * 1e6 / Paginas, MemoriaMaximaKb(),
+                    Simples * 1e6 / Paginas, Geracao.SegundosGeracao / Simples);
     }
 
     ListaImpressoras::Reinicia();
     TPrinterInfo Impressora;
     const QString Fila = argc > 1 ? QString::fromLocal8Bit(argv[1])
                          : ListaImpressoras::ConfiguracaoPadrao(Impressora) ? Impressora.Device
-                                                                             : QString();
+                                                                            : QString();
     if (Fila.isEmpty()) {
         std::printf("no queue: raw delivery not measured\n");
         return 0;
     }
     std::printf("\nraw delivery to queue %s\n", qPrintable(Fila));
-    std::printf("%8s %14s %14s %14s %14s %14s\n", "size", "whole (ms)", "per char (ms)", "lp -o raw (ms)",
-                "whole/lp", "per char/lp");
+    std::printf("%8s %14s %14s %14s %14s %14s\n", "size", "whole (ms)", "per char (ms)",
+                "lp -o raw (ms)", "whole/lp", "per char/lp");
     for (qsizetype Tamanho : {qsizetype(4096), qsizetype(1 << 20)}) {
         QByteArray Documento(Tamanho, 'x');
         for (qsizetype I = 79; I < Tamanho; I += 81) {

@@ -143,7 +143,8 @@ void TManCaixaTefColeta::showEvent(QShowEvent* Evento) {
     EDTCOLETAVALOR->setText(QStringLiteral("0,00"));
     AjustaLarguraDoTexto();
     TTPLModalDataForm::showEvent(Evento);
-    ProcessaMensagensPendentes();
+    // The panels are placed at once; no pending message is let through here,
+    // so nothing typed can reach the dialog before it is ready.
     PosicionaPaineis();
     QWidget* Primeiro = TipoColeta == 1   ? static_cast<QWidget*>(EdtColeta)
                         : TipoColeta == 2 ? static_cast<QWidget*>(EDTCOLETAVALOR)

@@ -7,7 +7,7 @@
 // The TEF loops' operator on the station's real dialogs and messages. The
 // dialogs live in their global references; making one present creates it
 // only when the reference is empty.
-class TOperadorTEFQt final : public TOperadorTEF {
+class TOperadorTEFQt : public TOperadorTEF {
 public:
     TOperadorTEFQt();
     ~TOperadorTEFQt() override;

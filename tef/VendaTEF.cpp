@@ -26,8 +26,8 @@ bool PedePausa(const QString& Mensagem) {
 
 } // namespace
 
-std::int32_t TVendaTEF::ExecutaVendaTEF(std::int32_t Operador, Currency Valor, const QDateTime& DataFiscal,
-                                        const QDateTime& HoraFiscal) {
+std::int32_t TVendaTEF::ExecutaVendaTEF(std::int32_t Operador, Currency Valor,
+                                        const QDateTime& DataFiscal, const QDateTime& HoraFiscal) {
     Str_Primeira_via.Clear();
     NumeroDocumento = ProximaSequencia();
     if (AoSortearDocumento) {
@@ -37,8 +37,9 @@ std::int32_t TVendaTEF::ExecutaVendaTEF(std::int32_t Operador, Currency Valor, c
     Continua = 0;
     TOperadorTEF& Operador_ = FAmbiente.Operador;
     const std::int32_t Inicio = FAmbiente.Biblioteca.IniciaFuncaoSiTefInterativo(
-        FuncaoVenda, FormataValorTEF(Valor), QString::number(NumeroDocumento), FormataDataTEF(DataFiscal),
-        FormataHoraTEF(HoraFiscal), QString::number(Operador), QStringLiteral("[]"));
+        FuncaoVenda, FormataValorTEF(Valor), QString::number(NumeroDocumento),
+        FormataDataTEF(DataFiscal), FormataHoraTEF(HoraFiscal), QString::number(Operador),
+        QStringLiteral("[]"));
     if (Inicio != ResultadoSiTef::Continua) {
         Operador_.FimAguardeDisplay();
         return Inicio;
@@ -78,7 +79,8 @@ std::int32_t TVendaTEF::Dialogo(const QDateTime& HoraFiscal) {
     return Resultado;
 }
 
-void TVendaTEF::AtendeComando(const TSaidaComando& Saida, TBufferSiTef& Buffer, const QString& Texto) {
+void TVendaTEF::AtendeComando(const TSaidaComando& Saida, TBufferSiTef& Buffer,
+                              const QString& Texto) {
     TOperadorTEF& Operador = FAmbiente.Operador;
     switch (Saida.Comando) {
     case 1:
@@ -126,7 +128,8 @@ void TVendaTEF::AtendeComando(const TSaidaComando& Saida, TBufferSiTef& Buffer, 
     }
 }
 
-void TVendaTEF::AtendeTipoCampo(const TSaidaComando& Saida, const QString& Texto, const QDateTime& HoraFiscal) {
+void TVendaTEF::AtendeTipoCampo(const TSaidaComando& Saida, const QString& Texto,
+                                const QDateTime& HoraFiscal) {
     switch (Saida.TipoCampo) {
     case 19:
     case 36:
@@ -164,8 +167,9 @@ void TVendaTEF::Mensagem(const QString& Texto) {
 // Command 20: "&Sim" replies "0", "&Não" "1", "&Cancelar" interrupts; a
 // question closed without a button leaves the library's text.
 void TVendaTEF::Pergunta(TBufferSiTef& Buffer, const QString& Texto) {
-    switch (FAmbiente.Operador.MsgDisplayResp(Texto, QStringLiteral("Responda"), BotoesSimNaoCancelar,
-                                              IconeQuestao, BotaoPadraoAutomatico)) {
+    switch (FAmbiente.Operador.MsgDisplayResp(Texto, QStringLiteral("Responda"),
+                                              BotoesSimNaoCancelar, IconeQuestao,
+                                              BotaoPadraoAutomatico)) {
     case RespSim:
         Buffer.EscreveResposta(QStringLiteral("0"));
         break;
@@ -192,13 +196,15 @@ void TVendaTEF::Notifica(const QString& Texto) {
         SoVisualizar = false;
         return;
     }
-    Operador.MsgDisplay(Texto, QStringLiteral("Atenção"), BotoesOk, IconeInformacao, BotaoPadraoAutomatico);
+    Operador.MsgDisplay(Texto, QStringLiteral("Atenção"), BotoesOk, IconeInformacao,
+                        BotaoPadraoAutomatico);
 }
 
 // Commands 30, 31, 34 and 35: the reply is written also after an abandon or
 // a back step, and the exit code is emptied for the next showing.
-void TVendaTEF::ColetaDaVenda(TBufferSiTef& Buffer, const QString& Texto, const TSaidaComando& Saida,
-                              std::int32_t TipoColeta, const QString& Prefixo) {
+void TVendaTEF::ColetaDaVenda(TBufferSiTef& Buffer, const QString& Texto,
+                              const TSaidaComando& Saida, std::int32_t TipoColeta,
+                              const QString& Prefixo) {
     const PassosTEF::TResultadoColeta Coletado =
         PassosTEF::Coleta(FAmbiente.Operador, Texto, Saida, TipoColeta);
     Continua = PassosTEF::ContinuaDoCodigo(Coletado.CodigoSaida);

@@ -33,7 +33,8 @@ public:
 private:
     std::int32_t Dialogo(const QDateTime& HoraFiscal);
     void AtendeComando(const TSaidaComando& Saida, TBufferSiTef& Buffer, const QString& Mensagem);
-    void AtendeTipoCampo(const TSaidaComando& Saida, const QString& Mensagem, const QDateTime& HoraFiscal);
+    void AtendeTipoCampo(const TSaidaComando& Saida, const QString& Mensagem,
+                         const QDateTime& HoraFiscal);
     void Mensagem(const QString& Texto);
     void Pergunta(TBufferSiTef& Buffer, const QString& Texto);
     void Notifica(const QString& Texto);

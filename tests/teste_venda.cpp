@@ -52,8 +52,9 @@ protected:
     }
 
     int Conta(const QString& Prefixo) const {
-        return static_cast<int>(std::count_if(Operador.Eventos.begin(), Operador.Eventos.end(),
-                                              [&](const QString& E) { return E.startsWith(Prefixo); }));
+        return static_cast<int>(
+            std::count_if(Operador.Eventos.begin(), Operador.Eventos.end(),
+                          [&](const QString& E) { return E.startsWith(Prefixo); }));
     }
 };
 
@@ -89,9 +90,9 @@ TEST_F(TesteVenda, InicioRecusadoNaoCriaDialogoEGastaONumero) {
 
 TEST_F(TesteVenda, MensagensEPausaDepoisDeAprovada) {
     Continua = 1; // left by an earlier loop: the sale starts at 0
-    EXPECT_EQ(Executa({Comando(1, "  "), Comando(2, "Transa\xe7\xe3o aprovada"), Comando(3, "Saldo: R$ 5"),
-                       Comando(1, "Cart\xe3o OK"), Comando(1, "Transa\xe7\xe3o negada"), Comando(11),
-                       Fim(0)}),
+    EXPECT_EQ(Executa({Comando(1, "  "), Comando(2, "Transa\xe7\xe3o aprovada"),
+                       Comando(3, "Saldo: R$ 5"), Comando(1, "Cart\xe3o OK"),
+                       Comando(1, "Transa\xe7\xe3o negada"), Comando(11), Fim(0)}),
               0);
     EXPECT_EQ(Conta(QStringLiteral("aguarde")), 4);
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("aguarde  Transação aprovada")));
@@ -102,8 +103,8 @@ TEST_F(TesteVenda, MensagensEPausaDepoisDeAprovada) {
 TEST_F(TesteVenda, VoltarMantemContinuaUmAteOComandoQueOMuda) {
     Operador.FColeta.Respostas = {{QStringLiteral("999"), QString()}};
     Operador.Respostas = {2};
-    EXPECT_EQ(Executa({Comando(30, "Cart\xe3o"), Comando(1, " "), Comando(22, "Aviso"), Comando(20, "Confirma?"),
-                       Comando(1, "Processando"), Fim(0)}),
+    EXPECT_EQ(Executa({Comando(30, "Cart\xe3o"), Comando(1, " "), Comando(22, "Aviso"),
+                       Comando(20, "Confirma?"), Comando(1, "Processando"), Fim(0)}),
               0);
     EXPECT_EQ(Entregue(1).first, 1);
     EXPECT_EQ(Entregue(2).first, 1);
@@ -114,7 +115,8 @@ TEST_F(TesteVenda, VoltarMantemContinuaUmAteOComandoQueOMuda) {
 
 TEST_F(TesteVenda, PerguntaSimNaoCancelarEFechada) {
     Operador.Respostas = {3, 4, 1};
-    EXPECT_EQ(Executa({Comando(20, "Um?"), Comando(20, "Dois?"), Comando(20, "Tres?"), Fim(-2)}), -2);
+    EXPECT_EQ(Executa({Comando(20, "Um?"), Comando(20, "Dois?"), Comando(20, "Tres?"), Fim(-2)}),
+              -2);
     EXPECT_EQ(Entregue(1), std::make_pair(0, QByteArray("1")));
     EXPECT_EQ(Entregue(2), std::make_pair(0, QByteArray("Dois?")));
     EXPECT_EQ(Entregue(3), std::make_pair(-1, QByteArray("Tres?")));
@@ -124,10 +126,14 @@ TEST_F(TesteVenda, PerguntaSimNaoCancelarEFechada) {
 TEST_F(TesteVenda, MenuTituloEEscolhas) {
     Operador.FMenu.Escolhas = {QStringLiteral("2"), QStringLiteral("999"), QStringLiteral("0")};
     DM_CAIXA_VAREJO.StatusTEF = -5;
-    EXPECT_EQ(Executa({Comando(4, "Forma de pagamento"), Comando(21, "1:Cr\xe9" "dito;2:D\xe9" "bito;"),
+    EXPECT_EQ(Executa({Comando(4, "Forma de pagamento"),
+                       Comando(21, "1:Cr\xe9"
+                                   "dito;2:D\xe9"
+                                   "bito;"),
                        Comando(14), Comando(21, "1:A;"), Comando(21, "1:A;"), Fim(-2)}),
               -2);
-    EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("menu  Forma de pagamento| 1:Crédito;2:Débito;")));
+    EXPECT_TRUE(
+        Operador.Eventos.contains(QStringLiteral("menu  Forma de pagamento| 1:Crédito;2:Débito;")));
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("menu | 1:A;")));
     EXPECT_EQ(Entregue(2), std::make_pair(0, QByteArray("2")));
     EXPECT_EQ(Entregue(4), std::make_pair(1, QByteArray("999")));
@@ -140,8 +146,11 @@ TEST_F(TesteVenda, ColetasERespostas) {
                                   {QString(), QStringLiteral("0010010001")},
                                   {QString(), QStringLiteral("12,34")},
                                   {QStringLiteral("0"), QString()}};
-    EXPECT_EQ(Executa({Comando(30, "Cart\xe3o", 512), Comando(31, "Cheque"), Campo(146), Comando(34, "Valor"),
-                       Comando(35, "C\xf3" "digo"), Fim(-2)}),
+    EXPECT_EQ(Executa({Comando(30, "Cart\xe3o", 512), Comando(31, "Cheque"), Campo(146),
+                       Comando(34, "Valor"),
+                       Comando(35, "C\xf3"
+                                   "digo"),
+                       Fim(-2)}),
               -2);
     EXPECT_EQ(Entregue(1), std::make_pair(0, QByteArray("4111111111111111")));
     EXPECT_EQ(Entregue(2), std::make_pair(0, QByteArray("10010010001")));
@@ -156,11 +165,13 @@ TEST_F(TesteVenda, ColetasERespostas) {
 }
 
 TEST_F(TesteVenda, ViasDataHoraEVisualizacao) {
-    EXPECT_EQ(Executa({Campo(19), Comando(22, "Saldo dispon\xedvel: R$ 10"), Comando(22, "Segundo aviso"),
-                       Campo(105, "20991231235959"), Campo(122, "VIA LOJA"), Campo(121, "VIA CLIENTE"), Fim(0)}),
+    EXPECT_EQ(Executa({Campo(19), Comando(22, "Saldo dispon\xedvel: R$ 10"),
+                       Comando(22, "Segundo aviso"), Campo(105, "20991231235959"),
+                       Campo(122, "VIA LOJA"), Campo(121, "VIA CLIENTE"), Fim(0)}),
               0);
     EXPECT_EQ(Conta(QStringLiteral("visualiza")), 1);
-    EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("visualiza | Saldo disponível: R$ 10\r\n")));
+    EXPECT_TRUE(
+        Operador.Eventos.contains(QStringLiteral("visualiza | Saldo disponível: R$ 10\r\n")));
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("mensagem Atenção| Segundo aviso|0|0|4")));
     EXPECT_EQ(DM_CAIXA_VAREJO.DataHoraTransacao, QStringLiteral("20261208101530"));
     EXPECT_EQ(Venda.Str_Primeira_via.Itens(),

@@ -1,0 +1,78 @@
+#include "ConfirmacaoTEF.h"
+
+#include "CodigosDialogo.h"
+#include "FAT_DM_CAIXA_VAREJO.h"
+#include "Textos.h"
+#include "VendaTEF.h"
+
+#include <QFile>
+
+using namespace CodigosDialogo;
+
+void GravaPendencia(const TPendencia& Pendencia) {
+    TNStringList(QStringList{QString::number(Pendencia.Funcao), Pendencia.Cupom, Pendencia.Data,
+                             Pendencia.Hora})
+        .SaveToFile(ArquivoPendencia);
+}
+
+std::optional<TPendencia> LePendencia() {
+    if (!QFile::exists(ArquivoPendencia)) {
+        return std::nullopt;
+    }
+    TNStringList Linhas;
+    Linhas.LoadFromFile(ArquivoPendencia);
+    if (Linhas.Count() < 4) {
+        return std::nullopt;
+    }
+    return TPendencia{Linhas[0].toInt(), Linhas[1], Linhas[2], Linhas[3]};
+}
+
+void FinalizaPendencia(TBibliotecaSiTef& Biblioteca, const TPendencia& Pendencia, bool Confirma) {
+    Biblioteca.FinalizaTransacaoSiTefInterativo(Confirma ? 1 : 0, Pendencia.Cupom, Pendencia.Data,
+                                                Pendencia.Hora);
+    QFile::remove(ArquivoPendencia);
+}
+
+std::optional<TPendencia> DesfazPendenciaAnterior(TBibliotecaSiTef& Biblioteca) {
+    const std::optional<TPendencia> Pendencia = LePendencia();
+    if (Pendencia) {
+        FinalizaPendencia(Biblioteca, *Pendencia, false);
+    } else {
+        QFile::remove(ArquivoPendencia);
+    }
+    return Pendencia;
+}
+
+TFimVenda ConcluiVenda(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, TVendaTEF& Venda) {
+    TOperadorTEF& Operador = Ambiente.Operador;
+    DM_CAIXA_VAREJO.StatusTEF = 0;
+    if (Venda.SoVisualizar && AparaControles(Venda.Str_Primeira_via.Text()).isEmpty()) {
+        Operador.Visualizador().TornaPresente();
+        Operador.Visualizador().MostraTexto(Venda.Str_Primeira_via, QString());
+        Operador.Visualizador().Libera();
+        return TFimVenda::Visualizada;
+    }
+    QFile::remove(ArquivoCupom);
+    Venda.Str_Primeira_via.SaveToFile(ArquivoCupom);
+
+    const QString DataHora = AparaControles(DM_CAIXA_VAREJO.DataHoraTransacao);
+    const TPendencia Pendencia{0, QString::number(Venda.NumeroDocumento), DataHora.left(8),
+                               DataHora.mid(8, 6)};
+    GravaPendencia(Pendencia);
+    for (;;) {
+        Modulo.ImprimeCupomTEF(Venda.Str_Primeira_via);
+        if (Modulo.UltimaImpressao == TResultadoImpressao::Enviado) {
+            FinalizaPendencia(Ambiente.Biblioteca, Pendencia, true);
+            return TFimVenda::Confirmada;
+        }
+        if (Operador.MsgDisplayResp(QStringLiteral("Cupom TEF não foi impresso. Tentar novamente?"),
+                                    QStringLiteral("Responda"), BotoesSimNao, IconeQuestao,
+                                    BotaoPadraoAutomatico) != RespSim) {
+            break;
+        }
+    }
+    FinalizaPendencia(Ambiente.Biblioteca, Pendencia, false);
+    Operador.MsgDisplay(MensagemNaoEfetuada, QStringLiteral("Atenção"), BotoesOk, IconeInformacao,
+                        BotaoPadraoAutomatico);
+    return TFimVenda::Desfeita;
+}

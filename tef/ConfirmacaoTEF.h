@@ -1,0 +1,44 @@
+#pragma once
+
+#include "BibliotecaSiTef.h"
+#include "FAT_DM_TEF_OFFLINE.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+class TVendaTEF;
+
+// An approved transaction waiting for its confirmation. It is written to a
+// small file before the receipt is printed and removed once the library has
+// been told, so that a crash in between is resolved at the next start.
+struct TPendencia {
+    std::int32_t Funcao = 0;
+    QString Cupom;
+    QString Data; // "yyyymmdd"
+    QString Hora; // "hhnnss"
+};
+
+inline const QString ArquivoPendencia = QStringLiteral("tef_pendente.txt");
+inline const QString ArquivoCupom = QStringLiteral("CUPOM.TXT");
+inline const QString MensagemNaoEfetuada =
+    QStringLiteral("Transação TEF não efetuada. Favor reter o Cupom.");
+
+void GravaPendencia(const TPendencia& Pendencia);
+std::optional<TPendencia> LePendencia();
+
+// Confirms (true) or undoes the transaction with the library and removes the
+// pending record.
+void FinalizaPendencia(TBibliotecaSiTef& Biblioteca, const TPendencia& Pendencia, bool Confirma);
+
+// At start: a confirmation left pending by an earlier run is undone; returns it.
+std::optional<TPendencia> DesfazPendenciaAnterior(TBibliotecaSiTef& Biblioteca);
+
+enum class TFimVenda { Visualizada, Confirmada, Desfeita };
+
+// After an approved sale: the view-only ending, or the receipt saved as
+// "CUPOM.TXT", printed and the sale confirmed with its own document number,
+// date and time. A receipt that was not printed is offered again; when the
+// operator declines, the sale is undone and the operator told.
+TFimVenda ConcluiVenda(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, TVendaTEF& Venda);
