@@ -46,6 +46,8 @@ void Clica(QWidget* Controle) {
 class TCaixa : public QObject {
 public:
     QString Cartao = QStringLiteral("4111111111111111");
+    // Runs when the menu of payment types opens, in the middle of the sale.
+    std::function<void()> DuranteAVenda;
     bool Imprime = true;
     QStringList Mensagens;
 
@@ -79,6 +81,9 @@ private:
         // The window system gives the keyboard to the dialog that opens.
         QApplication::setActiveWindow(Modal);
         if (auto* Menu = qobject_cast<TManCaixaTefMenu*>(Modal)) {
+            if (DuranteAVenda) {
+                DuranteAVenda();
+            }
             QTest::keyClick(Menu->focusWidget() != nullptr ? Menu->focusWidget() : Menu, Qt::Key_1);
         } else if (auto* Coleta = qobject_cast<TManCaixaTefColeta*>(Modal)) {
             const QString Titulo = Coleta->LBL_TITULO->text();
@@ -191,6 +196,14 @@ private Q_SLOTS:
     void VendaAprovadaImpressaEConfirmada() {
         auto Janela = Estacao();
         const QStringList Antes = Trabalhos();
+        bool Bloqueada = false;
+        Caixa->DuranteAVenda = [&] {
+            // No second sale, no new TEF start and no closing in the middle of this one.
+            Bloqueada = !Janela->BtnIniciaTransacao->isEnabled() &&
+                        !Janela->BtnIniciaTEF->isEnabled() && !Janela->NPushButton1->isEnabled() &&
+                        !Janela->close() && Janela->isVisible();
+            Janela->BtnIniciaTransacao->click();
+        };
         Vende(*Janela, QStringLiteral("12,34"));
 
         const auto Inicios = Chamadas("IniciaFuncaoSiTefInterativo");
@@ -235,6 +248,8 @@ private Q_SLOTS:
         QVERIFY(Bytes.contains(" cliente"));
         QVERIFY(Bytes.endsWith("\x0c\r\n"));
         QCOMPARE(DM_CAIXA_VAREJO.StatusTEF, 0);
+        QVERIFY(Bloqueada);
+        QCOMPARE(Inicios.size(), 2); // the start's communication test and this one sale
         QVERIFY(Janela->BtnIniciaTransacao->isEnabled());
     }
 
