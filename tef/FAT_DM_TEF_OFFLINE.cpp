@@ -4,6 +4,7 @@
 #include "Erros.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
 #include "FormatosTEF.h"
+#include "PassosTEF.h"
 #include "RegistroTEF.h"
 #include "Textos.h"
 
@@ -59,20 +60,7 @@ void AtendeComandoTeste(TAmbienteTEF& Ambiente, bool Silencioso, const TSaidaCom
             Buffer.EscrevePrimeiroCaractere('0');
             break;
         }
-        switch (Operador.MsgDisplayResp(Mensagem, QStringLiteral("Responda"), BotoesSimNaoCancelar,
-                                        IconeQuestao, BotaoPadraoAutomatico)) {
-        case RespSim:
-            Buffer.EscreveResposta(QStringLiteral("0"));
-            break;
-        case RespNao:
-            Buffer.EscreveResposta(QStringLiteral("1"));
-            break;
-        case RespCancelar:
-            Continua = -1;
-            break;
-        default:
-            break;
-        }
+        PassosTEF::PerguntaSimNaoCancelar(Operador, Buffer, Mensagem);
         break;
     case 22:
         if (!Silencioso) {

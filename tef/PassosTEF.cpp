@@ -1,5 +1,8 @@
 #include "PassosTEF.h"
 
+#include "CodigosDialogo.h"
+#include "FAT_DM_TEF_OFFLINE.h"
+
 namespace PassosTEF {
 
 std::int32_t ContinuaDoCodigo(const QString& Codigo) {
@@ -20,6 +23,24 @@ TResultadoColeta Coleta(TOperadorTEF& Operador, const QString& Mensagem, const T
     Dialogo.DefineTipoColeta(TipoColeta);
     Dialogo.Mostra();
     return {Dialogo.CodigoSaida(), Dialogo.ValorColetado()};
+}
+
+void PerguntaSimNaoCancelar(TOperadorTEF& Operador, TBufferSiTef& Buffer, const QString& Mensagem) {
+    using namespace CodigosDialogo;
+    switch (Operador.MsgDisplayResp(Mensagem, QStringLiteral("Responda"), BotoesSimNaoCancelar,
+                                    IconeQuestao, BotaoPadraoAutomatico)) {
+    case RespSim:
+        Buffer.EscreveResposta(QStringLiteral("0"));
+        break;
+    case RespNao:
+        Buffer.EscreveResposta(QStringLiteral("1"));
+        break;
+    case RespCancelar:
+        Continua = -1;
+        break;
+    default:
+        break;
+    }
 }
 
 QString EscolheOpcao(TOperadorTEF& Operador, const QString& Opcoes) {

@@ -33,6 +33,11 @@ struct TResultadoColeta {
 TResultadoColeta Coleta(TOperadorTEF& Operador, const QString& Mensagem, const TSaidaComando& Saida,
                         std::int32_t TipoColeta);
 
+// A yes/no question with "&Cancelar": "&Sim" replies "0", "&Não" "1",
+// "&Cancelar" interrupts (Continua -1); closed without a button, the
+// library's text stays in the buffer.
+void PerguntaSimNaoCancelar(TOperadorTEF& Operador, TBufferSiTef& Buffer, const QString& Mensagem);
+
 // Offers the library's menu; the choice as the dialog reports it.
 QString EscolheOpcao(TOperadorTEF& Operador, const QString& Opcoes);
 

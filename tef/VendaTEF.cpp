@@ -100,7 +100,7 @@ void TVendaTEF::AtendeComando(const TSaidaComando& Saida, TBufferSiTef& Buffer,
         Operador.Menu().DefineTitulo(QString());
         break;
     case 20:
-        Pergunta(Buffer, Texto);
+        PassosTEF::PerguntaSimNaoCancelar(Operador, Buffer, Texto);
         break;
     case 21: {
         DM_CAIXA_VAREJO.StatusTEF = 0;
@@ -162,26 +162,6 @@ void TVendaTEF::Mensagem(const QString& Texto) {
         FAmbiente.Operador.Pausa(PausaAprovacao);
     }
     Continua = 0;
-}
-
-// Command 20: "&Sim" replies "0", "&Não" "1", "&Cancelar" interrupts; a
-// question closed without a button leaves the library's text.
-void TVendaTEF::Pergunta(TBufferSiTef& Buffer, const QString& Texto) {
-    switch (FAmbiente.Operador.MsgDisplayResp(Texto, QStringLiteral("Responda"),
-                                              BotoesSimNaoCancelar, IconeQuestao,
-                                              BotaoPadraoAutomatico)) {
-    case RespSim:
-        Buffer.EscreveResposta(QStringLiteral("0"));
-        break;
-    case RespNao:
-        Buffer.EscreveResposta(QStringLiteral("1"));
-        break;
-    case RespCancelar:
-        Continua = -1;
-        break;
-    default:
-        break;
-    }
 }
 
 // Command 22: a notice; the first one of a view-only result that has no

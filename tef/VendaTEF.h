@@ -36,7 +36,6 @@ private:
     void AtendeTipoCampo(const TSaidaComando& Saida, const QString& Mensagem,
                          const QDateTime& HoraFiscal);
     void Mensagem(const QString& Texto);
-    void Pergunta(TBufferSiTef& Buffer, const QString& Texto);
     void Notifica(const QString& Texto);
     void ColetaDaVenda(TBufferSiTef& Buffer, const QString& Texto, const TSaidaComando& Saida,
                        std::int32_t TipoColeta, const QString& Prefixo);
