@@ -253,12 +253,16 @@ QByteArray TNTextReport::CodigosDeSaida() const {
     return Codigos;
 }
 
-QByteArray TNTextReport::CarregaBuffer() const {
+std::optional<QByteArray> TNTextReport::CarregaBuffer() const {
     QFile Spool(FSpoolFileName);
     if (!Spool.open(QIODevice::ReadOnly)) {
-        return QByteArray();
+        return std::nullopt;
     }
-    return LinhasComCrLf(Spool.readAll());
+    const QByteArray Conteudo = Spool.readAll();
+    if (Spool.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    return LinhasComCrLf(Conteudo);
 }
 
 QString TNTextReport::TextoJatoDeTinta(const QByteArray& Buffer) const {
@@ -387,15 +391,15 @@ TResultadoImpressao TNTextReport::Gera() {
         (Interface == nullptr || !Interface->ExecutaDialogo(*this, Info))) {
         return TResultadoImpressao::Cancelado;
     }
-    QByteArray Buffer = CarregaBuffer();
-    if (Buffer.isNull() && !QFile::exists(FSpoolFileName)) {
+    std::optional<QByteArray> Buffer = CarregaBuffer();
+    if (!Buffer) {
         Relata(MensagemBuffer);
         return TResultadoImpressao::Falhou;
     }
     if (OnLoadBuffer) {
-        OnLoadBuffer(*this, Buffer);
+        OnLoadBuffer(*this, *Buffer);
     }
-    if (!Envia(Buffer, Info)) {
+    if (!Envia(*Buffer, Info)) {
         Relata(MensagemEnvio);
         return TResultadoImpressao::Falhou;
     }

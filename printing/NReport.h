@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class TNTextReport;
 
@@ -106,8 +107,9 @@ public:
 
     // The codes sent before the document in raw output.
     QByteArray CodigosDeSaida() const;
-    // The document as the spool file holds it, every line ended by CR LF.
-    QByteArray CarregaBuffer() const;
+    // The document as the spool file holds it, every line ended by CR LF;
+    // nothing when the spool file cannot be read.
+    std::optional<QByteArray> CarregaBuffer() const;
     // The text for the printer driver: a CR after every form feed, the style
     // codes removed, the last form feed made a blank.
     QString TextoJatoDeTinta(const QByteArray& Buffer) const;

@@ -52,7 +52,7 @@ TFimVenda ConcluiVenda(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, TVendaTEF& Venda
         Operador.Visualizador().Libera();
         return TFimVenda::Visualizada;
     }
-    QFile::remove(ArquivoCupom);
+    // Replaced whole, never left missing or torn.
     Venda.Str_Primeira_via.SaveToFile(ArquivoCupom);
 
     const QString DataHora = AparaControles(DM_CAIXA_VAREJO.DataHoraTransacao);

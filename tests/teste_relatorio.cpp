@@ -111,7 +111,7 @@ TEST_F(TRelatorioTeste, TextoDeJatoDeTintaNaoGeraQuartaPagina) {
         R.PrintText(R.CurrentLine() + 1, 1, QStringLiteral("\x1b\x45negrito"), 0);
         Linhas(R, {QStringLiteral("c"), QStringLiteral("d")});
     });
-    const QByteArray Buffer = Relatorio.CarregaBuffer();
+    const QByteArray Buffer = Relatorio.CarregaBuffer().value_or(QByteArray());
     EXPECT_EQ(Buffer.count('\x0c'), 3);
     const QString Texto = Relatorio.TextoJatoDeTinta(Buffer);
     EXPECT_EQ(Texto.count(u'\x0c'), 2);
