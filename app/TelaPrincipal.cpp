@@ -96,6 +96,8 @@ TForm_Principal::TForm_Principal(TAmbienteTEF& Ambiente, QWidget* Pai)
     MontaAbaTransacao(AbaTransacao);
     MontaAbaConfiguracao(AbaConfiguracao);
     PageControl->setCurrentIndex(0);
+    // The cashier types the amount first.
+    EDT_VALOR->setFocus();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
