@@ -3,8 +3,11 @@
 #include "Erros.h"
 
 #include <QList>
+
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -37,20 +40,36 @@ void VerificaCodificacaoWin1252() {
 }
 
 QByteArray ParaWin1252(const QString& Texto) {
-    QStringEncoder Codificador = NovoCodificador();
     QByteArray Resultado;
     Resultado.reserve(Texto.size());
-    for (char32_t Caractere : Texto.toUcs4()) {
-        if (Caractere < 0x80) {
-            Resultado.append(static_cast<char>(Caractere));
-        } else {
-            Resultado.append(CodificaUmCaractere(Codificador, Caractere));
+    // ASCII is the same in both; the converter is opened only for the rest.
+    std::optional<QStringEncoder> Codificador;
+    const qsizetype Tamanho = Texto.size();
+    for (qsizetype I = 0; I < Tamanho; ++I) {
+        const QChar Unidade = Texto[I];
+        if (Unidade.unicode() < 0x80) {
+            Resultado.append(static_cast<char>(Unidade.unicode()));
+            continue;
         }
+        char32_t Caractere = Unidade.unicode();
+        if (Unidade.isHighSurrogate() && I + 1 < Tamanho && Texto[I + 1].isLowSurrogate()) {
+            Caractere = QChar::surrogateToUcs4(Unidade, Texto[++I]);
+        }
+        if (!Codificador) {
+            Codificador.emplace(NovoCodificador());
+        }
+        Resultado.append(CodificaUmCaractere(*Codificador, Caractere));
     }
     return Resultado;
 }
 
 QString DeWin1252(QByteArrayView Bytes) {
+    const bool SoAscii = std::all_of(Bytes.begin(), Bytes.end(), [](char Byte) {
+        return static_cast<unsigned char>(Byte) < 0x80;
+    });
+    if (SoAscii) {
+        return QString::fromLatin1(Bytes);
+    }
     QStringDecoder Decodificador(NomeCodificacao, QStringConverter::Flag::Stateless);
     return Decodificador.decode(Bytes);
 }
