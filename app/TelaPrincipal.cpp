@@ -83,6 +83,7 @@ TForm_Principal::TForm_Principal(TAmbienteTEF& Ambiente, QWidget* Pai)
     setWindowFlags(Qt::Window);
     setStyleSheet(QStringLiteral("TForm_Principal { background: white; }"));
     resize(286, 338);
+    Estilo::Centraliza(this);
 
     PageControl = new QTabWidget(Conteudo());
     PageControl->setObjectName(QStringLiteral("PageControl"));
