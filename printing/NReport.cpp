@@ -203,7 +203,9 @@ void TNTextReport::DescarregaPagina() {
     }
     const QByteArray& SaltoLinha = FCodigos[TCodigo::LineFeed];
     for (const QString& Linha : FPagina) {
-        if (!Linha.trimmed().isEmpty()) {
+        const bool EmBrancoLinha =
+            std::all_of(Linha.begin(), Linha.end(), [](QChar C) { return C.isSpace(); });
+        if (!EmBrancoLinha) {
             FRender += ParaWin1252(Linha);
         }
         FRender += SaltoLinha;

@@ -7,7 +7,6 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
-#include <optional>
 
 namespace {
 
@@ -20,13 +19,16 @@ QStringEncoder NovoCodificador() {
     return QStringEncoder(NomeCodificacao, QStringConverter::Flag::Stateless);
 }
 
-QByteArray CodificaUmCaractere(QStringEncoder& Codificador, char32_t Caractere) {
+// One character's byte; "?" for one that has none.
+char CodificaUmCaractere(char32_t Caractere) {
+    // Opening a converter costs far more than converting: one per thread.
+    thread_local QStringEncoder Codificador = NovoCodificador();
     const char32_t Unidades[] = {Caractere};
-    QByteArray Bytes = Codificador.encode(QStringView(QString::fromUcs4(Unidades, 1)));
+    const QByteArray Bytes = Codificador.encode(QStringView(QString::fromUcs4(Unidades, 1)));
     if (Bytes.size() != 1 || (Bytes[0] == ByteSubstituto && Caractere != 0x1a)) {
-        return QByteArrayLiteral("?");
+        return '?';
     }
-    return Bytes;
+    return Bytes[0];
 }
 
 } // namespace
@@ -40,26 +42,23 @@ void VerificaCodificacaoWin1252() {
 }
 
 QByteArray ParaWin1252(const QString& Texto) {
-    QByteArray Resultado;
-    Resultado.reserve(Texto.size());
-    // ASCII is the same in both; the converter is opened only for the rest.
-    std::optional<QStringEncoder> Codificador;
+    QByteArray Resultado(Texto.size(), Qt::Uninitialized);
+    char* Saida = Resultado.data();
     const qsizetype Tamanho = Texto.size();
     for (qsizetype I = 0; I < Tamanho; ++I) {
         const QChar Unidade = Texto[I];
+        // ASCII is the same in both.
         if (Unidade.unicode() < 0x80) {
-            Resultado.append(static_cast<char>(Unidade.unicode()));
+            *Saida++ = static_cast<char>(Unidade.unicode());
             continue;
         }
         char32_t Caractere = Unidade.unicode();
         if (Unidade.isHighSurrogate() && I + 1 < Tamanho && Texto[I + 1].isLowSurrogate()) {
             Caractere = QChar::surrogateToUcs4(Unidade, Texto[++I]);
         }
-        if (!Codificador) {
-            Codificador.emplace(NovoCodificador());
-        }
-        Resultado.append(CodificaUmCaractere(*Codificador, Caractere));
+        *Saida++ = CodificaUmCaractere(Caractere);
     }
+    Resultado.truncate(Saida - Resultado.data());
     return Resultado;
 }
 
