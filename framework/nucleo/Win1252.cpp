@@ -69,6 +69,6 @@ QString DeWin1252(QByteArrayView Bytes) {
     if (SoAscii) {
         return QString::fromLatin1(Bytes);
     }
-    QStringDecoder Decodificador(NomeCodificacao, QStringConverter::Flag::Stateless);
+    thread_local QStringDecoder Decodificador(NomeCodificacao, QStringConverter::Flag::Stateless);
     return Decodificador.decode(Bytes);
 }
