@@ -12,6 +12,7 @@
 #include "Win1252.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
@@ -41,6 +42,11 @@ int main(int argc, char** argv) {
     }
     QApplication Aplicacao(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TefKimbro"));
+    // A Brazilian counter: without regional settings of its own (the C
+    // locale), amounts are written as in Brazil ("1.234,56").
+    if (QLocale::system().language() == QLocale::C) {
+        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    }
     try {
         VerificaCodificacaoWin1252();
     } catch (const EErro& Erro) {

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QLabel>
 #include <QScreen>
 
@@ -140,7 +141,8 @@ void TManCaixaTefColeta::MontaCheque() {
 }
 
 void TManCaixaTefColeta::showEvent(QShowEvent* Evento) {
-    EDTCOLETAVALOR->setText(QStringLiteral("0,00"));
+    // "0,00" with the station's decimal separator.
+    EDTCOLETAVALOR->setText(QLocale().toString(0.0, 'f', 2));
     AjustaLarguraDoTexto();
     TTPLModalDataForm::showEvent(Evento);
     // The panels are placed at once; no pending message is let through here,

@@ -17,6 +17,7 @@
 #include "TelaPrincipal.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
@@ -68,6 +69,7 @@ void CapturaModal(const std::function<void()>& Abre, const QString& Arquivo) {
 
 int main(int argc, char** argv) {
     QApplication Aplicacao(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     const QDir Saida(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("capturas"));
     QDir().mkpath(Saida.path());
 

@@ -68,6 +68,8 @@ for _ in $(seq 100); do
 done
 grep '"chamada":"FinalizaTransacaoSiTefInterativo"' "$trabalho/diario.jsonl" | grep -q '"confirma":1' \
   || falha "the sale was not confirmed"
+grep '"chamada":"IniciaFuncaoSiTefInterativo"' "$trabalho/diario.jsonl" | grep -q '"valor":"        12,34"' \
+  || falha "the sale did not start with the amount 12,34"
 grep -q 'VIA DO CLIENTE' "$trabalho/CUPOM.TXT" || falha "CUPOM.TXT does not hold the receipt"
 trabalho_cups=$(ls "$trabalho/cups/saida"/job-*.prn 2>/dev/null | head -n 1)
 [ -n "$trabalho_cups" ] || falha "no job reached the queue"
