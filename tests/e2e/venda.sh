@@ -33,24 +33,32 @@ printf '[CONF_TEF]\r\nHOST_SERVIDOR=127.0.0.1\r\nIDENT_EMPRESA=00000000\r\nIDENT
 (cd "$trabalho" && exec "$build/app/tefkimbro") &
 pids+=($!)
 
-# Waits for a window whose title is $1 and gives it the keyboard.
-janela() {
+# Waits (at most $2 tenths of a second, default 100) for a window whose
+# title is $1 and gives it the keyboard; false when it did not open.
+procura() {
   local id=""
-  for _ in $(seq 100); do
+  for _ in $(seq "${2:-100}"); do
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -n 1) && [ -n "$id" ] && break
     sleep 0.1
   done
-  [ -n "$id" ] || falha "window '$1' did not open"
+  [ -n "$id" ] || return 1
   xdotool windowfocus --sync "$id"
-  sleep 0.2
+  sleep 0.3
 }
+janela() { procura "$1" || falha "window '$1' did not open"; }
 tecla() { xdotool key --delay 30 "$@"; }
 digita() { xdotool type --delay 20 "$1"; }
 
-janela "TEF - Kimbro"
-digita "12,34"
-tecla Return space                   # from the amount to "Ok", and press it
-janela "Opções TEF"
+# The amount, then from the amount to "Ok" and press it. A window that got
+# the X focus before Qt took it may lose the first keys: then again.
+for tentativa in 1 2 3; do
+  janela "TEF - Kimbro"
+  tecla ctrl+a
+  digita "12,34"
+  tecla Return space
+  procura "Opções TEF" 50 && break
+  [ "$tentativa" -lt 3 ] || falha "the sale did not start"
+done
 tecla 1
 for valor in 4111111111111111 1228 123; do
   janela "Coleta de Dados"
