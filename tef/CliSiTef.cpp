@@ -128,7 +128,9 @@ TCliSiTef::IniciaFuncaoSiTefInterativo(std::int32_t Funcao, const QString& Valor
 
 std::int32_t TCliSiTef::ContinuaFuncaoSiTefInterativo(TSaidaComando& Saida, TBufferSiTef& Buffer,
                                                       std::int32_t Continua) {
-    const QString Resposta = CampoSigiloso(FUltimoTipoCampo)
+    // The reply is read for the log only when the log wants it.
+    const QString Resposta = !lcBibliotecaSiTef().isDebugEnabled() ? QString()
+                             : CampoSigiloso(FUltimoTipoCampo)
                                  ? QStringLiteral("<dado sigiloso omitido>")
                                  : DeWin1252(Buffer.Bytes());
     std::int32_t Resultado = ResultadoSiTef::NaoInicializado;
