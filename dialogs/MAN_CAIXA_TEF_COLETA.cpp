@@ -1,5 +1,6 @@
 #include "MAN_CAIXA_TEF_COLETA.h"
 
+#include "CodigosDialogo.h"
 #include "Estilo.h"
 #include "NAlerta.h"
 #include "NFloatEdit.h"
@@ -9,8 +10,8 @@
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QLabel>
+#include <QLocale>
 #include <QScreen>
 
 QPointer<TManCaixaTefColeta> ManCaixaTefColeta;
@@ -246,13 +247,13 @@ void TManCaixaTefColeta::EDT_COLETA_SENHAValidate() {
 }
 
 void TManCaixaTefColeta::BtnSairClick() {
-    CodigoSaida = QStringLiteral("0");
+    CodigoSaida = CodigosDialogo::CodigoAbandono;
     ValorColetado = QStringLiteral(" ");
     accept();
 }
 
 void TManCaixaTefColeta::BtnVoltarClick() {
-    CodigoSaida = QStringLiteral("999");
+    CodigoSaida = CodigosDialogo::CodigoVoltar;
     accept();
 }
 

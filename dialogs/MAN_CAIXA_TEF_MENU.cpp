@@ -1,5 +1,6 @@
 #include "MAN_CAIXA_TEF_MENU.h"
 
+#include "CodigosDialogo.h"
 #include "NPushButton.h"
 #include "TratadorErros.h"
 
@@ -115,12 +116,12 @@ void TManCaixaTefMenu::BtnOp1Click(int Tag) {
 }
 
 void TManCaixaTefMenu::BtnSairClick() {
-    OpcaoEscolhida = QStringLiteral("0");
+    OpcaoEscolhida = CodigosDialogo::CodigoAbandono;
     accept();
 }
 
 void TManCaixaTefMenu::BtnVoltarClick() {
-    OpcaoEscolhida = QStringLiteral("999");
+    OpcaoEscolhida = CodigosDialogo::CodigoVoltar;
     accept();
 }
 

@@ -6,10 +6,10 @@
 namespace PassosTEF {
 
 std::int32_t ContinuaDoCodigo(const QString& Codigo) {
-    if (Codigo == QStringLiteral("0")) {
+    if (Codigo == CodigosDialogo::CodigoAbandono) {
         return -1;
     }
-    return Codigo == QStringLiteral("999") ? 1 : 0;
+    return Codigo == CodigosDialogo::CodigoVoltar ? 1 : 0;
 }
 
 TResultadoColeta Coleta(TOperadorTEF& Operador, const QString& Mensagem, const TSaidaComando& Saida,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 
 // Codes shared by the message dialog and everything that asks the operator
@@ -27,5 +29,10 @@ inline constexpr std::uint8_t IconeAutomatico = 4;
 
 // Default button: 4 lets the dialog choose by the button set.
 inline constexpr std::uint8_t BotaoPadraoAutomatico = 4;
+
+// Exit codes of the operator dialogs, read by the TEF loops: the operator
+// abandoned, or went back a step. Anything else is a confirmation.
+inline const QString CodigoAbandono = QStringLiteral("0");
+inline const QString CodigoVoltar = QStringLiteral("999");
 
 } // namespace CodigosDialogo
