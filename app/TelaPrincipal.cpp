@@ -249,7 +249,7 @@ void TForm_Principal::NFormCreate() {
     DM_CAIXA_VAREJO.StatusTEF = -1;
     DM_CAIXA_VAREJO.NumeroVias = 1;
     ExecutaProtegido([this] { BtnIniciaTEFClick(); });
-    ExecutaProtegido([this] { DesfazPendenciaAnterior(); });
+    ExecutaProtegido([this] { ResolvePendenciaAnterior(); });
     Venda.AoSortearDocumento = [this](std::int32_t Numero) {
         EDT_IDENT_TRANS->setText(QString::number(Numero));
     };
@@ -366,11 +366,11 @@ std::int32_t TForm_Principal::ExecutaVendaTEF(std::int32_t Operador, Currency Va
     return Venda.ExecutaVendaTEF(Operador, Valor, DataFiscal, HoraFiscal);
 }
 
-void TForm_Principal::DesfazPendenciaAnterior() {
-    const std::optional<TPendencia> Pendencia = ::DesfazPendenciaAnterior(FAmbiente.Biblioteca);
-    if (Pendencia) {
+void TForm_Principal::ResolvePendenciaAnterior() {
+    if (const std::optional<TPendenciaResolvida> Resolvida =
+            ::ResolvePendenciaAnterior(FAmbiente.Biblioteca)) {
         using namespace CodigosDialogo;
-        MsgDisplay(MensagemNaoEfetuada + QStringLiteral("\nDocumento: ") + Pendencia->Cupom,
-                   QStringLiteral("Atenção"), BotoesOk, IconeInformacao, BotaoPadraoAutomatico);
+        MsgDisplay(MensagemPendenciaResolvida(*Resolvida), QStringLiteral("Atenção"), BotoesOk,
+                   IconeInformacao, BotaoPadraoAutomatico);
     }
 }

@@ -58,8 +58,8 @@ public:
     TNPushButton* BtnSalvar;
 
     QTimer* Timer1;
-    // The sale in progress: its receipt (Str_Primeira_via), notice
-    // (StrVisualiza), view-only mark (SoVisualizar) and document number.
+    // The sale in progress: its receipt (Str_Primeira_via), view-only mark
+    // (SoVisualizar) and document number.
     TVendaTEF Venda;
     std::unique_ptr<TArquivoPerfil> IniConfiguracao;
 
@@ -80,7 +80,7 @@ private:
     QList<std::pair<QString, QLineEdit*>> CamposConfiguracao() const;
     void NFormCreate();
     void EDT_SENHA_TEFChange();
-    void DesfazPendenciaAnterior();
+    void ResolvePendenciaAnterior();
     // Runs Acao as the one TEF operation in progress: "Ok", "&Iniciar TEF",
     // "&Menu TEF", "Fechar" and the close control do nothing meanwhile.
     void EmTransacao(const std::function<void()>& Acao);

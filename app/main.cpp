@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
     TInterfaceRelatorioQt InterfaceRelatorio;
 
     Form_Principal = new TForm_Principal(Ambiente);
-    auto ModuloTEF = std::make_unique<TDM_TEF>(Operador, &InterfaceRelatorio);
+    auto ModuloTEF = std::make_unique<TDM_TEF>(Ambiente, &InterfaceRelatorio);
     DM_TEF = ModuloTEF.get();
     ManCaixaTefVisualiza = new TManCaixaTefVisualiza();
     ManCaixaTefMenu = new TManCaixaTefMenu();

@@ -2,6 +2,7 @@
 
 #include "CodigosDialogo.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
+#include "FuncoesSiTef.h"
 #include "Textos.h"
 #include "VendaTEF.h"
 
@@ -33,14 +34,53 @@ void FinalizaPendencia(TBibliotecaSiTef& Biblioteca, const TPendencia& Pendencia
     QFile::remove(ArquivoPendencia);
 }
 
-std::optional<TPendencia> DesfazPendenciaAnterior(TBibliotecaSiTef& Biblioteca) {
+bool ConfirmaSemCupom(std::int32_t Funcao) {
+    return Funcao == FuncaoSiTef::Cancelamento || Funcao == FuncaoSiTef::Reimpressao ||
+           Funcao == FuncaoSiTef::Administrativo;
+}
+
+std::optional<TPendenciaResolvida> ResolvePendenciaAnterior(TBibliotecaSiTef& Biblioteca) {
     const std::optional<TPendencia> Pendencia = LePendencia();
-    if (Pendencia) {
-        FinalizaPendencia(Biblioteca, *Pendencia, false);
-    } else {
+    if (!Pendencia) {
         QFile::remove(ArquivoPendencia);
+        return std::nullopt;
     }
-    return Pendencia;
+    const bool Confirma = ConfirmaSemCupom(Pendencia->Funcao);
+    FinalizaPendencia(Biblioteca, *Pendencia, Confirma);
+    return TPendenciaResolvida{*Pendencia, Confirma};
+}
+
+QString MensagemPendenciaResolvida(const TPendenciaResolvida& Resolvida) {
+    const QString Documento = QStringLiteral("\nDocumento: ") + Resolvida.Pendencia.Cupom;
+    if (Resolvida.Confirmada) {
+        return QStringLiteral("Função TEF pendente confirmada. ") + MensagemUseReimpressao +
+               Documento;
+    }
+    return MensagemNaoEfetuada + Documento;
+}
+
+TFimVenda ConcluiTransacao(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, const TPendencia& Pendencia,
+                           TNStringList& Comprovante) {
+    TOperadorTEF& Operador = Ambiente.Operador;
+    GravaPendencia(Pendencia);
+    for (;;) {
+        Modulo.ImprimeCupomTEF(Comprovante);
+        if (Modulo.UltimaImpressao == TResultadoImpressao::Enviado) {
+            FinalizaPendencia(Ambiente.Biblioteca, Pendencia, true);
+            return TFimVenda::Confirmada;
+        }
+        if (Operador.MsgDisplayResp(QStringLiteral("Cupom TEF não foi impresso. Tentar novamente?"),
+                                    QStringLiteral("Responda"), BotoesSimNao, IconeQuestao,
+                                    BotaoPadraoAutomatico) != RespSim) {
+            break;
+        }
+    }
+    const bool Confirma = ConfirmaSemCupom(Pendencia.Funcao);
+    FinalizaPendencia(Ambiente.Biblioteca, Pendencia, Confirma);
+    Operador.MsgDisplay(Confirma ? MensagemUseReimpressao : MensagemNaoEfetuada,
+                        QStringLiteral("Atenção"), BotoesOk, IconeInformacao,
+                        BotaoPadraoAutomatico);
+    return Confirma ? TFimVenda::ConfirmadaSemCupom : TFimVenda::Desfeita;
 }
 
 TFimVenda ConcluiVenda(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, TVendaTEF& Venda) {
@@ -56,23 +96,8 @@ TFimVenda ConcluiVenda(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, TVendaTEF& Venda
     Venda.Str_Primeira_via.SaveToFile(ArquivoCupom);
 
     const QString DataHora = AparaControles(DM_CAIXA_VAREJO.DataHoraTransacao);
-    const TPendencia Pendencia{0, QString::number(Venda.NumeroDocumento), DataHora.left(8),
-                               DataHora.mid(8, 6)};
-    GravaPendencia(Pendencia);
-    for (;;) {
-        Modulo.ImprimeCupomTEF(Venda.Str_Primeira_via);
-        if (Modulo.UltimaImpressao == TResultadoImpressao::Enviado) {
-            FinalizaPendencia(Ambiente.Biblioteca, Pendencia, true);
-            return TFimVenda::Confirmada;
-        }
-        if (Operador.MsgDisplayResp(QStringLiteral("Cupom TEF não foi impresso. Tentar novamente?"),
-                                    QStringLiteral("Responda"), BotoesSimNao, IconeQuestao,
-                                    BotaoPadraoAutomatico) != RespSim) {
-            break;
-        }
-    }
-    FinalizaPendencia(Ambiente.Biblioteca, Pendencia, false);
-    Operador.MsgDisplay(MensagemNaoEfetuada, QStringLiteral("Atenção"), BotoesOk, IconeInformacao,
-                        BotaoPadraoAutomatico);
-    return TFimVenda::Desfeita;
+    return ConcluiTransacao(Ambiente, Modulo,
+                            {FuncaoSiTef::Venda, QString::number(Venda.NumeroDocumento),
+                             DataHora.left(8), DataHora.mid(8, 6)},
+                            Venda.Str_Primeira_via);
 }

@@ -24,6 +24,14 @@ inline const QString ArquivoPendencia = QStringLiteral("tef_pendente.txt");
 inline const QString ArquivoCupom = QStringLiteral("CUPOM.TXT");
 inline const QString MensagemNaoEfetuada =
     QStringLiteral("Transação TEF não efetuada. Favor reter o Cupom.");
+inline const QString MensagemUseReimpressao =
+    QStringLiteral("Cupom TEF não impresso. Use a reimpressão.");
+
+// What becomes of an approved function whose receipt did not print: a
+// cancellation, a reprint and an administrative function are confirmed all
+// the same (undoing a cancellation would charge the customer again); a sale,
+// a pre-authorisation and its capture are undone.
+bool ConfirmaSemCupom(std::int32_t Funcao);
 
 void GravaPendencia(const TPendencia& Pendencia);
 std::optional<TPendencia> LePendencia();
@@ -32,10 +40,26 @@ std::optional<TPendencia> LePendencia();
 // pending record.
 void FinalizaPendencia(TBibliotecaSiTef& Biblioteca, const TPendencia& Pendencia, bool Confirma);
 
-// At start: a confirmation left pending by an earlier run is undone; returns it.
-std::optional<TPendencia> DesfazPendenciaAnterior(TBibliotecaSiTef& Biblioteca);
+struct TPendenciaResolvida {
+    TPendencia Pendencia;
+    bool Confirmada;
+};
 
-enum class TFimVenda { Visualizada, Confirmada, Desfeita };
+// At start: a confirmation left pending by an earlier run is confirmed or
+// undone by its function's rule (ConfirmaSemCupom); returns what was done.
+std::optional<TPendenciaResolvida> ResolvePendenciaAnterior(TBibliotecaSiTef& Biblioteca);
+
+// What the operator is told of a pending record resolved at start.
+QString MensagemPendenciaResolvida(const TPendenciaResolvida& Resolvida);
+
+enum class TFimVenda { Visualizada, Confirmada, ConfirmadaSemCupom, Desfeita };
+
+// The receipt printed and the transaction confirmed. The pending record is
+// written before printing; a receipt that was not printed is offered again,
+// and when the operator declines, the function's rule (ConfirmaSemCupom)
+// confirms or undoes it and the operator is told.
+TFimVenda ConcluiTransacao(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, const TPendencia& Pendencia,
+                           TNStringList& Comprovante);
 
 // After an approved sale: the view-only ending, or the receipt saved as
 // "CUPOM.TXT", printed and the sale confirmed with its own document number,

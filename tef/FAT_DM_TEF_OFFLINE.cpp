@@ -4,6 +4,7 @@
 #include "Erros.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
 #include "FormatosTEF.h"
+#include "FuncoesSiTef.h"
 #include "PassosTEF.h"
 #include "RegistroTEF.h"
 #include "Textos.h"
@@ -17,8 +18,6 @@ TDM_TEF* DM_TEF = nullptr;
 std::int32_t Continua = 0;
 
 namespace {
-
-constexpr std::int32_t FuncaoTesteComunicacao = 111;
 
 std::int32_t LeNumeroSequencia(const QString& Texto) {
     bool Valido = false;
@@ -139,8 +138,8 @@ TNStringList LinhasDeImpressao(const TNStringList& Cupom, std::int32_t Vias) {
     return Impressao;
 }
 
-TDM_TEF::TDM_TEF(TOperadorTEF& Operador, TInterfaceRelatorio* Interface)
-    : impcupom(Interface), FOperador(Operador) {
+TDM_TEF::TDM_TEF(TAmbienteTEF& Ambiente, TInterfaceRelatorio* Interface)
+    : impcupom(Interface), FAmbiente(Ambiente) {
     impcupom.Columns = 42;
     impcupom.PrintMode = pmCondensed;
     impcupom.PrintTarget = ptDialog;
@@ -150,12 +149,13 @@ TDM_TEF::TDM_TEF(TOperadorTEF& Operador, TInterfaceRelatorio* Interface)
 }
 
 bool TDM_TEF::ImprimeCupomTEF(TNStringList& Cupom) {
-    FOperador.AguardeDisplay(QStringLiteral("Imprimindo Cupom TEF..."));
-    FOperador.ProcessaMensagens();
+    TOperadorTEF& Operador = FAmbiente.Operador;
+    Operador.AguardeDisplay(QStringLiteral("Imprimindo Cupom TEF..."));
+    Operador.ProcessaMensagens();
     // The clean-up runs on every way out: wait box closed, report run,
     // fiscal printer's TEF mode ended.
-    const auto Finaliza = [this] {
-        FOperador.FimAguardeDisplay();
+    const auto Finaliza = [this, &Operador] {
+        Operador.FimAguardeDisplay();
         UltimaImpressao = impcupom.Execute();
         BemaFI32.Bematech_FI_FinalizaModoTEF();
     };
@@ -177,16 +177,19 @@ void TDM_TEF::impcupomPrintDetail(TNTextReport& Relatorio) {
     }
 }
 
-std::int32_t ProximaSequencia() {
+std::int32_t SequenciaAtual() {
     TNStringList Lista;
     if (QFileInfo::exists(ArquivoSequencia)) {
         Lista.LoadFromFile(ArquivoSequencia);
     } else {
         Lista.SetText(QStringLiteral("000"));
     }
-    const std::int32_t Numero = LeNumeroSequencia(AparaControles(Lista.Text())) + 1;
-    Lista.SetText(QString::number(Numero));
-    Lista.SaveToFile(ArquivoSequencia);
+    return LeNumeroSequencia(AparaControles(Lista.Text()));
+}
+
+std::int32_t ProximaSequencia() {
+    const std::int32_t Numero = SequenciaAtual() + 1;
+    TNStringList(QStringList{QString::number(Numero)}).SaveToFile(ArquivoSequencia);
     qCDebug(lcSequenciaTEF) << "document number" << Numero;
     return Numero;
 }
@@ -199,7 +202,7 @@ std::int32_t TestaComunicacaoTEF(TAmbienteTEF& Ambiente, bool Silencioso) {
     try {
         const QDateTime Agora = QDateTime::currentDateTime();
         Resultado = Ambiente.Biblioteca.IniciaFuncaoSiTefInterativo(
-            FuncaoTesteComunicacao, QStringLiteral("0,00"), QString::number(Numero),
+            FuncaoSiTef::TesteComunicacao, QStringLiteral("0,00"), QString::number(Numero),
             FormataDataTEF(Agora), FormataHoraTEF(Agora), QStringLiteral("0"), std::nullopt);
         if (Resultado == ResultadoSiTef::Continua) {
             Resultado = DialogoTeste(Ambiente, Silencioso);

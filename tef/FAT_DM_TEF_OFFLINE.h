@@ -2,6 +2,7 @@
 
 #include "BemaFI32.h"
 #include "BibliotecaSiTef.h"
+#include "Currency.h"
 #include "NReport.h"
 #include "OperadorTEF.h"
 #include "TNStringList.h"
@@ -10,17 +11,20 @@
 
 #include <cstdint>
 
+class TLacoTEF;
+
 // What every TEF operation talks to: the client library and the operator.
 struct TAmbienteTEF {
     TBibliotecaSiTef& Biblioteca;
     TOperadorTEF& Operador;
 };
 
-// The station's TEF machinery apart from the sale: the receipt printing.
+// The station's TEF machinery apart from the sale: the receipt printing and
+// the administrative functions.
 class TDM_TEF {
 public:
     // Interface: how the receipt report reaches the operator and the printers.
-    TDM_TEF(TOperadorTEF& Operador, TInterfaceRelatorio* Interface);
+    TDM_TEF(TAmbienteTEF& Ambiente, TInterfaceRelatorio* Interface);
 
     TNStringList StrDadosTransacaoTEf;
     TNTextReport impcupom;
@@ -34,11 +38,27 @@ public:
     // whatever the printing gave (see UltimaImpressao).
     bool ImprimeCupomTEF(TNStringList& Cupom);
 
+    // Runs a SiTef function other than the sale and the communication test
+    // (cancellation, reprint, pre-authorisation and its capture, the
+    // administrative menu): serves the library's commands through the
+    // caller's dialogs, then shows the receipt when it is to be viewed, or
+    // saves "DadosTef.txt", prints and confirms. UsaCupomAtual: the document
+    // number last drawn instead of a new one. True when the library ended
+    // the function with 0; results -1 to -5 are told and end in a silent abort.
+    bool ExecutaFuncaoTEF(std::int32_t Funcao, std::int32_t Operador, const QString& Restricoes,
+                          Currency Valor, bool UsaCupomAtual);
+
 private:
     void impcupomPrintDetail(TNTextReport& Relatorio);
+    void FimDaFuncao(std::int32_t Funcao, std::int32_t Numero, std::int32_t Resultado,
+                     const TLacoTEF& Laco, TNStringList& Comprovante);
 
-    TOperadorTEF& FOperador;
+    TAmbienteTEF& FAmbiente;
 };
+
+// The transaction data of the last function: its document number, then one
+// "yyyymmddhhnnss" line per field type 105.
+inline const QString ArquivoDadosTEF = QStringLiteral("DadosTef.txt");
 
 // The receipt file written while printing, in the working directory.
 inline const QString ArquivoCupomTEF = QStringLiteral("Tef.txt");
@@ -59,6 +79,8 @@ inline const QString ArquivoSequencia = QStringLiteral("tef_sequencia.ini");
 // the file holds anything but one decimal number, leaving it untouched, and
 // EErroGravacao when the new number cannot be stored.
 std::int32_t ProximaSequencia();
+// The document number last drawn (0 before the first), without drawing.
+std::int32_t SequenciaAtual();
 
 // Runs SiTef function 111. Silencioso: yes/no questions are answered yes and
 // notices are not shown. Returns the library's final result.

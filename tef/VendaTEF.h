@@ -16,8 +16,6 @@ public:
 
     // The receipt: customer's copy, "cliente", 48 dashes, "loja", store's copy.
     TNStringList Str_Primeira_via;
-    // One notice to be shown in the text viewer.
-    TNStringList StrVisualiza;
     // The result is to be viewed, not printed (field types 19 and 36).
     bool SoVisualizar = false;
     // The sale's document number, drawn when it starts.
@@ -31,14 +29,5 @@ public:
                                  const QDateTime& HoraFiscal);
 
 private:
-    std::int32_t Dialogo(const QDateTime& HoraFiscal);
-    void AtendeComando(const TSaidaComando& Saida, TBufferSiTef& Buffer, const QString& Mensagem);
-    void AtendeTipoCampo(const TSaidaComando& Saida, const QString& Mensagem,
-                         const QDateTime& HoraFiscal);
-    void Mensagem(const QString& Texto);
-    void Notifica(const QString& Texto);
-    void ColetaDaVenda(TBufferSiTef& Buffer, const QString& Texto, const TSaidaComando& Saida,
-                       std::int32_t TipoColeta, const QString& Prefixo);
-
     TAmbienteTEF& FAmbiente;
 };

@@ -1,3 +1,4 @@
+#include "BibliotecaRoteirizada.h"
 #include "Diario.h"
 #include "Erros.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
@@ -22,9 +23,11 @@ const QString FimNota = QStringLiteral("ANOTE TELEFONE E ENDERECO NO VERSO");
 class TesteCupom : public testing::Test {
 protected:
     TPastaDeTrabalho Pasta;
+    TBibliotecaRoteirizada Biblioteca;
     TOperadorRoteirizado Operador;
+    TAmbienteTEF Ambiente{Biblioteca, Operador};
     TInterfaceRelatorioRoteirizada Interface;
-    TDM_TEF Modulo{Operador, &Interface};
+    TDM_TEF Modulo{Ambiente, &Interface};
 
     TesteCupom() {
         DM_CAIXA_VAREJO = TDM_CAIXA_VAREJO();

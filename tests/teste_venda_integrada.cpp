@@ -176,7 +176,7 @@ private Q_SLOTS:
         Operador = std::make_unique<TOperadorSemPausa>();
         Ambiente = std::make_unique<TAmbienteTEF>(TAmbienteTEF{*CliSiTef, *Operador});
         Interface = std::make_unique<TInterfaceRelatorioQt>();
-        Modulo = std::make_unique<TDM_TEF>(*Operador, Interface.get());
+        Modulo = std::make_unique<TDM_TEF>(*Ambiente, Interface.get());
         DM_TEF = Modulo.get();
         Caixa = std::make_unique<TCaixa>();
     }

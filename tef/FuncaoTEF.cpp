@@ -1,0 +1,84 @@
+// The administrative-function loop of the TEF data module.
+#include "CodigosDialogo.h"
+#include "ConfirmacaoTEF.h"
+#include "Erros.h"
+#include "FAT_DM_CAIXA_VAREJO.h"
+#include "FAT_DM_TEF_OFFLINE.h"
+#include "FormatosTEF.h"
+#include "LacoTEF.h"
+#include "PassosTEF.h"
+#include "Textos.h"
+
+#include <QDateTime>
+
+using namespace CodigosDialogo;
+
+namespace {
+
+// The -1 to -5 messages of a function come with the error icon and end the
+// operation: the operator has seen the one message there is.
+void MostraFalha(TOperadorTEF& Operador, const QString& Mensagem) {
+    Operador.MsgDisplay(Mensagem, QStringLiteral("Atenção"), BotoesOk, IconeErro,
+                        BotaoPadraoAutomatico);
+    throw EAbortoSilencioso();
+}
+
+// A start refused with a code of its own: no command reached the operator,
+// so nothing else would tell that nothing happened.
+bool RecusaNoInicio(std::int32_t Resultado) {
+    return Resultado != ResultadoSiTef::Continua && Resultado != ResultadoSiTef::Ok &&
+           !PassosTEF::MensagemDoResultado(Resultado);
+}
+
+} // namespace
+
+bool TDM_TEF::ExecutaFuncaoTEF(std::int32_t Funcao, std::int32_t Operador,
+                               const QString& Restricoes, Currency Valor, bool UsaCupomAtual) {
+    TNStringList Comprovante;
+    const std::int32_t Numero = UsaCupomAtual ? SequenciaAtual() : ProximaSequencia();
+    const QDateTime InicioFuncao = QDateTime::currentDateTime();
+    // Confirmed with its own moment also when the library sends no field type 105.
+    DM_CAIXA_VAREJO.DataHoraTransacao = FormataDataHoraTEF(InicioFuncao);
+    StrDadosTransacaoTEf.Clear();
+    StrDadosTransacaoTEf.Add(QString::number(Numero));
+
+    TLacoTEF Laco(FAmbiente, RegrasFuncao, InicioFuncao, Comprovante);
+    Laco.DadosTransacao = &StrDadosTransacaoTEf;
+    std::int32_t Resultado = FAmbiente.Biblioteca.IniciaFuncaoSiTefInterativo(
+        Funcao, FormataValorTEF(Valor), QString::number(Numero), FormataDataTEF(InicioFuncao),
+        FormataHoraTEF(InicioFuncao), QString::number(Operador), Restricoes);
+    if (RecusaNoInicio(Resultado)) {
+        FAmbiente.Operador.FimAguardeDisplay();
+        FAmbiente.Operador.MsgDisplay(
+            QStringLiteral("Função TEF não realizada (código %1).").arg(Resultado),
+            QStringLiteral("Atenção"), BotoesOk, IconeInformacao, BotaoPadraoAutomatico);
+        return false;
+    }
+    if (Resultado == ResultadoSiTef::Continua) {
+        Resultado = Laco.Executa();
+    }
+    FimDaFuncao(Funcao, Numero, Resultado, Laco, Comprovante);
+    return Resultado == ResultadoSiTef::Ok;
+}
+
+void TDM_TEF::FimDaFuncao(std::int32_t Funcao, std::int32_t Numero, std::int32_t Resultado,
+                          const TLacoTEF& Laco, TNStringList& Comprovante) {
+    TOperadorTEF& Operador = FAmbiente.Operador;
+    Operador.FimAguardeDisplay();
+    if (const std::optional<QString> Mensagem = PassosTEF::MensagemDoResultado(Resultado)) {
+        MostraFalha(Operador, *Mensagem);
+    }
+    if (Resultado != ResultadoSiTef::Ok || !Laco.RecebeuComprovante) {
+        return;
+    }
+    if (Laco.SoVisualizar) {
+        Operador.Visualizador().TornaPresente();
+        Operador.Visualizador().MostraTexto(Comprovante, QString());
+        return;
+    }
+    StrDadosTransacaoTEf.SaveToFile(ArquivoDadosTEF);
+    const QString DataHora = AparaControles(DM_CAIXA_VAREJO.DataHoraTransacao);
+    ConcluiTransacao(FAmbiente, *this,
+                     {Funcao, QString::number(Numero), DataHora.left(8), DataHora.mid(8, 6)},
+                     Comprovante);
+}

@@ -1,0 +1,230 @@
+#include "LacoTEF.h"
+
+#include "CodigosDialogo.h"
+#include "FAT_DM_CAIXA_VAREJO.h"
+#include "FormatosTEF.h"
+#include "PassosTEF.h"
+#include "Textos.h"
+
+using namespace CodigosDialogo;
+
+namespace {
+
+constexpr int PausaAprovacao = 2000;
+// Waits (command 23) before the operator is first asked to interrupt.
+constexpr std::int32_t EsperasSemPergunta = 45;
+
+// Messages that the operator must have time to read before the next call.
+bool PedePausa(const QString& Mensagem) {
+    const QString Maiusculas = Mensagem.toUpper();
+    for (const char* Palavra : {"OK", "AUTORIZA", "APROVADA", "SALDO"}) {
+        if (Maiusculas.contains(QLatin1String(Palavra))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+TLacoTEF::TLacoTEF(TAmbienteTEF& Ambiente, const TRegrasLaco& Regras, const QDateTime& Inicio,
+                   TNStringList& Comprovante)
+    : FAmbiente(Ambiente), FRegras(Regras), FInicio(Inicio), FComprovante(Comprovante) {}
+
+std::int32_t TLacoTEF::Executa() {
+    TSaidaComando Saida;
+    TBufferSiTef Buffer;
+    Continua = 0;
+    FContadorEspera = 0;
+    std::int32_t Resultado = ResultadoSiTef::Continua;
+    while (Resultado == ResultadoSiTef::Continua) {
+        Resultado = FAmbiente.Biblioteca.ContinuaFuncaoSiTefInterativo(Saida, Buffer, Continua);
+        const QString Texto = Buffer.TextoMensagem();
+        if (Resultado == ResultadoSiTef::Continua) {
+            AtendeComando(Saida, Buffer, Texto);
+            AtendeTipoCampo(Saida, Texto);
+        }
+        if (FRegras.ProcessaACadaIteracao) {
+            FAmbiente.Operador.ProcessaMensagens();
+        }
+    }
+    return Resultado;
+}
+
+void TLacoTEF::AtendeComando(const TSaidaComando& Saida, TBufferSiTef& Buffer,
+                             const QString& Texto) {
+    TOperadorTEF& Operador = FAmbiente.Operador;
+    switch (Saida.Comando) {
+    case 1:
+    case 2:
+    case 3:
+        Mensagem(Texto);
+        break;
+    case 4:
+        Operador.Menu().DefineTitulo(Texto);
+        break;
+    case 11:
+    case 12:
+    case 13:
+        Operador.FimAguardeDisplay();
+        break;
+    case 14:
+        Operador.Menu().DefineTitulo(QString());
+        break;
+    case 20:
+        Pergunta(Buffer, Texto);
+        break;
+    case 21: {
+        if (FRegras.MenuMarcaTEFAtivo) {
+            DM_CAIXA_VAREJO.StatusTEF = 0;
+        }
+        const QString Opcao = PassosTEF::EscolheOpcao(Operador, Texto);
+        Buffer.EscreveResposta(Opcao);
+        Continua = PassosTEF::ContinuaDoCodigo(Opcao);
+        break;
+    }
+    case 22:
+        Notifica(Texto);
+        break;
+    case 23:
+        if (FRegras.PerguntaInterromper) {
+            Espera();
+        }
+        break;
+    case 30:
+        FContadorEspera = 0;
+        ColetaDados(Buffer, Texto, Saida,
+                    FRegras.SenhaNoCampo500 && Saida.TipoCampo == 500 ? PassosTEF::ColetaSenha
+                                                                      : PassosTEF::ColetaTexto);
+        break;
+    case 31:
+        ColetaDados(Buffer, Texto, Saida, PassosTEF::ColetaCheque);
+        break;
+    case 34:
+        FContadorEspera = 0;
+        ColetaDados(Buffer, Texto, Saida, PassosTEF::ColetaValor);
+        if (FRegras.ValorEncerraExigencia) {
+            Operador.Coleta().DefineExigeValor(false);
+        }
+        break;
+    case 35:
+        ColetaDados(Buffer, Texto, Saida, PassosTEF::ColetaTexto);
+        break;
+    default:
+        break;
+    }
+}
+
+void TLacoTEF::AtendeTipoCampo(const TSaidaComando& Saida, const QString& Texto) {
+    switch (Saida.TipoCampo) {
+    case 19:
+    case 36:
+        SoVisualizar = true;
+        break;
+    case 105: {
+        // The transaction's own moment; the library's text is not used.
+        const QString Momento = FormataDataHoraTEF(FInicio);
+        DM_CAIXA_VAREJO.DataHoraTransacao = Momento;
+        if (DadosTransacao != nullptr) {
+            DadosTransacao->Add(Momento);
+        }
+        break;
+    }
+    case 146: {
+        TColetaDadosTEF& Coleta = FAmbiente.Operador.Coleta();
+        Coleta.TornaPresente();
+        Coleta.DefineExigeValor(true);
+        if (FRegras.LimpaCodigoSaida) {
+            Coleta.DefineCodigoSaida(QString());
+        }
+        break;
+    }
+    default:
+        if (PassosTEF::GuardaVia(FComprovante, Saida.TipoCampo, Texto) && Saida.TipoCampo == 121) {
+            RecebeuComprovante = true;
+        }
+        break;
+    }
+}
+
+// Commands 1 to 3: a wait box that stays until removed.
+void TLacoTEF::Mensagem(const QString& Texto) {
+    if (AparaControles(Texto).isEmpty()) {
+        if (FRegras.MensagemVaziaContinua) {
+            Continua = 0;
+        }
+        return;
+    }
+    FAmbiente.Operador.AguardeDisplay(Texto);
+    if (!FRegras.ProcessaACadaIteracao) {
+        FAmbiente.Operador.ProcessaMensagens();
+    }
+    if (FRegras.PausaAprovacao && PedePausa(Texto)) {
+        FAmbiente.Operador.Pausa(PausaAprovacao);
+    }
+    Continua = 0;
+}
+
+// Command 20: "&Sim" replies "0", "&Não" "1".
+void TLacoTEF::Pergunta(TBufferSiTef& Buffer, const QString& Texto) {
+    if (FRegras.PerguntaComCancelar) {
+        PassosTEF::PerguntaSimNaoCancelar(FAmbiente.Operador, Buffer, Texto);
+        return;
+    }
+    const std::uint8_t Resposta = FAmbiente.Operador.MsgDisplayResp(
+        Texto, QStringLiteral("Responda"), BotoesSimNao, IconeQuestao, BotaoPadraoAutomatico);
+    Buffer.EscreveResposta(Resposta == RespNao ? QStringLiteral("1") : QStringLiteral("0"));
+    Continua = 0;
+}
+
+// Command 22: a notice.
+void TLacoTEF::Notifica(const QString& Texto) {
+    TOperadorTEF& Operador = FAmbiente.Operador;
+    if (FRegras.NotaNoVisualizador && SoVisualizar &&
+        AparaControles(FComprovante.Text()).isEmpty()) {
+        TNStringList Nota;
+        Nota.Add(Texto);
+        Operador.Visualizador().TornaPresente();
+        Operador.Visualizador().MostraTexto(Nota, QString());
+        SoVisualizar = false;
+        return;
+    }
+    Operador.MsgDisplay(Texto, QStringLiteral("Atenção"), BotoesOk, IconeInformacao,
+                        BotaoPadraoAutomatico);
+}
+
+// Command 23: the library is waiting (for the PIN pad, the host); now and
+// then the operator may give up.
+void TLacoTEF::Espera() {
+    if (FContadorEspera > EsperasSemPergunta) {
+        FContadorEspera = 0;
+        if (FAmbiente.Operador.MsgDisplayResp(QStringLiteral("Deseja interromper ?"),
+                                              QStringLiteral("Responda"), BotoesSimNao,
+                                              IconeQuestao, BotaoPadraoAutomatico) == RespSim) {
+            Continua = -1;
+        }
+    }
+    ++FContadorEspera;
+}
+
+// Commands 30, 31, 34 and 35.
+void TLacoTEF::ColetaDados(TBufferSiTef& Buffer, const QString& Texto, const TSaidaComando& Saida,
+                           std::int32_t TipoColeta) {
+    const PassosTEF::TResultadoColeta Coletado =
+        PassosTEF::Coleta(FAmbiente.Operador, Texto, Saida, TipoColeta);
+    Continua = PassosTEF::ContinuaDoCodigo(Coletado.CodigoSaida);
+    const bool Abandonou = Coletado.CodigoSaida == CodigoAbandono;
+    if (!Abandonou || FRegras.RespondeAposAbandono) {
+        QString Prefixo;
+        if (FRegras.RespostaComContinua && (Saida.Comando == 31 || Saida.Comando == 35)) {
+            Prefixo = QString::number(Continua) + u':';
+        } else if (Saida.Comando == 31) {
+            // The sale's check answer goes with a "1" in front.
+            Prefixo = QStringLiteral("1");
+        }
+        Buffer.EscreveResposta(Prefixo + Coletado.Valor);
+    }
+    if (FRegras.LimpaCodigoSaida) {
+        FAmbiente.Operador.Coleta().DefineCodigoSaida(QString());
+    }
+}
