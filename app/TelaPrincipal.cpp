@@ -8,6 +8,7 @@
 #include "FAT_DM_TEF_OFFLINE.h"
 #include "FormatosTEF.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
+#include "MAN_CAIXA_VAREJO_MENU.h"
 #include "NFloatEdit.h"
 #include "NMaskEdit.h"
 #include "NPushButton.h"
@@ -23,6 +24,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLoggingCategory>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTimer>
@@ -208,7 +210,8 @@ void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
         TNPushButton::Cria(Aba, QStringLiteral("BtnSalvar"), QStringLiteral("&Salvar Configuração"),
                            [this] { BtnSalvarClick(); });
     BtnTestaTEF =
-        TNPushButton::Cria(Aba, QStringLiteral("BtnTestaTEF"), QStringLiteral("&Menu TEF"), [] {});
+        TNPushButton::Cria(Aba, QStringLiteral("BtnTestaTEF"), QStringLiteral("&Menu TEF"),
+                           [this] { EmTransacao([this] { BtnTestaTEFClick(); }); });
     BtnIniciaTEF =
         TNPushButton::Cria(Aba, QStringLiteral("BtnIniciaTEF"), QStringLiteral("&Iniciar TEF"),
                            [this] { EmTransacao([this] { BtnIniciaTEFClick(); }); });
@@ -270,6 +273,16 @@ void TForm_Principal::BtnIniciaTEFClick() {
     if (DM_CAIXA_VAREJO.StatusPinPad == 1) {
         Biblioteca.EscreveMensagemPermanentePinPad(PrefixoPinPad + EDT_TEXTO_PINPAD->text());
     }
+}
+
+void TForm_Principal::BtnTestaTEFClick() {
+    TornaPresente(ManCaixaVarejoMenu);
+    const auto Fim = qScopeGuard([] { Libera(ManCaixaVarejoMenu); });
+    ManCaixaVarejoMenu->TrazParaFrente = [this] {
+        raise();
+        activateWindow();
+    };
+    MostraModal(ManCaixaVarejoMenu);
 }
 
 void TForm_Principal::Timer1Timer() {

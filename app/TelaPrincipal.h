@@ -70,6 +70,8 @@ public:
     std::int32_t ExecutaVendaTEF(std::int32_t Operador, Currency Valor, const QDateTime& DataFiscal,
                                  const QDateTime& HoraFiscal);
     void BtnIniciaTEFClick();
+    // "&Menu TEF": the TEF functions menu, made present, shown and released.
+    void BtnTestaTEFClick();
     void Timer1Timer();
     void BtnSalvarClick();
     void NPushButton1Click();

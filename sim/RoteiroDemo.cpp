@@ -4,7 +4,8 @@ namespace sim {
 
 // A day at the counter: a credit or debit sale (card number 4000000000000002
 // is declined by the issuer), the communication test, reprint,
-// pre-authorisation, cancellation and the administrative menu.
+// pre-authorisation and its capture, cancellation and the administrative
+// menu (its day summary is a result to be viewed, not printed).
 const char* RoteiroDemo() {
     return R"JSON(
 {
@@ -70,7 +71,7 @@ const char* RoteiroDemo() {
     "110": {
       "passos": [
         {"comando": 4, "texto": "Menu administrativo"},
-        {"comando": 21, "texto": "1:Teste de comunicação;2:Consulta de pendências;", "ramos": {
+        {"comando": 21, "texto": "1:Teste de comunicação;2:Consulta de pendências;3:Resumo de vendas do dia;", "ramos": {
           "1": [
             {"comando": 1, "texto": "Testando comunicação com o SiTef..."},
             {"comando": 11},
@@ -78,6 +79,12 @@ const char* RoteiroDemo() {
           ],
           "2": [
             {"comando": 22, "texto": "Não há transações pendentes de confirmação."}
+          ],
+          "3": [
+            {"comando": 1, "texto": "Consultando o SiTef..."},
+            {"comando": 11},
+            {"comando": 0, "tipoCampo": 19},
+            {"comando": 0, "tipoCampo": 121, "texto": "   *** SIMULAÇÃO - SEM VALOR FISCAL ***\n        RESUMO DE VENDAS DO DIA\n{dataBR} {horaBR}\nCRÉDITO       3 TRANSAÇÕES   R$     152,40\nDÉBITO        2 TRANSAÇÕES   R$      37,90\nTOTAL         5 TRANSAÇÕES   R$     190,30\n"}
           ]
         }},
         {"comando": 14}
@@ -103,6 +110,19 @@ const char* RoteiroDemo() {
         {"comando": 0, "tipoCampo": 105, "texto": "{data}{hora}"},
         {"comando": 0, "tipoCampo": 121, "texto": "   *** SIMULAÇÃO - SEM VALOR FISCAL ***\n        LOJA EXEMPLO KIMBRO LTDA\n            VIA DO CLIENTE\n{dataBR} {horaBR}            DOC: {cupom}\nPRÉ-AUTORIZAÇÃO\nCARTÃO: {cartaoMascarado}\nVALOR RESERVADO: R$ {valorColetado}\nNSU: {nsu}   AUTORIZAÇÃO: {autorizacao}\n"},
         {"comando": 0, "tipoCampo": 122, "texto": "   *** SIMULAÇÃO - SEM VALOR FISCAL ***\n        LOJA EXEMPLO KIMBRO LTDA\n         VIA DO ESTABELECIMENTO\n{dataBR} {horaBR}            DOC: {cupom}\nPRÉ-AUTORIZAÇÃO\nCARTÃO: {cartaoMascarado}\nVALOR RESERVADO: R$ {valorColetado}\nNSU: {nsu}   AUTORIZAÇÃO: {autorizacao}\n"}
+      ],
+      "resultado": 0
+    },
+    "116": {
+      "passos": [
+        {"comando": 30, "tipoCampo": 516, "min": 1, "max": 12, "texto": "Número do documento (NSU) da pré-autorização"},
+        {"comando": 30, "tipoCampo": 515, "min": 8, "max": 8, "texto": "Data da pré-autorização (DDMMAAAA)"},
+        {"comando": 34, "tipoCampo": 146, "min": 1, "max": 12, "texto": "Valor da captura"},
+        {"comando": 1, "texto": "Captura aprovada"},
+        {"comando": 11},
+        {"comando": 0, "tipoCampo": 105, "texto": "{data}{hora}"},
+        {"comando": 0, "tipoCampo": 121, "texto": "   *** SIMULAÇÃO - SEM VALOR FISCAL ***\n        LOJA EXEMPLO KIMBRO LTDA\n            VIA DO CLIENTE\n{dataBR} {horaBR}            DOC: {cupom}\nCAPTURA DE PRÉ-AUTORIZAÇÃO\nVALOR CAPTURADO: R$ {valorColetado}\nNSU: {nsu}   AUTORIZAÇÃO: {autorizacao}\n"},
+        {"comando": 0, "tipoCampo": 122, "texto": "   *** SIMULAÇÃO - SEM VALOR FISCAL ***\n        LOJA EXEMPLO KIMBRO LTDA\n         VIA DO ESTABELECIMENTO\n{dataBR} {horaBR}            DOC: {cupom}\nCAPTURA DE PRÉ-AUTORIZAÇÃO\nVALOR CAPTURADO: R$ {valorColetado}\nNSU: {nsu}   AUTORIZAÇÃO: {autorizacao}\n"}
       ],
       "resultado": 0
     },

@@ -38,6 +38,8 @@ public:
     // whatever the printing gave (see UltimaImpressao).
     bool ImprimeCupomTEF(TNStringList& Cupom);
 
+    TAmbienteTEF& Ambiente() const { return FAmbiente; }
+
     // Runs a SiTef function other than the sale and the communication test
     // (cancellation, reprint, pre-authorisation and its capture, the
     // administrative menu): serves the library's commands through the

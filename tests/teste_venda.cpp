@@ -155,8 +155,9 @@ TEST_F(TesteVenda, ColetasERespostas) {
     EXPECT_EQ(Entregue(1), std::make_pair(0, QByteArray("4111111111111111")));
     EXPECT_EQ(Entregue(2), std::make_pair(0, QByteArray("10010010001")));
     EXPECT_EQ(Entregue(4), std::make_pair(0, QByteArray("12,34")));
-    // Abandoned: the continuation is -1 and the reply is still written.
-    EXPECT_EQ(Entregue(5), std::make_pair(-1, QByteArray("12,34")));
+    // Abandoned: the continuation is -1 and the reply (the dialog's one
+    // blank) is still written.
+    EXPECT_EQ(Entregue(5), std::make_pair(-1, QByteArray(" ")));
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Cartão|1|1|19")));
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Cheque|4|1|19")));
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Valor|2|1|19")));

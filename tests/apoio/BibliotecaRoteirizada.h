@@ -34,10 +34,16 @@ public:
         std::optional<QString> Parametros;
     };
 
+    struct Finalizacao {
+        std::int16_t Confirma;
+        QString Cupom, Data, Hora;
+    };
+
     std::int32_t ResultadoInicio = 10000;
     std::deque<Passo> Passos;
     std::vector<Inicio> Inicios;
     std::vector<Continuacao> Continuacoes;
+    std::vector<Finalizacao> Finalizacoes;
     // Called inside a continuation, before the answer is written.
     std::function<void()> AoContinuar;
 
@@ -53,6 +59,8 @@ public:
                                              const std::optional<QString>& Parametros) override;
     std::int32_t ContinuaFuncaoSiTefInterativo(TSaidaComando& Saida, TBufferSiTef& Buffer,
                                                std::int32_t Continua) override;
-    void FinalizaTransacaoSiTefInterativo(std::int16_t, const QString&, const QString&,
-                                          const QString&) override {}
+    void FinalizaTransacaoSiTefInterativo(std::int16_t Confirma, const QString& Cupom,
+                                          const QString& Data, const QString& Hora) override {
+        Finalizacoes.push_back({Confirma, Cupom, Data, Hora});
+    }
 };

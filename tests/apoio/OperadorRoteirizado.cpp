@@ -74,9 +74,8 @@ void TOperadorRoteirizado::TColeta::Mostra() {
         QStringLiteral("coleta %1|%2|%3|%4").arg(Titulo).arg(Tipo).arg(Minimo).arg(Maximo));
     if (!Respostas.empty()) {
         Codigo = Respostas.front().first;
-        if (Codigo != QStringLiteral("0")) {
-            Valor = Respostas.front().second;
-        }
+        // As the real dialog: abandoning leaves one blank as the value.
+        Valor = Codigo == QStringLiteral("0") ? QStringLiteral(" ") : Respostas.front().second;
         Respostas.pop_front();
     }
 }

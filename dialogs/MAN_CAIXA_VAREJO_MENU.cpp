@@ -1,0 +1,160 @@
+#include "MAN_CAIXA_VAREJO_MENU.h"
+
+#include "FAT_DM_CAIXA_VAREJO.h"
+#include "FAT_DM_TEF_OFFLINE.h"
+#include "FuncoesSiTef.h"
+#include "NPushButton.h"
+
+#include <QCloseEvent>
+#include <QScopeGuard>
+#include <QVBoxLayout>
+
+QPointer<TManCaixaVarejoMenu> ManCaixaVarejoMenu;
+
+namespace {
+
+constexpr int Largura = 300;
+constexpr int Altura = 230;
+
+} // namespace
+
+TManCaixaVarejoMenu::TManCaixaVarejoMenu(QWidget* Pai) : TTPLModalDataForm(Pai) {
+    setObjectName(QStringLiteral("ManCaixaVarejoMenu"));
+    setWindowTitle(QStringLiteral("Caixa de Varejo (Menu)"));
+    TelaCheia = false;
+
+    const auto Botao = [this](const char* Nome, const QString& Legenda,
+                              void (TManCaixaVarejoMenu::*Clique)()) {
+        TNPushButton* Novo = TNPushButton::Cria(Conteudo(), QString::fromLatin1(Nome), Legenda,
+                                                [this, Clique] { (this->*Clique)(); });
+        Novo->setStyleSheet(QStringLiteral("text-align: left; padding-left: 12px;"));
+        Novo->setMinimumHeight(27);
+        return Novo;
+    };
+    BtnCancelTEF = Botao("BtnCancelTEF", QStringLiteral("&A ) Cancelamento"),
+                         &TManCaixaVarejoMenu::BtnCancelTEFClick);
+    BtnReimpressao = Botao("BtnReimpressao", QStringLiteral("&B ) Reimpressão Cupom TEF"),
+                           &TManCaixaVarejoMenu::BtnReimpressaoClick);
+    BtnPreAutorizacao = Botao("BtnPreAutorizacao", QStringLiteral("&C ) Pre-Autorização"),
+                              &TManCaixaVarejoMenu::BtnPreAutorizacaoClick);
+    BtnCapPreAutorizacao =
+        Botao("BtnCapPreAutorizacao", QStringLiteral("&D ) Captura Pré-Autorização"),
+              &TManCaixaVarejoMenu::BtnCapPreAutorizacaoClick);
+    BtnTestComuniTEF = Botao("BtnTestComuniTEF", QStringLiteral("&E ) Testar Comunicação"),
+                             &TManCaixaVarejoMenu::BtnTestComuniTEFClick);
+    BtnAdministrativoTEF = Botao("BtnAdministrativoTEF", QStringLiteral("&F ) Administrativo"),
+                                 &TManCaixaVarejoMenu::BtnAdministrativoTEFClick);
+
+    auto* Coluna = new QVBoxLayout(Conteudo());
+    Coluna->setContentsMargins(12, 12, 12, 12);
+    Coluna->setSpacing(4);
+    for (TNPushButton* Item : {BtnCancelTEF, BtnReimpressao, BtnPreAutorizacao,
+                               BtnCapPreAutorizacao, BtnTestComuniTEF, BtnAdministrativoTEF}) {
+        Coluna->addWidget(Item);
+    }
+    resize(Largura, Altura);
+}
+
+TManCaixaVarejoMenu::~TManCaixaVarejoMenu() {
+    ManCaixaVarejoMenu.clear();
+}
+
+void TManCaixaVarejoMenu::showEvent(QShowEvent* Evento) {
+    TTPLModalDataForm::showEvent(Evento);
+    // Decided as the menu opens: a test run from the open menu changes
+    // nothing until it is opened again.
+    const bool Online = DM_CAIXA_VAREJO.StatusTEF == 0;
+    for (TNPushButton* Item : {BtnCancelTEF, BtnReimpressao, BtnPreAutorizacao,
+                               BtnCapPreAutorizacao, BtnAdministrativoTEF}) {
+        Item->setEnabled(Online);
+    }
+    BtnTestComuniTEF->setEnabled(true);
+}
+
+void TManCaixaVarejoMenu::closeEvent(QCloseEvent* Evento) {
+    if (FExecutando) {
+        Evento->ignore();
+        return;
+    }
+    TTPLModalDataForm::closeEvent(Evento);
+}
+
+void TManCaixaVarejoMenu::EscPressionado() {
+    if (!FExecutando) {
+        TTPLModalDataForm::EscPressionado();
+    }
+}
+
+void TManCaixaVarejoMenu::BtnCancelTEFClick() {
+    ExecutaFuncao({FuncaoSiTef::Cancelamento, true, false, false, true});
+}
+
+void TManCaixaVarejoMenu::BtnReimpressaoClick() {
+    ExecutaFuncao({FuncaoSiTef::Reimpressao, false, false, true, false});
+}
+
+void TManCaixaVarejoMenu::BtnPreAutorizacaoClick() {
+    ExecutaFuncao({FuncaoSiTef::PreAutorizacao, true, false, true, false});
+}
+
+void TManCaixaVarejoMenu::BtnCapPreAutorizacaoClick() {
+    ExecutaFuncao({FuncaoSiTef::CapturaPreAutorizacao, true, false, true, false});
+}
+
+void TManCaixaVarejoMenu::BtnAdministrativoTEFClick() {
+    ExecutaFuncao({FuncaoSiTef::Administrativo, false, true, true, true});
+}
+
+void TManCaixaVarejoMenu::BtnTestComuniTEFClick() {
+    SemReentrada([this] {
+        DM_CAIXA_VAREJO.StatusTEF = TestaComunicacaoTEF(DM_TEF->Ambiente(), false);
+        if (TrazParaFrente) {
+            TrazParaFrente();
+        }
+    });
+}
+
+// The dialogs made present here are released on every way out, also when
+// the loop ends by an error, which then goes on to the error handler.
+void TManCaixaVarejoMenu::ExecutaFuncao(const TFuncaoMenu& Funcao) {
+    SemReentrada([this, &Funcao] {
+        TOperadorTEF& Operador = DM_TEF->Ambiente().Operador;
+        const auto Libera = [this, &Operador, &Funcao] {
+            Operador.Menu().Libera();
+            if (Funcao.Visualizador) {
+                Operador.Visualizador().Libera();
+            }
+            Operador.Coleta().Libera();
+            if (Funcao.FimAguarde) {
+                Operador.FimAguardeDisplay();
+            }
+            if (Funcao.ParaFrente && TrazParaFrente) {
+                TrazParaFrente();
+            }
+        };
+        try {
+            Operador.Menu().TornaPresente();
+            Operador.Coleta().TornaPresente();
+            if (Funcao.Visualizador) {
+                Operador.Visualizador().TornaPresente();
+            }
+            if (Funcao.ExigeValor) {
+                Operador.Coleta().DefineExigeValor(true);
+            }
+            DM_TEF->ExecutaFuncaoTEF(Funcao.Funcao, 999, QString(), Currency(), false);
+        } catch (...) {
+            Libera();
+            throw;
+        }
+        Libera();
+    });
+}
+
+void TManCaixaVarejoMenu::SemReentrada(const std::function<void()>& Acao) {
+    if (FExecutando) {
+        return;
+    }
+    FExecutando = true;
+    const auto Fim = qScopeGuard([this] { FExecutando = false; });
+    Acao();
+}

@@ -1,0 +1,296 @@
+// The administrative-function loop against a scripted library and operator:
+// commands, field types, the end handling, printing to a file and the
+// per-function confirmation rule.
+#include "BibliotecaRoteirizada.h"
+#include "ConfirmacaoTEF.h"
+#include "Erros.h"
+#include "FAT_DM_CAIXA_VAREJO.h"
+#include "FuncoesSiTef.h"
+#include "InterfaceRelatorioRoteirizada.h"
+#include "OperadorRoteirizado.h"
+#include "PastaDeTrabalho.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Passo = TBibliotecaRoteirizada::Passo;
+
+Passo Comando(std::int32_t Codigo, const QByteArray& Texto = {}, std::int32_t TipoCampo = -1) {
+    return Passo{10000, Codigo, TipoCampo, 2, 12, Texto};
+}
+
+Passo Campo(std::int32_t TipoCampo, const QByteArray& Texto = {}) {
+    return Passo{10000, 0, TipoCampo, 0, 0, Texto};
+}
+
+Passo Fim(std::int32_t Resultado) {
+    return Passo{Resultado, 0, 0, 0, 0, {}};
+}
+
+const QString Sim = QStringLiteral("2"), Voltar = QStringLiteral("999"),
+              Abandono = QStringLiteral("0");
+
+class TesteFuncao : public testing::Test {
+protected:
+    TPastaDeTrabalho Pasta;
+    TBibliotecaRoteirizada Biblioteca;
+    TOperadorRoteirizado Operador;
+    TAmbienteTEF Ambiente{Biblioteca, Operador};
+    TInterfaceRelatorioRoteirizada Interface;
+    TDM_TEF Modulo{Ambiente, &Interface};
+
+    TesteFuncao() {
+        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        DM_CAIXA_VAREJO = TDM_CAIXA_VAREJO();
+        DM_CAIXA_VAREJO.NumeroVias = 1;
+        Continua = 0;
+        // The operator prints to a file.
+        Interface.Escolha.Output = 1;
+        Interface.Escolha.Copies = 1;
+        Interface.Escolha.PrinterInfo.FileName = Pasta.Caminho(QStringLiteral("recibo.prn"));
+    }
+
+    bool Executa(std::initializer_list<Passo> Passos,
+                 std::int32_t Funcao = FuncaoSiTef::Cancelamento) {
+        Biblioteca.Passos = Passos;
+        return Modulo.ExecutaFuncaoTEF(Funcao, 999, QString(), Currency(), false);
+    }
+
+    std::pair<std::int32_t, QByteArray> Entregue(size_t I) const {
+        return {Biblioteca.Continuacoes.at(I).Continua, Biblioteca.Continuacoes.at(I).Buffer};
+    }
+
+    int Conta(const QString& Prefixo) const {
+        return static_cast<int>(
+            std::count_if(Operador.Eventos.begin(), Operador.Eventos.end(),
+                          [&](const QString& E) { return E.startsWith(Prefixo); }));
+    }
+};
+
+} // namespace
+
+TEST_F(TesteFuncao, AbreAFuncaoComValorZeroENumeroNovo) {
+    EXPECT_TRUE(Executa({Fim(0)}, FuncaoSiTef::Reimpressao));
+    ASSERT_EQ(Biblioteca.Inicios.size(), 1u);
+    const auto& Inicio = Biblioteca.Inicios.front();
+    EXPECT_EQ(Inicio.Funcao, 112);
+    EXPECT_EQ(Inicio.Valor, QStringLiteral("         0,00"));
+    EXPECT_EQ(Inicio.Cupom, QStringLiteral("1"));
+    EXPECT_EQ(Inicio.Operador, QStringLiteral("999"));
+    EXPECT_EQ(Inicio.Parametros, std::optional<QString>(QString()));
+    // The function's own moment, kept for the confirmation from the start.
+    EXPECT_EQ(DM_CAIXA_VAREJO.DataHoraTransacao, Inicio.Data + Inicio.Hora);
+    EXPECT_EQ(Modulo.StrDadosTransacaoTEf.Itens(), QStringList{QStringLiteral("1")});
+    // Approved without a receipt: nothing printed, nothing confirmed.
+    EXPECT_TRUE(Biblioteca.Finalizacoes.empty());
+    EXPECT_TRUE(Interface.Eventos.isEmpty());
+}
+
+TEST_F(TesteFuncao, MensagensPerguntasEMenus) {
+    Operador.FMenu.Escolhas = {Voltar, Abandono};
+    Operador.Respostas = {3, 4};
+    EXPECT_FALSE(Executa({Comando(21, "1:A;2:B;"), Comando(1, "   "), Comando(20, "Confirma?"),
+                          Comando(20, "De novo?"), Comando(2, "Processando"), Comando(21, "1:A;"),
+                          Fim(5)}));
+    EXPECT_EQ(Entregue(1), std::make_pair(1, QByteArray("999")));
+    // A blank message opens no wait box but sets Continua to 0.
+    EXPECT_EQ(Entregue(2).first, 0);
+    EXPECT_EQ(Conta(QStringLiteral("aguarde")), 1);
+    // Only "&Sim" and "&Não"; "&Não" replies "1", anything else "0".
+    EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("pergunta Responda| Confirma?|2|2|4")));
+    EXPECT_EQ(Entregue(3), std::make_pair(0, QByteArray("1")));
+    EXPECT_EQ(Entregue(4), std::make_pair(0, QByteArray("0")));
+    // Window messages are processed after a wait box only, with no pause.
+    EXPECT_EQ(Operador.Eventos.filter(QStringLiteral("processa")).size(), 1);
+    EXPECT_EQ(Operador.PausaTotal, 0);
+    EXPECT_EQ(Entregue(6), std::make_pair(-1, QByteArray("0")));
+}
+
+TEST_F(TesteFuncao, ColetaAbandonadaDeixaOTextoDaBibliotecaEContinuaMenosUm) {
+    Operador.FColeta.Respostas = {{Abandono, QString()}};
+    EXPECT_THROW(Executa({Comando(30, "Senha do supervisor", 500), Comando(4, "T\xedtulo"),
+                          Comando(22, "Aviso"), Fim(-2)}),
+                 EAbortoSilencioso);
+    EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Senha do supervisor|5|2|12")));
+    EXPECT_EQ(Entregue(1), std::make_pair(-1, QByteArray("Senha do supervisor")));
+    EXPECT_EQ(Entregue(2).first, -1);
+    EXPECT_EQ(Entregue(3).first, -1);
+    EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("mensagem Atenção| Aviso|0|0|4")));
+    EXPECT_TRUE(Operador.Eventos.contains(
+        QStringLiteral("mensagem Atenção|Operação cancelada pelo operador.|0|1|4")));
+}
+
+TEST_F(TesteFuncao, ColetasRespondemComContinuaEValorLiberaAExigencia) {
+    Operador.FColeta.Respostas = {{QString(), QStringLiteral("0010010001")},
+                                  {Voltar, QStringLiteral("ABC")},
+                                  {QString(), QStringLiteral("12,34")},
+                                  {QString(), QStringLiteral("texto")}};
+    EXPECT_FALSE(Executa({Comando(31, "Cheque"),
+                          Comando(35, "C\xf3"
+                                      "digo"),
+                          Campo(146), Comando(34, "Valor"), Comando(30, "Nome", 515), Fim(5)}));
+    EXPECT_EQ(Entregue(1), std::make_pair(0, QByteArray("0:0010010001")));
+    EXPECT_EQ(Entregue(2), std::make_pair(1, QByteArray("1:ABC")));
+    EXPECT_EQ(Entregue(4), std::make_pair(0, QByteArray("12,34")));
+    EXPECT_EQ(Entregue(5), std::make_pair(0, QByteArray("texto")));
+    EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Cheque|4|2|12")));
+    EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Valor|2|2|12")));
+    EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Nome|1|2|12")));
+    // The amount collected, zero is accepted again; the exit code stays.
+    EXPECT_FALSE(Operador.FColeta.Exige);
+    EXPECT_EQ(Operador.FColeta.Codigo, QString());
+}
+
+TEST_F(TesteFuncao, EsperaPerguntaNaQuadragesimaSetimaEDepoisACada46) {
+    std::deque<Passo> Passos(46, Comando(23));
+    Passos.push_back(Comando(23)); // 47th: asked, answered "&Não"
+    Passos.insert(Passos.end(), 45, Comando(23));
+    Passos.push_back(Comando(30, "Dado")); // the counter starts again
+    Passos.insert(Passos.end(), 46, Comando(23));
+    Passos.push_back(Comando(23)); // asked, answered "&Sim"
+    Passos.push_back(Fim(-2));
+    Biblioteca.Passos = Passos;
+    Operador.Respostas = {3, 2};
+    Operador.FColeta.Respostas = {{QString(), QStringLiteral("x")}};
+    EXPECT_THROW(Modulo.ExecutaFuncaoTEF(110, 999, QString(), Currency(), false),
+                 EAbortoSilencioso);
+    EXPECT_EQ(Conta(QStringLiteral("pergunta Responda|Deseja interromper ?|2|2|4")), 2);
+    EXPECT_EQ(Entregue(47).first, 0);
+    // Asked again only after 46 more waits counted from the collection.
+    EXPECT_EQ(Entregue(47 + 45 + 1 + 47).first, -1);
+    EXPECT_EQ(Entregue(47 + 45 + 1 + 46).first, 0);
+}
+
+TEST_F(TesteFuncao, ImprimeGravaDadosEConfirmaComONumeroEAHoraDaFuncao) {
+    DM_CAIXA_VAREJO.DataHoraTransacao = QStringLiteral("20000101000000");
+    TPendencia DuranteAImpressao;
+    Operador.AoEvento = [&](const QString& Evento) {
+        if (Evento == QStringLiteral("aguarde Imprimindo Cupom TEF...")) {
+            DuranteAImpressao = LePendencia().value_or(TPendencia{});
+        }
+    };
+    EXPECT_TRUE(Executa({Comando(1, "Aprovado"), Comando(11), Campo(105, "19990101000000"),
+                         Campo(121, "VIA CLIENTE"), Campo(122, "VIA LOJA"), Campo(105), Fim(0)},
+                        FuncaoSiTef::PreAutorizacao));
+    const auto& Inicio = Biblioteca.Inicios.front();
+    const QString Momento = Inicio.Data + Inicio.Hora;
+    EXPECT_EQ(Pasta.Le(ArquivoDadosTEF),
+              ("1\r\n" + Momento + "\r\n" + Momento + "\r\n").toLatin1());
+    ASSERT_EQ(Biblioteca.Finalizacoes.size(), 1u);
+    const auto& Final = Biblioteca.Finalizacoes.front();
+    EXPECT_EQ(Final.Confirma, 1);
+    EXPECT_EQ(Final.Cupom, QStringLiteral("1"));
+    EXPECT_EQ(Final.Data + Final.Hora, Momento);
+    EXPECT_TRUE(Pasta.Le(QStringLiteral("recibo.prn")).contains("VIA LOJA"));
+    // The pending record existed while printing, with the function's code.
+    EXPECT_EQ(DuranteAImpressao.Funcao, 115);
+    EXPECT_EQ(DuranteAImpressao.Cupom, QStringLiteral("1"));
+    EXPECT_FALSE(LePendencia().has_value());
+}
+
+TEST_F(TesteFuncao, SemCampo105ConfirmaComOProprioInicio) {
+    DM_CAIXA_VAREJO.DataHoraTransacao = QStringLiteral("20000101000000");
+    EXPECT_TRUE(Executa({Campo(121, "VIA")}));
+    ASSERT_EQ(Biblioteca.Finalizacoes.size(), 1u);
+    const auto& Inicio = Biblioteca.Inicios.front();
+    EXPECT_EQ(Biblioteca.Finalizacoes.front().Data, Inicio.Data);
+    EXPECT_EQ(Biblioteca.Finalizacoes.front().Hora, Inicio.Hora);
+}
+
+TEST_F(TesteFuncao, ResultadoParaVisualizarNaoImprimeNemConfirma) {
+    for (const std::int32_t Tipo : {19, 36}) {
+        Operador.Eventos.clear();
+        EXPECT_TRUE(Executa({Campo(Tipo), Campo(121, "RESUMO DO DIA"), Fim(0)},
+                            FuncaoSiTef::Administrativo));
+        EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("visualiza | RESUMO DO DIA\r\n")));
+    }
+    EXPECT_TRUE(Biblioteca.Finalizacoes.empty());
+    EXPECT_TRUE(Interface.Eventos.isEmpty());
+    EXPECT_FALSE(QFile::exists(Pasta.Caminho(ArquivoDadosTEF)));
+}
+
+TEST_F(TesteFuncao, ViaDaLojaSemViaDoClienteNaoImprime) {
+    EXPECT_TRUE(Executa({Campo(122, "VIA LOJA"), Fim(0)}));
+    EXPECT_TRUE(Interface.Eventos.isEmpty());
+    EXPECT_TRUE(Biblioteca.Finalizacoes.empty());
+}
+
+TEST_F(TesteFuncao, FalhasDaBiblioteca) {
+    Biblioteca.ResultadoInicio = -5;
+    EXPECT_THROW(Executa({}), EAbortoSilencioso);
+    EXPECT_TRUE(Biblioteca.Continuacoes.empty());
+    EXPECT_EQ(Operador.Eventos.last(),
+              QStringLiteral("mensagem Atenção|Sem comunicação com o Sitef.|0|1|4"));
+
+    // A refusal with a code of its own is told too; a refusal at the end of
+    // the dialogue was told by the library itself.
+    Biblioteca.ResultadoInicio = 7;
+    EXPECT_FALSE(Executa({}));
+    EXPECT_EQ(Operador.Eventos.last(),
+              QStringLiteral("mensagem Atenção|Função TEF não realizada (código 7).|0|0|4"));
+    Biblioteca.ResultadoInicio = 10000;
+    Operador.Eventos.clear();
+    EXPECT_FALSE(Executa({Comando(22, "Negada"), Fim(5)}));
+    EXPECT_EQ(Conta(QStringLiteral("mensagem")), 1);
+    EXPECT_TRUE(Biblioteca.Finalizacoes.empty());
+}
+
+TEST_F(TesteFuncao, CupomNaoImpressoConfirmaOuDesfazPelaFuncao) {
+    Interface.Confirma = false; // the print dialog is cancelled
+    const std::pair<std::int32_t, std::int16_t> Regras[] = {
+        {FuncaoSiTef::Cancelamento, 1},
+        {FuncaoSiTef::Reimpressao, 1},
+        {FuncaoSiTef::Administrativo, 1},
+        {FuncaoSiTef::PreAutorizacao, 0},
+        {FuncaoSiTef::CapturaPreAutorizacao, 0}};
+    for (const auto& [Funcao, Confirma] : Regras) {
+        Operador.Respostas = {3}; // "Tentar novamente?" "&Não"
+        Biblioteca.Finalizacoes.clear();
+        EXPECT_TRUE(Executa({Campo(121, "VIA")}, Funcao));
+        ASSERT_EQ(Biblioteca.Finalizacoes.size(), 1u) << Funcao;
+        EXPECT_EQ(Biblioteca.Finalizacoes.front().Confirma, Confirma) << Funcao;
+        EXPECT_EQ(Operador.Eventos.last(),
+                  QStringLiteral("mensagem Atenção|%1|0|0|4")
+                      .arg(Confirma ? MensagemUseReimpressao : MensagemNaoEfetuada));
+        EXPECT_FALSE(LePendencia().has_value());
+    }
+}
+
+TEST_F(TesteFuncao, TentarNovamenteImprimeEConfirmaUmaVez) {
+    Interface.Confirma = false;
+    Operador.Respostas = {2};
+    Operador.AoEvento = [&](const QString& Evento) {
+        if (Evento.contains(QStringLiteral("Tentar novamente?"))) {
+            Interface.Confirma = true;
+        }
+    };
+    EXPECT_TRUE(Executa({Campo(121, "VIA")}, FuncaoSiTef::PreAutorizacao));
+    EXPECT_EQ(Interface.Eventos.filter(QStringLiteral("dialogo")).size(), 2);
+    ASSERT_EQ(Biblioteca.Finalizacoes.size(), 1u);
+    EXPECT_EQ(Biblioteca.Finalizacoes.front().Confirma, 1);
+}
+
+TEST_F(TesteFuncao, PendenciaAnteriorResolvidaPelaRegraDaFuncao) {
+    GravaPendencia({FuncaoSiTef::Cancelamento, QStringLiteral("41"), QStringLiteral("20261208"),
+                    QStringLiteral("101530")});
+    std::optional<TPendenciaResolvida> Resolvida = ResolvePendenciaAnterior(Biblioteca);
+    ASSERT_TRUE(Resolvida.has_value());
+    EXPECT_TRUE(Resolvida->Confirmada);
+    EXPECT_EQ(MensagemPendenciaResolvida(*Resolvida),
+              QStringLiteral("Função TEF pendente confirmada. Cupom TEF não impresso. Use a "
+                             "reimpressão.\nDocumento: 41"));
+    GravaPendencia({FuncaoSiTef::CapturaPreAutorizacao, QStringLiteral("42"),
+                    QStringLiteral("20261208"), QStringLiteral("101531")});
+    Resolvida = ResolvePendenciaAnterior(Biblioteca);
+    ASSERT_TRUE(Resolvida.has_value());
+    EXPECT_FALSE(Resolvida->Confirmada);
+    EXPECT_EQ(MensagemPendenciaResolvida(*Resolvida), MensagemNaoEfetuada + "\nDocumento: 42");
+    ASSERT_EQ(Biblioteca.Finalizacoes.size(), 2u);
+    EXPECT_EQ(Biblioteca.Finalizacoes[0].Confirma, 1);
+    EXPECT_EQ(Biblioteca.Finalizacoes[1].Confirma, 0);
+    EXPECT_EQ(Biblioteca.Finalizacoes[1].Hora, QStringLiteral("101531"));
+    EXPECT_FALSE(ResolvePendenciaAnterior(Biblioteca).has_value());
+}
