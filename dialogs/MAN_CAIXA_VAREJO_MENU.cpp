@@ -14,7 +14,7 @@ QPointer<TManCaixaVarejoMenu> ManCaixaVarejoMenu;
 namespace {
 
 constexpr int Largura = 300;
-constexpr int Altura = 230;
+constexpr int Altura = 250;
 
 } // namespace
 
