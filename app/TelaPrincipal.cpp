@@ -252,7 +252,6 @@ void TForm_Principal::NFormCreate() {
     DM_CAIXA_VAREJO.StatusTEF = -1;
     DM_CAIXA_VAREJO.NumeroVias = 1;
     ExecutaProtegido([this] { BtnIniciaTEFClick(); });
-    ExecutaProtegido([this] { ResolvePendenciaAnterior(); });
     Venda.AoSortearDocumento = [this](std::int32_t Numero) {
         EDT_IDENT_TRANS->setText(QString::number(Numero));
     };
@@ -267,6 +266,9 @@ void TForm_Principal::BtnIniciaTEFClick() {
     DM_CAIXA_VAREJO.StatusTEF = Biblioteca.ConfiguraIntSiTefInterativo(
         DM_CAIXA_VAREJO.HostServidor, DM_CAIXA_VAREJO.IdentEmpresa, DM_CAIXA_VAREJO.IdentEstacao);
     if (DM_CAIXA_VAREJO.StatusTEF == 0) {
+        // Before any function starts: the library undoes whatever is still
+        // pending when the next function opens.
+        ResolvePendenciaAnterior();
         DM_CAIXA_VAREJO.StatusTEF = TestaComunicacaoTEF(FAmbiente, true);
     }
     DM_CAIXA_VAREJO.StatusPinPad = Biblioteca.VerificaPresencaPinPad();

@@ -92,9 +92,9 @@ TEST_F(TesteFuncao, AbreAFuncaoComValorZeroENumeroNovo) {
 TEST_F(TesteFuncao, MensagensPerguntasEMenus) {
     Operador.FMenu.Escolhas = {Voltar, Abandono};
     Operador.Respostas = {3, 4};
-    EXPECT_FALSE(Executa({Comando(21, "1:A;2:B;"), Comando(1, "   "), Comando(20, "Confirma?"),
-                          Comando(20, "De novo?"), Comando(2, "Processando"), Comando(21, "1:A;"),
-                          Fim(5)}));
+    EXPECT_FALSE(
+        Executa({Comando(21, "1:A;2:B;"), Comando(1, "   "), Comando(20, "Confirma?"),
+                 Comando(20, "De novo?"), Comando(2, "Processando"), Comando(21, "1:A;"), Fim(5)}));
     EXPECT_EQ(Entregue(1), std::make_pair(1, QByteArray("999")));
     // A blank message opens no wait box but sets Continua to 0.
     EXPECT_EQ(Entregue(2).first, 0);

@@ -7,6 +7,7 @@
 #include "MAN_CAIXA_TEF_COLETA.h"
 #include "MAN_CAIXA_TEF_MENU.h"
 #include "MAN_CAIXA_TEF_VISUALIZA.h"
+#include "MAN_CAIXA_VAREJO_MENU.h"
 #include "NAlerta.h"
 #include "NDialog.h"
 #include "NFloatEdit.h"
@@ -153,5 +154,11 @@ int main(int argc, char** argv) {
     Captura(&Principal, Saida.filePath(QStringLiteral("principal-transacao.png")));
     Principal.PageControl->setCurrentIndex(1);
     Captura(&Principal, Saida.filePath(QStringLiteral("principal-configuracao.png")));
+
+    // The TEF functions menu as "&Menu TEF" opens it, the TEF online.
+    TornaPresente(ManCaixaVarejoMenu);
+    CapturaModal([] { MostraModal(ManCaixaVarejoMenu); },
+                 Saida.filePath(QStringLiteral("menu-tef.png")));
+    Libera(ManCaixaVarejoMenu);
     return 0;
 }

@@ -1,7 +1,8 @@
-// Whole sales from the main window's "Ok": the real binding and the
-// simulator's demo, the operator answering the real dialogs, the receipt
-// printed to the private CUPS queue.
+// Whole sales from the main window's "Ok" and whole functions from its TEF
+// functions menu: the real binding and the simulator's demo, the operator
+// answering the real dialogs, the receipt printed to the private CUPS queue.
 #include "ArquivoPerfil.h"
+#include "Caixa.h"
 #include "CliSiTef.h"
 #include "ConfirmacaoTEF.h"
 #include "Diario.h"
@@ -22,6 +23,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QProcess>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -36,91 +38,13 @@ public:
     void Pausa(int Milissegundos) override { Pausas += Milissegundos; }
 };
 
-void Clica(QWidget* Controle) {
-    QTest::mouseClick(Controle->window()->windowHandle(), Qt::LeftButton, {},
-                      Controle->mapTo(Controle->window(), Controle->rect().center()));
-}
-
-// The cashier in front of the station: answers every modal window that
-// opens, as long as it lives.
-class TCaixa : public QObject {
-public:
-    QString Cartao = QStringLiteral("4111111111111111");
-    // Runs when the menu of payment types opens, in the middle of the sale.
-    std::function<void()> DuranteAVenda;
-    bool Imprime = true;
-    QStringList Mensagens;
-
-    TCaixa() {
-        FRelogio.setInterval(20);
-        QObject::connect(&FRelogio, &QTimer::timeout, this, [this] { Olha(); });
-        FRelogio.start();
-    }
-
-private:
-    void Olha() {
-        QWidget* Modal = QApplication::activeModalWidget();
-        if (Modal == nullptr || !Modal->isVisible()) {
-            FUltimo = nullptr;
-            return;
-        }
-        if (FOcupado || Modal == FUltimo) {
-            return;
-        }
-        FOcupado = true;
-        FUltimo = Modal;
-        Atende(Modal);
-        // A dialog shown again (the same data collection) is a new question.
-        if (FUltimo != nullptr && !FUltimo->isVisible()) {
-            FUltimo = nullptr;
-        }
-        FOcupado = false;
-    }
-
-    void Atende(QWidget* Modal) {
-        // The window system gives the keyboard to the dialog that opens.
-        QApplication::setActiveWindow(Modal);
-        if (auto* Menu = qobject_cast<TManCaixaTefMenu*>(Modal)) {
-            if (DuranteAVenda) {
-                DuranteAVenda();
-            }
-            QTest::keyClick(Menu->focusWidget() != nullptr ? Menu->focusWidget() : Menu, Qt::Key_1);
-        } else if (auto* Coleta = qobject_cast<TManCaixaTefColeta*>(Modal)) {
-            const QString Titulo = Coleta->LBL_TITULO->text();
-            QString Valor = QStringLiteral("123");
-            if (Titulo.contains(QStringLiteral("número do cartão"))) {
-                Valor = Cartao;
-            } else if (Titulo.contains(QStringLiteral("vencimento"))) {
-                Valor = QStringLiteral("1228");
-            }
-            Coleta->EdtColeta->setFocus();
-            QTest::keyClicks(Coleta->EdtColeta, Valor);
-            QTest::keyClick(Coleta->EdtColeta, Qt::Key_Return);
-        } else if (auto* Impressao = qobject_cast<TFPrintDialog*>(Modal)) {
-            Clica(Imprime ? Impressao->FPrintButton : Impressao->FCancelButton);
-        } else if (qobject_cast<TDialog*>(Modal) != nullptr) {
-            const QString Texto = TextoDaMensagem(Modal).trimmed();
-            Mensagens.append(Texto);
-            ClicaBotao(Modal, Texto.startsWith(QStringLiteral("Confirma o valor"))
-                                  ? QStringLiteral("&Sim")
-                              : Texto.contains(QStringLiteral("não foi impresso"))
-                                  ? QStringLiteral("&Não")
-                                  : QStringLiteral("&Ok"));
-        }
-    }
-
-    QTimer FRelogio;
-    QPointer<QWidget> FUltimo;
-    bool FOcupado = false;
-};
-
 QString Texto(const QJsonObject& Linha, const char* Chave) {
     return Linha.value(QString::fromLatin1(Chave)).toString();
 }
 
 } // namespace
 
-class TesteVendaIntegrada : public QObject {
+class TesteIntegracaoTEF : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TPastaDeTrabalho> Pasta;
@@ -151,6 +75,42 @@ class TesteVendaIntegrada : public QObject {
         return Janela;
     }
 
+    // The start call of the last function Funcao opened.
+    QJsonObject Inicio(int Funcao) const {
+        QJsonObject Ultimo;
+        for (const QJsonObject& Linha : Chamadas("IniciaFuncaoSiTefInterativo")) {
+            if (Linha[QStringLiteral("funcao")].toInt() == Funcao) {
+                Ultimo = Linha;
+            }
+        }
+        return Ultimo;
+    }
+
+    // The confirmations that name the document of Inicio: (confirma, data + hora).
+    QList<std::pair<int, QString>> Finalizacoes(const QJsonObject& Inicio) const {
+        QList<std::pair<int, QString>> Lista;
+        for (const QJsonObject& Linha : Chamadas("FinalizaTransacaoSiTefInterativo")) {
+            if (Texto(Linha, "cupom") == Texto(Inicio, "cupom")) {
+                Lista.append({Linha[QStringLiteral("confirma")].toInt(),
+                              Texto(Linha, "data") + Texto(Linha, "hora")});
+            }
+        }
+        return Lista;
+    }
+
+    QByteArray UltimoTrabalho() const {
+        QFile Trabalho(QDir(PastaSaida()).filePath(Trabalhos().front()));
+        return Trabalho.open(QIODevice::ReadOnly) ? Trabalho.readAll() : QByteArray();
+    }
+
+    // Opens the TEF functions menu, where the cashier presses the letters.
+    void Menu(TForm_Principal& Janela, std::initializer_list<Qt::Key> Letras) {
+        Caixa->Funcoes = Letras;
+        Janela.PageControl->setCurrentIndex(1);
+        Janela.BtnTestaTEF->click();
+        QVERIFY(Caixa->Funcoes.empty());
+    }
+
     void Vende(TForm_Principal& Janela, const QString& Valor) {
         Janela.EDT_VALOR->setText(Valor);
         Janela.BtnIniciaTransacao->click();
@@ -172,6 +132,8 @@ private Q_SLOTS:
                        QStringLiteral("00000000"));
         Ini.GravaTexto(QStringLiteral("CONF_TEF"), QStringLiteral("IDENT_ESTACAO"),
                        QStringLiteral("SE000001"));
+        Ini.GravaTexto(QStringLiteral("CONF_TEF"), QStringLiteral("SENHA_TEF"),
+                       QStringLiteral("1234"));
         CliSiTef = std::make_unique<TCliSiTef>();
         Operador = std::make_unique<TOperadorSemPausa>();
         Ambiente = std::make_unique<TAmbienteTEF>(TAmbienteTEF{*CliSiTef, *Operador});
@@ -289,7 +251,7 @@ private Q_SLOTS:
     void QuedaDepoisDaAprovacaoEhDesfeitaNoInicio() {
         qputenv("CLISITEF_SIM_ROTEIRO", QByteArray(TK_ROTEIROS "/voltar.json"));
         QProcess Anterior;
-        Anterior.start(QStringLiteral(TK_VENDA_PENDENTE), {});
+        Anterior.start(QStringLiteral(TK_TRANSACAO_INTERROMPIDA), {QStringLiteral("0")});
         QVERIFY(Anterior.waitForFinished(20000));
         QCOMPARE(Anterior.exitCode(), 0);
         const QString Documento = QString::fromLatin1(Anterior.readAllStandardOutput()).trimmed();
@@ -315,7 +277,126 @@ private Q_SLOTS:
         // The sequence goes on after the number spent by the start's test.
         QCOMPARE(ProximaSequencia(), Documento.toInt() + 2);
     }
+
+    void CancelamentoComSenhaDoSupervisor() {
+        Caixa->Senhas = {QStringLiteral("9999"), QStringLiteral("1234")};
+        auto Janela = Estacao();
+        const QStringList Antes = Trabalhos();
+        Menu(*Janela, {Qt::Key_A});
+        const QJsonObject Cancelamento = Inicio(200);
+        QCOMPARE(Texto(Cancelamento, "valor"), QStringLiteral("         0,00"));
+        QCOMPARE(Texto(Cancelamento, "operador"), QStringLiteral("999"));
+        QCOMPARE(Texto(Cancelamento, "parametros"), QString());
+        QCOMPARE(Caixa->Mensagens,
+                 (QStringList{QStringLiteral("Senha não confere."),
+                              QStringLiteral("Confirma o cancelamento de R$ 12,34?")}));
+        QStringList Respostas;
+        for (const QJsonObject& Linha : Chamadas("ContinuaFuncaoSiTefInterativo")) {
+            Respostas.append(Texto(Linha, "buffer"));
+        }
+        // Password, amount, document number, date, "&Sim": each in its place.
+        const qsizetype Senha = Respostas.indexOf(QStringLiteral("1234"));
+        QVERIFY(Senha > 0);
+        QCOMPARE(
+            Respostas.mid(Senha, 5),
+            (QStringList{QStringLiteral("1234"), QStringLiteral("12,34"), QStringLiteral("123"),
+                         QStringLiteral("08122026"), QStringLiteral("0")}));
+        QCOMPARE(Finalizacoes(Cancelamento),
+                 (QList<std::pair<int, QString>>{
+                     {1, Texto(Cancelamento, "data") + Texto(Cancelamento, "hora")}}));
+        QTRY_COMPARE(Trabalhos().size(), Antes.size() + 1);
+        const QByteArray Bytes = UltimoTrabalho();
+        QVERIFY(Bytes.contains("CANCELAMENTO DE VENDA") && Bytes.contains("R$ 12,34"));
+        QVERIFY(Pasta->Le(ArquivoDadosTEF)
+                    .startsWith(Texto(Cancelamento, "cupom").toLatin1() + "\r\n"));
+        QVERIFY(!QFile::exists(ArquivoPendencia));
+        QVERIFY(Janela->BtnTestaTEF->isEnabled());
+    }
+
+    void ReimpressaoEResultadoAdministrativoVisualizado() {
+        auto Janela = Estacao();
+        const QStringList Antes = Trabalhos();
+        Caixa->Opcoes = {Qt::Key_3};
+        Menu(*Janela, {Qt::Key_B, Qt::Key_F});
+        QCOMPARE(Finalizacoes(Inicio(112)).size(), 1);
+        QVERIFY(Finalizacoes(Inicio(110)).isEmpty());
+        QTRY_COMPARE(Trabalhos().size(), Antes.size() + 1);
+        QVERIFY(UltimoTrabalho().contains("REIMPRESS\xc3O"));
+        QCOMPARE(Caixa->Visualizados.size(), 1);
+        QVERIFY(Caixa->Visualizados.front().contains(QStringLiteral("RESUMO DE VENDAS DO DIA")));
+        QTest::qWait(200);
+        QCOMPARE(Trabalhos().size(), Antes.size() + 1);
+    }
+
+    void PreAutorizacaoECaptura() {
+        auto Janela = Estacao();
+        Menu(*Janela, {Qt::Key_C, Qt::Key_D});
+        for (const int Funcao : {115, 116}) {
+            const QJsonObject Abertura = Inicio(Funcao);
+            QCOMPARE(Finalizacoes(Abertura),
+                     (QList<std::pair<int, QString>>{
+                         {1, Texto(Abertura, "data") + Texto(Abertura, "hora")}}));
+        }
+        QVERIFY(UltimoTrabalho().contains("CAPTURA DE PR\xc9-AUTORIZA\xc7\xc3O"));
+    }
+
+    void TesteDeComunicacaoPeloMenu() {
+        auto Janela = Estacao();
+        DM_CAIXA_VAREJO.StatusTEF = -5;
+        Menu(*Janela, {Qt::Key_E});
+        // The start's silent test and this one, which tells the operator.
+        QCOMPARE(Chamadas("IniciaFuncaoSiTefInterativo").size(), 2);
+        QCOMPARE(Caixa->Mensagens,
+                 QStringList{QStringLiteral("Comunicação com o SiTef em ordem.")});
+        QCOMPARE(DM_CAIXA_VAREJO.StatusTEF, 0);
+    }
+
+    // The station dies at the print dialog of a cancellation and of a
+    // pre-authorisation; the next start resolves each by its rule before
+    // any function opens.
+    void InterrompidaNaImpressaoResolvidaPelaRegraDaFuncao() {
+        const struct {
+            const char* Funcao;
+            int Confirma;
+            QString Mensagem;
+        } Casos[] = {
+            {"200", 1,
+             QStringLiteral("Função TEF pendente confirmada. Cupom TEF não impresso. Use a "
+                            "reimpressão.\nDocumento: ")},
+            {"115", 0,
+             QStringLiteral("Transação TEF não efetuada. Favor reter o Cupom.\nDocumento: ")}};
+        for (const auto& Caso : Casos) {
+            QProcess Anterior;
+            Anterior.start(QStringLiteral(TK_TRANSACAO_INTERROMPIDA),
+                           {QString::fromLatin1(Caso.Funcao)});
+            QVERIFY(Anterior.waitForFinished(20000));
+            QCOMPARE(Anterior.exitCode(), 0);
+            const QString Documento =
+                QString::fromLatin1(Anterior.readAllStandardOutput()).trimmed();
+            const std::optional<TPendencia> Pendencia = LePendencia();
+            QVERIFY(Pendencia.has_value());
+            QCOMPARE(Pendencia->Funcao, QString::fromLatin1(Caso.Funcao).toInt());
+            QCOMPARE(Pendencia->Cupom, Documento);
+
+            Caixa->Mensagens.clear();
+            auto Janela = Estacao();
+            QCOMPARE(Caixa->Mensagens, QStringList{Caso.Mensagem + Documento});
+            bool Desfeita = false;
+            int Confirmacoes = 0;
+            for (const QJsonObject& Linha : Diario()) {
+                Desfeita = Desfeita || (Texto(Linha, "evento") == QStringLiteral("desfeita") &&
+                                        Texto(Linha, "cupom") == Documento);
+                Confirmacoes +=
+                    Texto(Linha, "chamada") == QStringLiteral("FinalizaTransacaoSiTefInterativo") &&
+                    Texto(Linha, "cupom") == Documento &&
+                    Linha[QStringLiteral("confirma")].toInt() == 1;
+            }
+            QCOMPARE(Confirmacoes, Caso.Confirma);
+            QCOMPARE(Desfeita, Caso.Confirma == 0);
+            QVERIFY(!QFile::exists(ArquivoPendencia));
+        }
+    }
 };
 
-QTEST_MAIN(TesteVendaIntegrada)
-#include "teste_venda_integrada.moc"
+QTEST_MAIN(TesteIntegracaoTEF)
+#include "teste_integracao_tef.moc"

@@ -1,0 +1,81 @@
+// A station that dies at the print dialog: it runs the sale (function 0) or
+// an administrative function through the real binding and the station's own
+// confirmation path, which records the pending confirmation before printing;
+// the print dialog prints the recorded document number and ends the process
+// at once.
+//   transacao_interrompida FUNCAO   (CLISITEF_SIM_ROTEIRO, CLISITEF_SIM_DIARIO as usual)
+#include "CliSiTef.h"
+#include "ConfirmacaoTEF.h"
+#include "FAT_DM_CAIXA_VAREJO.h"
+#include "FormatosTEF.h"
+#include "OperadorRoteirizado.h"
+#include "VendaTEF.h"
+
+#include <QLocale>
+
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+namespace {
+
+class TMorreNoDialogo : public TInterfaceRelatorio {
+public:
+    bool Pergunta(const QString&) override { return true; }
+    void Erro(const QString&) override {}
+    void Aguarde(const QString&) override {}
+    void FimAguarde() override {}
+    bool ExecutaDialogo(TNTextReport&, TPrinterDialogInfo&) override {
+        // The pending record, written by the station before printing.
+        const std::optional<TPendencia> Pendencia = LePendencia();
+        std::printf("%s\n", Pendencia ? qPrintable(Pendencia->Cupom) : "sem registro");
+        std::fflush(stdout);
+        ::_exit(0);
+    }
+    bool ImprimeJatoDeTinta(const QString&, const TPrinterInfo&, const QString&) override {
+        return false;
+    }
+};
+
+// What the operator types, in order, for each function of the scenarios.
+QStringList Respostas(std::int32_t Funcao) {
+    switch (Funcao) {
+    case 200:
+        return {QStringLiteral("1234"), QStringLiteral("12,34"), QStringLiteral("123"),
+                QStringLiteral("08122026")};
+    case 115:
+        return {QStringLiteral("4111111111111111"), QStringLiteral("1228"),
+                QStringLiteral("50,00")};
+    default:
+        return {QStringLiteral("4111111111111111"), QStringLiteral("1228"), QStringLiteral("123")};
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    const std::int32_t Funcao = argc > 1 ? std::atoi(argv[1]) : 0;
+    TCliSiTef CliSiTef;
+    TOperadorRoteirizado Operador;
+    for (const QString& Resposta : Respostas(Funcao)) {
+        Operador.FColeta.Respostas.emplace_back(QString(), Resposta);
+    }
+    Operador.FMenu.Escolhas = {QStringLiteral("1")};
+    TAmbienteTEF Ambiente{CliSiTef, Operador};
+    TMorreNoDialogo Interface;
+    TDM_TEF Modulo(Ambiente, &Interface);
+    DM_TEF = &Modulo;
+    DM_CAIXA_VAREJO.NumeroVias = 1;
+    if (Funcao != 0) {
+        Modulo.ExecutaFuncaoTEF(Funcao, 999, QString(), Currency(), false);
+        return 1; // the print dialog was never reached
+    }
+    TVendaTEF Venda(Ambiente);
+    const QDateTime Agora = QDateTime::currentDateTime();
+    DM_CAIXA_VAREJO.DataHoraTransacao = FormataDataHoraTEF(Agora);
+    if (Venda.ExecutaVendaTEF(999, Currency::DeCentavos(500), Agora, Agora) == 0) {
+        ConcluiVenda(Ambiente, Modulo, Venda);
+    }
+    return 1;
+}
