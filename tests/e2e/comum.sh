@@ -1,0 +1,61 @@
+# Sourced by the end-to-end cases: a private CUPS queue, an X server, a fresh
+# working and configuration folder, the real tefkimbro binary against the
+# simulator's demo, and the helpers that type into it. Every variable the
+# station reads is set here; nothing is taken from the caller's environment.
+# Usage (in a case): source comum.sh BUILD_DIR
+set -euo pipefail
+raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+build="$(cd "${1:?build folder}" && pwd)"
+trabalho="$(mktemp -d)"
+tela=":$(( 200 + RANDOM % 100 ))"
+pids=()
+encerra() {
+  # The station first, then its X server.
+  for (( i=${#pids[@]}-1; i>=0; i-- )); do kill "${pids[$i]}" 2>/dev/null || true; wait "${pids[$i]}" 2>/dev/null || true; done
+  "$raiz/scripts/cups-privado.sh" stop "$trabalho/cups" >/dev/null 2>&1 || true
+  rm -rf "$trabalho"
+}
+trap encerra EXIT
+falha() { echo "e2e: $*" >&2; exit 1; }
+
+servidor=$("$raiz/scripts/cups-privado.sh" start "$trabalho/cups")
+export "${servidor?}"
+Xvfb "$tela" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${tela#:}" ] && break; sleep 0.1; done
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY CLISITEF_SIM_ROTEIRO QT_LOGGING_RULES
+export DISPLAY="$tela" LC_ALL=C.UTF-8
+export XDG_CONFIG_HOME="$trabalho/config" CLISITEF_SIM_DIARIO="$trabalho/diario.jsonl"
+export LD_LIBRARY_PATH="$build/sim"
+mkdir -p "$XDG_CONFIG_HOME"
+printf '[CONF_TEF]\r\nHOST_SERVIDOR=127.0.0.1\r\nIDENT_EMPRESA=00000000\r\nIDENT_ESTACAO=SE000001\r\nSENHA_TEF=1234\r\n' \
+  > "$XDG_CONFIG_HOME/Tef_kimbro.Ini"
+
+(cd "$trabalho" && exec "$build/app/tefkimbro") &
+pids+=($!)
+
+# Waits (at most $2 tenths of a second, default 100) for a window whose
+# title is $1 and gives it the keyboard; false when it did not open.
+procura() {
+  local id=""
+  for _ in $(seq "${2:-100}"); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -n 1) && [ -n "$id" ] && break
+    sleep 0.1
+  done
+  [ -n "$id" ] || return 1
+  xdotool windowfocus --sync "$id"
+  sleep 0.3
+}
+janela() { procura "$1" || falha "window '$1' did not open"; }
+tecla() { xdotool key --delay 30 "$@"; }
+digita() { xdotool type --delay 20 "$1"; }
+
+# Waits until the journal holds a line with all the given fragments.
+no_diario() {
+  for _ in $(seq 100); do
+    linha=$(grep -F "$1" "$trabalho/diario.jsonl" 2>/dev/null | grep -F "${2:-}" | tail -n 1 || true)
+    [ -n "$linha" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
