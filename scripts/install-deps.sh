@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian 12 package the station needs to build, run and test.
-# Idempotent: packages already present are left as they are. Run as root.
+# Idempotent: packages already present are left as they are. Run as root, or
+# as a user with sudo (the script asks sudo for the installation only).
 set -euo pipefail
 
 PACKAGES=(
@@ -21,11 +22,15 @@ if [ "${#missing[@]}" -eq 0 ]; then
   exit 0
 fi
 
+como_root=()
 if [ "$(id -u)" -ne 0 ]; then
-  echo "install-deps: missing packages (${missing[*]}); run this script as root" >&2
-  exit 1
+  if ! command -v sudo >/dev/null 2>&1; then
+    echo "install-deps: missing packages (${missing[*]}); run this script as root" >&2
+    exit 1
+  fi
+  como_root=(sudo)
 fi
 
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${como_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${como_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"

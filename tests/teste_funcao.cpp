@@ -18,17 +18,7 @@ namespace {
 
 using Passo = TBibliotecaRoteirizada::Passo;
 
-Passo Comando(std::int32_t Codigo, const QByteArray& Texto = {}, std::int32_t TipoCampo = -1) {
-    return Passo{10000, Codigo, TipoCampo, 2, 12, Texto};
-}
-
-Passo Campo(std::int32_t TipoCampo, const QByteArray& Texto = {}) {
-    return Passo{10000, 0, TipoCampo, 0, 0, Texto};
-}
-
-Passo Fim(std::int32_t Resultado) {
-    return Passo{Resultado, 0, 0, 0, 0, {}};
-}
+using namespace PassosRoteiro;
 
 const QString Sim = QStringLiteral("2"), Voltar = QStringLiteral("999"),
               Abandono = QStringLiteral("0");
@@ -114,7 +104,7 @@ TEST_F(TesteFuncao, ColetaAbandonadaDeixaOTextoDaBibliotecaEContinuaMenosUm) {
     EXPECT_THROW(Executa({Comando(30, "Senha do supervisor", 500), Comando(4, "T\xedtulo"),
                           Comando(22, "Aviso"), Fim(-2)}),
                  EAbortoSilencioso);
-    EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Senha do supervisor|5|2|12")));
+    EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Senha do supervisor|5|1|19")));
     EXPECT_EQ(Entregue(1), std::make_pair(-1, QByteArray("Senha do supervisor")));
     EXPECT_EQ(Entregue(2).first, -1);
     EXPECT_EQ(Entregue(3).first, -1);
@@ -136,9 +126,9 @@ TEST_F(TesteFuncao, ColetasRespondemComContinuaEValorLiberaAExigencia) {
     EXPECT_EQ(Entregue(2), std::make_pair(1, QByteArray("1:ABC")));
     EXPECT_EQ(Entregue(4), std::make_pair(0, QByteArray("12,34")));
     EXPECT_EQ(Entregue(5), std::make_pair(0, QByteArray("texto")));
-    EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Cheque|4|2|12")));
-    EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Valor|2|2|12")));
-    EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Nome|1|2|12")));
+    EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Cheque|4|1|19")));
+    EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Valor|2|1|19")));
+    EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Nome|1|1|19")));
     // The amount collected, zero is accepted again; the exit code stays.
     EXPECT_FALSE(Operador.FColeta.Exige);
     EXPECT_EQ(Operador.FColeta.Codigo, QString());

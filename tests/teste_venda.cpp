@@ -13,17 +13,7 @@ namespace {
 
 using Passo = TBibliotecaRoteirizada::Passo;
 
-Passo Comando(std::int32_t Codigo, const QByteArray& Texto = {}, std::int32_t TipoCampo = -1) {
-    return Passo{10000, Codigo, TipoCampo, 1, 19, Texto};
-}
-
-Passo Campo(std::int32_t TipoCampo, const QByteArray& Texto = {}) {
-    return Passo{10000, 0, TipoCampo, 0, 0, Texto};
-}
-
-Passo Fim(std::int32_t Resultado) {
-    return Passo{Resultado, 0, 0, 0, 0, {}};
-}
+using namespace PassosRoteiro;
 
 const QDateTime Inicio(QDate(2026, 12, 8), QTime(10, 15, 30));
 

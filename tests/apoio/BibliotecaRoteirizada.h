@@ -64,3 +64,18 @@ public:
         Finalizacoes.push_back({Confirma, Cupom, Data, Hora});
     }
 };
+
+// Steps of a script: a command (with the limits 1 and 19), a field type with
+// command 0, a final result.
+namespace PassosRoteiro {
+inline TBibliotecaRoteirizada::Passo Comando(std::int32_t Codigo, const QByteArray& Texto = {},
+                                             std::int32_t TipoCampo = -1) {
+    return {10000, Codigo, TipoCampo, 1, 19, Texto};
+}
+inline TBibliotecaRoteirizada::Passo Campo(std::int32_t TipoCampo, const QByteArray& Texto = {}) {
+    return {10000, 0, TipoCampo, 0, 0, Texto};
+}
+inline TBibliotecaRoteirizada::Passo Fim(std::int32_t Resultado) {
+    return {Resultado, 0, 0, 0, 0, {}};
+}
+} // namespace PassosRoteiro
