@@ -270,6 +270,10 @@ void TForm_Principal::BtnIniciaTEFClick() {
         // pending when the next function opens.
         ResolvePendenciaAnterior();
         DM_CAIXA_VAREJO.StatusTEF = TestaComunicacaoTEF(FAmbiente, true);
+    } else if (const std::optional<TPendencia> Pendencia = LePendencia()) {
+        using namespace CodigosDialogo;
+        MsgDisplay(MensagemPendenciaAberta(*Pendencia), QStringLiteral("Atenção"), BotoesOk,
+                   IconeInformacao, BotaoPadraoAutomatico);
     }
     DM_CAIXA_VAREJO.StatusPinPad = Biblioteca.VerificaPresencaPinPad();
     if (DM_CAIXA_VAREJO.StatusPinPad == 1) {
@@ -357,8 +361,9 @@ void TForm_Principal::closeEvent(QCloseEvent* Evento) {
 }
 
 void TForm_Principal::BtnIniciaTransacaoClick() {
-    DM_CAIXA_VAREJO.DataMovimento = QDateTime(QDate::currentDate(), QTime());
+    // One reading of the clock: a sale started at midnight keeps one day.
     const QDateTime HoraFiscal = QDateTime::currentDateTime();
+    DM_CAIXA_VAREJO.DataMovimento = QDateTime(HoraFiscal.date(), QTime());
     // The confirmation names the sale's own moment, also when the library
     // sends no field type 105.
     DM_CAIXA_VAREJO.DataHoraTransacao = FormataDataHoraTEF(HoraFiscal);

@@ -1,6 +1,7 @@
 #include "ConfirmacaoTEF.h"
 
 #include "CodigosDialogo.h"
+#include "Erros.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
 #include "FuncoesSiTef.h"
 #include "Textos.h"
@@ -34,6 +35,22 @@ void FinalizaPendencia(TBibliotecaSiTef& Biblioteca, const TPendencia& Pendencia
     QFile::remove(ArquivoPendencia);
 }
 
+namespace {
+
+// A receipt that could not even be prepared (its work file not written) is
+// one that did not print: the operator is told why, and the transaction goes
+// on to the question whether to try again.
+void ImprimeOuRelata(TOperadorTEF& Operador, TDM_TEF& Modulo, TNStringList& Comprovante) {
+    try {
+        Modulo.ImprimeCupomTEF(Comprovante);
+    } catch (const EErro& Erro) {
+        Operador.MsgDisplay(Erro.Mensagem(), QStringLiteral("Atenção"), BotoesOk, IconeErro,
+                            BotaoPadraoAutomatico);
+    }
+}
+
+} // namespace
+
 bool ConfirmaSemCupom(std::int32_t Funcao) {
     return Funcao == FuncaoSiTef::Cancelamento || Funcao == FuncaoSiTef::Reimpressao ||
            Funcao == FuncaoSiTef::Administrativo;
@@ -50,6 +67,12 @@ std::optional<TPendenciaResolvida> ResolvePendenciaAnterior(TBibliotecaSiTef& Bi
     return TPendenciaResolvida{*Pendencia, Confirma};
 }
 
+QString MensagemPendenciaAberta(const TPendencia& Pendencia) {
+    return QStringLiteral("Transação TEF pendente (documento %1) ainda não resolvida: será "
+                          "confirmada ou desfeita quando o TEF for iniciado.")
+        .arg(Pendencia.Cupom);
+}
+
 QString MensagemPendenciaResolvida(const TPendenciaResolvida& Resolvida) {
     const QString Documento = QStringLiteral("\nDocumento: ") + Resolvida.Pendencia.Cupom;
     if (Resolvida.Confirmada) {
@@ -62,9 +85,15 @@ QString MensagemPendenciaResolvida(const TPendenciaResolvida& Resolvida) {
 TFimVenda ConcluiTransacao(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, const TPendencia& Pendencia,
                            TNStringList& Comprovante) {
     TOperadorTEF& Operador = Ambiente.Operador;
+    // No receipt text (for instance after a view-only notice): there is
+    // nothing to print, and an empty print dialog must not undo an approval.
+    if (AparaControles(Comprovante.Text()).isEmpty()) {
+        FinalizaPendencia(Ambiente.Biblioteca, Pendencia, true);
+        return TFimVenda::Confirmada;
+    }
     GravaPendencia(Pendencia);
     for (;;) {
-        Modulo.ImprimeCupomTEF(Comprovante);
+        ImprimeOuRelata(Operador, Modulo, Comprovante);
         if (Modulo.UltimaImpressao == TResultadoImpressao::Enviado) {
             FinalizaPendencia(Ambiente.Biblioteca, Pendencia, true);
             return TFimVenda::Confirmada;

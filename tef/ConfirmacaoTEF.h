@@ -49,6 +49,10 @@ struct TPendenciaResolvida {
 // undone by its function's rule (ConfirmaSemCupom); returns what was done.
 std::optional<TPendenciaResolvida> ResolvePendenciaAnterior(TBibliotecaSiTef& Biblioteca);
 
+// What the operator is told of a pending record that cannot be resolved yet
+// (the library is missing or not configured): it stays until it can.
+QString MensagemPendenciaAberta(const TPendencia& Pendencia);
+
 // What the operator is told of a pending record resolved at start.
 QString MensagemPendenciaResolvida(const TPendenciaResolvida& Resolvida);
 

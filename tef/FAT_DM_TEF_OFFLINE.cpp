@@ -11,6 +11,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <limits>
 
@@ -152,22 +153,22 @@ bool TDM_TEF::ImprimeCupomTEF(TNStringList& Cupom) {
     TOperadorTEF& Operador = FAmbiente.Operador;
     Operador.AguardeDisplay(QStringLiteral("Imprimindo Cupom TEF..."));
     Operador.ProcessaMensagens();
-    // The clean-up runs on every way out: wait box closed, report run,
-    // fiscal printer's TEF mode ended.
-    const auto Finaliza = [this, &Operador] {
-        Operador.FimAguardeDisplay();
-        UltimaImpressao = impcupom.Execute();
-        BemaFI32.Bematech_FI_FinalizaModoTEF();
-    };
+    // Nothing of an earlier receipt may reach the report: when this one
+    // cannot be prepared, no report runs and nothing counts as printed.
+    Str_Impressao.Clear();
+    UltimaImpressao = TResultadoImpressao::Falhou;
+    // The fiscal printer's TEF mode ends on every way out.
+    const auto FimModoTEF = qScopeGuard([this] { BemaFI32.Bematech_FI_FinalizaModoTEF(); });
     try {
         Cupom.SaveToFile(ArquivoCupomTEF);
         Cupom.LoadFromFile(ArquivoCupomTEF);
         Str_Impressao = LinhasDeImpressao(Cupom, DM_CAIXA_VAREJO.NumeroVias);
     } catch (...) {
-        Finaliza();
+        Operador.FimAguardeDisplay();
         throw;
     }
-    Finaliza();
+    Operador.FimAguardeDisplay();
+    UltimaImpressao = impcupom.Execute();
     return true;
 }
 

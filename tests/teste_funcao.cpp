@@ -284,3 +284,23 @@ TEST_F(TesteFuncao, PendenciaAnteriorResolvidaPelaRegraDaFuncao) {
     EXPECT_EQ(Biblioteca.Finalizacoes[1].Hora, QStringLiteral("101531"));
     EXPECT_FALSE(ResolvePendenciaAnterior(Biblioteca).has_value());
 }
+
+TEST_F(TesteFuncao, CupomQueNaoSePreparaVaiParaAPerguntaDeNovaTentativa) {
+    QDir().mkdir(ArquivoCupomTEF); // a folder where the work file should be
+    Modulo.Str_Impressao = TNStringList({QStringLiteral("recibo anterior")});
+    Operador.Respostas = {3};
+    EXPECT_TRUE(Executa({Campo(121, "VIA")}, FuncaoSiTef::PreAutorizacao));
+    EXPECT_TRUE(Interface.Eventos.isEmpty());
+    EXPECT_EQ(Conta(QStringLiteral("mensagem Atenção|Não foi possível gravar o arquivo")), 1);
+    EXPECT_EQ(Conta(QStringLiteral("pergunta Responda|Cupom TEF não foi impresso.")), 1);
+    ASSERT_EQ(Biblioteca.Finalizacoes.size(), 1u);
+    EXPECT_EQ(Biblioteca.Finalizacoes.front().Confirma, 0);
+}
+
+TEST_F(TesteFuncao, ComprovanteEmBrancoConfirmaSemImprimir) {
+    EXPECT_TRUE(Executa({Campo(121, "  \r\n "), Fim(0)}, FuncaoSiTef::PreAutorizacao));
+    EXPECT_TRUE(Interface.Eventos.isEmpty());
+    ASSERT_EQ(Biblioteca.Finalizacoes.size(), 1u);
+    EXPECT_EQ(Biblioteca.Finalizacoes.front().Confirma, 1);
+    EXPECT_FALSE(LePendencia().has_value());
+}
