@@ -1,6 +1,7 @@
 // TefKimbro: the card-payment station.
 
 #include "CliSiTef.h"
+#include "CodigosDialogo.h"
 #include "Erros.h"
 #include "FAT_DM_TEF_OFFLINE.h"
 #include "InterfaceRelatorioQt.h"
@@ -9,6 +10,8 @@
 #include "MAN_CAIXA_TEF_VISUALIZA.h"
 #include "OperadorTEFQt.h"
 #include "TelaPrincipal.h"
+#include "TravaPasta.h"
+#include "VeltroTECD.h"
 #include "Win1252.h"
 
 #include <QApplication>
@@ -52,6 +55,15 @@ int main(int argc, char** argv) {
     } catch (const EErro& Erro) {
         std::fprintf(stderr, "%s\n", Erro.what());
         return 1;
+    }
+    // Before any file or the library is touched.
+    const TTravaPasta Trava;
+    if (!Trava.Obtida()) {
+        const QString Mensagem = QStringLiteral("TefKimbro já está em execução nesta pasta.");
+        std::fprintf(stderr, "%s\n", qPrintable(Mensagem));
+        using namespace CodigosDialogo;
+        MsgDisplay(Mensagem, QStringLiteral("Atenção"), BotoesOk, IconeErro, BotaoPadraoAutomatico);
+        return 3;
     }
 
     TCliSiTef CliSiTef;

@@ -3,6 +3,7 @@
 #include "Erros.h"
 #include "PastaDeTrabalho.h"
 #include "TNStringList.h"
+#include "TravaPasta.h"
 #include "Win1252.h"
 
 #include <QLocale>
@@ -129,4 +130,18 @@ TEST(ArquivoAtomico, SubstituiOConteudoMantendoAsPermissoes) {
 TEST(ArquivoAtomico, PastaInexistenteLevantaErroDeGravacao) {
     TPastaDeTrabalho Pasta;
     EXPECT_THROW(GravaArquivoAtomico(QStringLiteral("nao/existe.txt"), "x"), EErroGravacao);
+}
+
+TEST(TTravaPasta, SoOPrimeiroObtemEnquantoVive) {
+    TPastaDeTrabalho Pasta;
+    {
+        const TTravaPasta Primeira;
+        ASSERT_TRUE(Primeira.Obtida());
+        EXPECT_FALSE(TTravaPasta().Obtida());
+        struct stat Estado {};
+        ASSERT_EQ(::stat("tefkimbro.lock", &Estado), 0);
+        EXPECT_EQ(Estado.st_mode & 077, 0u);
+    }
+    EXPECT_TRUE(TTravaPasta().Obtida());
+    EXPECT_FALSE(TTravaPasta(Pasta.Caminho(QStringLiteral("sem/pasta.lock"))).Obtida());
 }
