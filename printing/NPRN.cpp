@@ -23,7 +23,9 @@ bool TFileWriter::Open(const QString& FileName, int Mode) {
     } else if (Mode == ModoExclusivo) {
         Bandeiras |= O_CREAT | O_EXCL;
     }
-    const int Handle = ::open(QFile::encodeName(FileName).constData(), Bandeiras, 0644);
+    // A new exclusive file is private (the report's spool holds receipt data).
+    const int Handle = ::open(QFile::encodeName(FileName).constData(), Bandeiras,
+                              Mode == ModoExclusivo ? 0600 : 0644);
     if (Handle < 0) {
         return false;
     }
@@ -108,7 +110,10 @@ bool TRawPrinter::Close() {
     if (!Aberto()) {
         return false;
     }
-    const bool Aceito = cupsFinishDocument(CUPS_HTTP_DEFAULT, FFila.constData()) == IPP_STATUS_OK;
+    // Every IPP success status means the job was accepted; reporting one as
+    // a failure would print the receipt twice or undo a paid sale.
+    const bool Aceito =
+        cupsFinishDocument(CUPS_HTTP_DEFAULT, FFila.constData()) <= IPP_STATUS_OK_EVENTS_COMPLETE;
     FTrabalho = 0;
     return Aceito;
 }

@@ -15,7 +15,7 @@ class TFileWriter {
 public:
     static constexpr int ModoCria = 0;      // create, replacing an existing file
     static constexpr int ModoAbre = 1;      // open an existing file
-    static constexpr int ModoExclusivo = 2; // create a file that must not exist yet
+    static constexpr int ModoExclusivo = 2; // create a private (0600) file that must not exist yet
 
     TFileWriter() = default;
     ~TFileWriter();

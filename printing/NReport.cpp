@@ -25,22 +25,12 @@ const QString MensagemBuffer = QStringLiteral("Não foi possivel carregar o buff
 const QString MensagemEnvio =
     QStringLiteral("Não foi possivel enviar dados para o dispositivo de saida.");
 
-QString SoLetrasEDigitos(const QString& Texto) {
-    QString Resultado;
-    for (QChar Caractere : Texto) {
-        if (Caractere.isLetterOrNumber()) {
-            Resultado += Caractere;
-        }
-    }
-    return Resultado;
-}
-
-// "TMP_081226_143005_07.PRN": date, time and a random number 0 to 98.
+// "TMP_081226_143005_07.PRN": date, time ("hhnnss", whatever the regional
+// settings say) and a random number 0 to 98.
 QString NomeSpool() {
     const QDateTime Agora = QDateTime::currentDateTime();
     return QStringLiteral("TMP_%1_%2_%3.PRN")
-        .arg(SoLetrasEDigitos(Agora.toString(QStringLiteral("dd/MM/yy"))),
-             SoLetrasEDigitos(QLocale().toString(Agora.time(), QLocale::LongFormat)),
+        .arg(Agora.toString(QStringLiteral("ddMMyy")), Agora.toString(QStringLiteral("HHmmss")),
              QString::number(QRandomGenerator::global()->bounded(99)).rightJustified(2, u'0'));
 }
 
@@ -106,6 +96,7 @@ bool TNTextReport::BeginDoc() {
     if (FSpooling) {
         return false;
     }
+    FErroSpool = false;
     Columns = std::clamp<std::uint16_t>(Columns, 5, 280);
     Lines = std::clamp<std::uint16_t>(Lines, 1, 280);
     // A spool file is created new: an existing name gets another number, so
@@ -223,8 +214,10 @@ void TNTextReport::DescarregaPagina() {
         }
         FRender.remove(Inicio, Fim - Inicio);
     }
-    if (!EmBranco(FRender)) {
-        FSpool.Write(FRender);
+    // A short write (a full disk) fails the document: a cut-off receipt is
+    // never reported as sent.
+    if (!EmBranco(FRender) && FSpool.Write(FRender) != FRender.size()) {
+        FErroSpool = true;
     }
     FRender.clear();
     FPageDirty = false;
@@ -234,7 +227,7 @@ bool TNTextReport::EndDoc() {
     if (FSpooling && FPageDirty) {
         DescarregaPagina();
     }
-    const bool Fechado = FSpool.Close();
+    const bool Fechado = FSpool.Close() && !FErroSpool;
     FSpooling = false;
     if (OnEndDoc) {
         OnEndDoc(*this);

@@ -138,6 +138,7 @@ private:
     QStringList FPagina;
     QByteArray FRender;
     bool FSpooling = false;
+    bool FErroSpool = false; // a write of the spool file fell short
 };
 
 // The folder of the spool files: the user's runtime folder, or the temporary one.

@@ -1,7 +1,14 @@
+#include "InterfaceRelatorioRoteirizada.h"
 #include "NReport.h"
 #include "PastaDeTrabalho.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
+
+#include <csignal>
+#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
@@ -146,4 +153,46 @@ TEST(TFileWriter, EscreveTudoFechadoDaMenosUmENaoCompartilha) {
     EXPECT_EQ(Escritor.Write("x"), -1);
     EXPECT_EQ(Pasta.Le(QStringLiteral("saida.prn")), QByteArray("a\0b", 3));
     EXPECT_FALSE(Escritor.Open(QStringLiteral("saida.prn"), TFileWriter::ModoExclusivo));
+}
+
+TEST_F(TRelatorioTeste, SpoolPrivadoComHoraEmSeisDigitos) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // "2:30:05 PM BRT"
+    ASSERT_TRUE(Relatorio.BeginDoc());
+    const QString Nome = QFileInfo(Relatorio.ArquivoSpool()).fileName();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^TMP_\\d{6}_\\d{6}_\\d{2}\\.PRN$"))
+                    .match(Nome)
+                    .hasMatch())
+        << qPrintable(Nome);
+    EXPECT_EQ(QFile(Relatorio.ArquivoSpool()).permissions(),
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                  QFileDevice::WriteUser);
+    Relatorio.EndDoc();
+    QLocale::setDefault(QLocale::c());
+}
+
+// A full disk while spooling: the report fails with its message and nothing
+// reaches the output, so a cut-off receipt is never taken for a printed one.
+TEST_F(TRelatorioTeste, SpoolQueNaoSeGravaFalhaORelatorio) {
+    TInterfaceRelatorioRoteirizada Interface;
+    Interface.Escolha.Output = 1;
+    Interface.Escolha.Copies = 1;
+    Interface.Escolha.PrinterInfo.FileName = Pasta.Caminho(QStringLiteral("saida.prn"));
+    TNTextReport Recibo(&Interface);
+    Recibo.OnPrintDetail = [](TNTextReport& R) {
+        for (int I = 0; I < 400; ++I) {
+            R.PrintText(R.CurrentLine() + 1, 1, QString(70, u'x'), 0);
+        }
+    };
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit Anterior{};
+    ::getrlimit(RLIMIT_FSIZE, &Anterior);
+    rlimit Pequeno = Anterior;
+    Pequeno.rlim_cur = 4096;
+    ::setrlimit(RLIMIT_FSIZE, &Pequeno);
+    const TResultadoImpressao Resultado = Recibo.Execute();
+    ::setrlimit(RLIMIT_FSIZE, &Anterior);
+    EXPECT_EQ(Resultado, TResultadoImpressao::Falhou);
+    EXPECT_TRUE(Interface.Eventos.contains(
+        QStringLiteral("erro Não foi possivel descarregar os buffers do arquivo de spool Local.")));
+    EXPECT_FALSE(QFile::exists(Pasta.Caminho(QStringLiteral("saida.prn"))));
 }
