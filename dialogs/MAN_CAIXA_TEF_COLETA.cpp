@@ -260,6 +260,12 @@ void TManCaixaTefColeta::BtnVoltarClick() {
 // Esc abandons in every field, as "&Abandonar" does: closing with no exit
 // code would make the loops send a stale value as if it were confirmed. In
 // the password field it also empties the field.
+// Any way of closing other than the buttons acts as "&Abandonar": otherwise
+// the loops would send the previous value to the library as an answer.
+void TManCaixaTefColeta::reject() {
+    BtnSairClick();
+}
+
 void TManCaixaTefColeta::EscPressionado() {
     if (QApplication::focusWidget() == EDT_COLETA_SENHA) {
         EDT_COLETA_SENHA->clear();

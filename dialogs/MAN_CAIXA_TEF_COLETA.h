@@ -54,6 +54,8 @@ protected:
     void showEvent(QShowEvent* Evento) override; // NFormShow
     bool TeclaPressionada(QKeyEvent* Evento) override;
     void EscPressionado() override;
+    // Closed through the window system (Alt+F4, the close control): abandoned.
+    void reject() override;
 
 private:
     TNEdit* NovoCampo(QWidget* Painel, int Tamanho, int Largura);

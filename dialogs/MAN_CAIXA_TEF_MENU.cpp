@@ -125,8 +125,12 @@ void TManCaixaTefMenu::BtnVoltarClick() {
     accept();
 }
 
-// Esc abandons, as "&Abandonar" does: closing with no answer would let the
-// loops send an empty choice to the library.
+// Esc and every other way of closing abandon, as "&Abandonar" does: closing
+// with no answer would let the loops send an empty choice to the library.
 void TManCaixaTefMenu::EscPressionado() {
+    BtnSairClick();
+}
+
+void TManCaixaTefMenu::reject() {
     BtnSairClick();
 }

@@ -32,6 +32,8 @@ public:
 protected:
     void showEvent(QShowEvent* Evento) override; // NFormShow
     void EscPressionado() override;
+    // Closed through the window system (Alt+F4, the close control): abandoned.
+    void reject() override;
 
 private:
     void PreencheBotoes();

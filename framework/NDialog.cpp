@@ -2,10 +2,12 @@
 
 #include "CodigosDialogo.h"
 #include "Estilo.h"
+#include "NPushButton.h"
 #include "TratadorErros.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -104,7 +106,7 @@ std::uint8_t TDialog::PadraoResolvido(std::uint8_t Botoes, std::uint8_t BotaoPad
 }
 
 QPushButton* TDialog::NovoBotao(const QString& Legenda, std::uint8_t Codigo) {
-    auto* Botao = new QPushButton(Legenda, FBotoes);
+    auto* Botao = new TNPushButton(Legenda, FBotoes);
     Botao->setMinimumWidth(90);
     Botao->setAutoDefault(true);
     connect(Botao, &QPushButton::clicked, this, [this, Codigo] {
@@ -133,6 +135,15 @@ void TDialog::Configura(const QString& Mensagem, const QString& Titulo, std::uin
         }
     }
     static_cast<QHBoxLayout*>(FBotoes->layout())->addStretch();
+}
+
+// The bare letter presses its button, as on every form of the framework.
+void TDialog::keyPressEvent(QKeyEvent* Evento) {
+    if (TNPushButton* Botao = BotaoDoAcelerador(this, Evento)) {
+        Botao->click();
+        return;
+    }
+    QDialog::keyPressEvent(Evento);
 }
 
 void TDialog::showEvent(QShowEvent* Evento) {

@@ -32,6 +32,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* Evento) override;
+    void keyPressEvent(QKeyEvent* Evento) override;
 
 private:
     QPushButton* NovoBotao(const QString& Legenda, std::uint8_t Codigo);

@@ -124,21 +124,16 @@ bool TNForm::Navega(QKeyEvent* Evento) {
 }
 
 bool TNForm::Acelerador(QKeyEvent* Evento) {
-    const Qt::KeyboardModifiers Modificadores = Evento->modifiers() & ~Qt::KeypadModifier;
-    if (Evento->text().size() != 1 ||
-        (Modificadores != Qt::NoModifier && Modificadores != Qt::ShiftModifier) ||
-        RecebeTexto(QApplication::focusWidget())) {
+    if (RecebeTexto(QApplication::focusWidget())) {
         return false;
     }
-    const QChar Tecla = Evento->text().front().toUpper();
-    for (TNPushButton* Botao : findChildren<TNPushButton*>()) {
-        if (Botao->isVisible() && Botao->isEnabled() && Botao->Acelerador() == Tecla) {
-            if (!Botao->CausaValidacao || SaiDoCampoAtual()) {
-                Botao->setFocus(Qt::ShortcutFocusReason);
-                Botao->click();
-            }
-            return true;
-        }
+    TNPushButton* Botao = BotaoDoAcelerador(this, Evento);
+    if (Botao == nullptr) {
+        return false;
     }
-    return false;
+    if (!Botao->CausaValidacao || SaiDoCampoAtual()) {
+        Botao->setFocus(Qt::ShortcutFocusReason);
+        Botao->click();
+    }
+    return true;
 }

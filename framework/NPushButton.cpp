@@ -2,6 +2,8 @@
 
 #include "TratadorErros.h"
 
+#include <QKeyEvent>
+
 TNPushButton::TNPushButton(const QString& Legenda, QWidget* Pai) : QPushButton(Legenda, Pai) {
     setAutoDefault(false);
     setFocusPolicy(Qt::StrongFocus);
@@ -28,4 +30,19 @@ QChar TNPushButton::Acelerador() const {
         }
     }
     return QChar();
+}
+
+TNPushButton* BotaoDoAcelerador(const QWidget* Raiz, const QKeyEvent* Evento) {
+    const Qt::KeyboardModifiers Modificadores = Evento->modifiers() & ~Qt::KeypadModifier;
+    if (Evento->text().size() != 1 ||
+        (Modificadores != Qt::NoModifier && Modificadores != Qt::ShiftModifier)) {
+        return nullptr;
+    }
+    const QChar Tecla = Evento->text().front().toUpper();
+    for (TNPushButton* Botao : Raiz->findChildren<TNPushButton*>()) {
+        if (Botao->isVisible() && Botao->isEnabled() && Botao->Acelerador() == Tecla) {
+            return Botao;
+        }
+    }
+    return nullptr;
 }

@@ -23,3 +23,7 @@ public:
     // the operator can always give up on a field that is still wrong.
     bool CausaValidacao = true;
 };
+
+// The visible, enabled button under Raiz whose accelerator is the key's
+// letter, pressed alone or with Shift; null for any other key.
+TNPushButton* BotaoDoAcelerador(const QWidget* Raiz, const class QKeyEvent* Evento);

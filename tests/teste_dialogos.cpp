@@ -143,10 +143,12 @@ private Q_SLOTS:
         const std::function<void(TManCaixaTefMenu*)> Acoes[] = {
             [](TManCaixaTefMenu* M) { Clica(M->BtnSair); },
             [](TManCaixaTefMenu* M) { Clica(M->BtnVoltar); },
-            [](TManCaixaTefMenu* M) { QTest::keyClick(M->focusWidget(), Qt::Key_Escape); }};
+            [](TManCaixaTefMenu* M) { QTest::keyClick(M->focusWidget(), Qt::Key_Escape); },
+            // The window system's close control (Alt+F4) abandons too.
+            [](TManCaixaTefMenu* M) { M->close(); }};
         const QStringList Esperadas = {QStringLiteral("0"), QStringLiteral("999"),
-                                       QStringLiteral("0")};
-        for (int I = 0; I < 3; ++I) {
+                                       QStringLiteral("0"), QStringLiteral("0")};
+        for (int I = 0; I < 4; ++I) {
             // The instance made at start-up (not a modal template) behaves alike.
             for (const bool Template : {true, false}) {
                 if (Template) {
@@ -160,6 +162,22 @@ private Q_SLOTS:
                 QCOMPARE(ManCaixaTefMenu->OpcaoEscolhida, Esperadas[I]);
                 Libera(ManCaixaTefMenu);
             }
+        }
+    }
+
+    // Closed through the window system after a value was typed: abandoned,
+    // never the typed or an earlier value taken as the answer.
+    void ColetaFechadaPelaJanelaAbandona() {
+        for (const int Tipo : {1, 2, 4, 5}) {
+            ValorColetado = QStringLiteral("4111111111111111");
+            const QString Codigo =
+                Coleta(Tipo, 1, 8, QStringLiteral(" Vencimento"), [](TManCaixaTefColeta* C) {
+                    QTest::keyClicks(QApplication::focusWidget(), "12");
+                    C->close();
+                });
+            QCOMPARE(Codigo, QStringLiteral("0"));
+            QCOMPARE(ValorColetado, QStringLiteral(" "));
+            Libera(ManCaixaTefColeta);
         }
     }
 

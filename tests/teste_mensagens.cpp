@@ -59,6 +59,23 @@ private Q_SLOTS:
                  4);
     }
 
+    // The bare letter presses its button, also in the message dialog.
+    void LetraPressionaOBotao() {
+        const std::pair<Qt::Key, std::uint8_t> Casos[] = {
+            {Qt::Key_S, 2}, {Qt::Key_N, 3}, {Qt::Key_C, 1}};
+        for (const auto& [Tecla, Codigo] : Casos) {
+            TRespostaModal Letra(
+                [Tecla](QWidget* Dialogo) { QTest::keyClick(Dialogo->focusWidget(), Tecla); });
+            QCOMPARE(
+                MsgDisplayResp(QStringLiteral("Confirma?"), QStringLiteral("Responda"), 3, 2, 4),
+                Codigo);
+        }
+        // The window system's close control is no answer (4).
+        TRespostaModal Fecha([](QWidget* Dialogo) { Dialogo->close(); });
+        QCOMPARE(MsgDisplayResp(QStringLiteral("Confirma?"), QStringLiteral("Responda"), 2, 2, 4),
+                 std::uint8_t(4));
+    }
+
     void FocoInicialEEnterNoBotaoComFoco_data() {
         QTest::addColumn<int>("Botoes");
         QTest::addColumn<QString>("ComFoco");
