@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
@@ -124,18 +125,23 @@ void TManCaixaTefColeta::MontaCheque() {
                                    {&EDT_C2, "EDT_C2", 1, "C2"},
                                    {&EDT_NUM_CHEQUE, "EDT_NUM_CHEQUE", 10, "Cheque"},
                                    {&EDT_C3, "EDT_C3", 1, "C3"}};
-    int Esquerda = 6;
+    // A row that shares the panel's width by the fields' lengths, so that
+    // every field stays inside the dialog, the last check digit included.
+    auto* Linha = new QHBoxLayout(Pnl_Coleta_cheque);
+    Linha->setContentsMargins(6, (AlturaPainel - AlturaCampo) / 2, 6, 0);
+    Linha->setSpacing(3);
     for (const TCampoCheque& Definicao : Campos) {
-        const int Largura = 10 + 8 * Definicao.Tamanho;
-        TNEdit* Campo = NovoCampo(Pnl_Coleta_cheque, Definicao.Tamanho, Largura);
+        TNEdit* Campo = NovoCampo(Pnl_Coleta_cheque, Definicao.Tamanho, 0);
         Campo->setObjectName(QString::fromLatin1(Definicao.Nome));
         if (Definicao.Tamanho >= 10) {
             Campo->setPlaceholderText(QString::fromUtf8(Definicao.Dica));
         }
         Campo->setToolTip(QString::fromUtf8(Definicao.Dica));
-        Campo->setGeometry(Esquerda, (AlturaPainel - AlturaCampo) / 2, Largura, AlturaCampo);
+        Campo->setMinimumWidth(16);
+        Campo->setFixedHeight(AlturaCampo);
+        Campo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         Campo->OnValidate = [this](QWidget* Sender) { TPLForceValidateEmpty(Sender); };
-        Esquerda += Largura + 3;
+        Linha->addWidget(Campo, 2 + Definicao.Tamanho, Qt::AlignTop);
         *Definicao.Campo = Campo;
     }
     EDT_C3->OnValidate = [this](QWidget*) { EDT_C3Validate(); };
@@ -226,8 +232,13 @@ void TManCaixaTefColeta::EDTCOLETAVALORValidate() {
     accept();
 }
 
+// The answer is built only from eight filled fields: Up and the wrapping
+// focus can reach this one with others never checked.
 void TManCaixaTefColeta::EDT_C3Validate() {
-    VerificaObrigatorio(EDT_C3);
+    for (TNEdit* Campo : {EDT_COMPENSACAO, EDT_Banco, EDT_AGENCIA, EDT_C1, EDT_Conta, EDT_C2,
+                          EDT_NUM_CHEQUE, EDT_C3}) {
+        VerificaObrigatorio(Campo);
+    }
     ValorColetado = RespostaCheque(EDT_COMPENSACAO->text(), EDT_Banco->text(), EDT_AGENCIA->text(),
                                    EDT_C1->text(), EDT_Conta->text(), EDT_C2->text(),
                                    EDT_NUM_CHEQUE->text(), EDT_C3->text());

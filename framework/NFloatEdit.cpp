@@ -82,6 +82,13 @@ void TNFloatEdit::keyPressEvent(QKeyEvent* Evento) {
         DigitaTexto(QGuiApplication::clipboard()->text());
         return;
     }
+    // The keypad's decimal key sends "." or "," by the keyboard layout; in an
+    // amount it always means the decimal separator of the regional settings.
+    if ((Evento->modifiers() & Qt::KeypadModifier) &&
+        (Evento->key() == Qt::Key_Period || Evento->key() == Qt::Key_Comma)) {
+        DigitaTexto(PrimeiroCaractere(QLocale().decimalPoint(), u','));
+        return;
+    }
     const bool Comando =
         Evento->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (!Comando && !Evento->text().isEmpty() && Evento->text().front().isPrint()) {

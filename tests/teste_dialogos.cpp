@@ -377,6 +377,34 @@ private Q_SLOTS:
                  29);
     }
 
+    // Every check field lies inside the dialog at its design size, wide
+    // enough for one character; the answer needs all eight filled.
+    void ChequeDentroDoDialogoEConferidoInteiro() {
+        QString Alerta;
+        const QString Codigo =
+            Coleta(4, 0, 0, QStringLiteral("Dados do cheque"), [&](TManCaixaTefColeta* C) {
+                QCOMPARE(C->width(), TManCaixaTefColeta::LarguraInicial);
+                for (TNEdit* Campo : {C->EDT_COMPENSACAO, C->EDT_Banco, C->EDT_AGENCIA, C->EDT_C1,
+                                      C->EDT_Conta, C->EDT_C2, C->EDT_NUM_CHEQUE, C->EDT_C3}) {
+                    const QRect NoDialogo(Campo->mapTo(C, QPoint()), Campo->size());
+                    QVERIFY2(C->rect().contains(NoDialogo), qPrintable(Campo->objectName()));
+                    QVERIFY(Campo->width() >= 16);
+                }
+                // Up from the compensation field wraps to the last check digit.
+                Digita(C->EDT_COMPENSACAO, QStringLiteral("1"));
+                C->EDT_C3->setFocus();
+                QTest::keyClicks(C->EDT_C3, QStringLiteral("3"));
+                TRespostaAninhada Fecha(C, Qt::Key_Escape);
+                QTest::keyClick(C->EDT_C3, Qt::Key_Return);
+                Alerta = Fecha.Texto;
+                QVERIFY(C->isVisible());
+                QTRY_COMPARE(QApplication::focusWidget(), C->EDT_Banco);
+                Clica(C->BtnSair);
+            });
+        QCOMPARE(Codigo, QStringLiteral("0"));
+        QVERIFY(!Alerta.isEmpty());
+    }
+
     void LarguraDoCampoDeTexto() {
         int Campo = 0;
         int Forma = 0;

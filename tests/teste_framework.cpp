@@ -193,6 +193,18 @@ private Q_SLOTS:
         QCOMPARE(Valor->text(), QStringLiteral("1254"));
     }
 
+    // 12, the keypad's decimal key (it sends "."), 34: R$ 12,34.
+    void TecladoNumericoDecimal() {
+        TFormaTeste Forma;
+        Ativa(&Forma);
+        Foca(Forma.Valor);
+        QTest::keyClicks(Forma.Valor, QStringLiteral("12"), Qt::KeypadModifier);
+        QTest::keyClick(Forma.Valor, Qt::Key_Period, Qt::KeypadModifier);
+        QTest::keyClicks(Forma.Valor, QStringLiteral("34"), Qt::KeypadModifier);
+        QCOMPARE(Forma.Valor->text(), QStringLiteral("12,34"));
+        QCOMPARE(Forma.Valor->Valor(), Currency::DeCentavos(1234));
+    }
+
     void SinalLimitesEValorVazio() {
         TFormaTeste Forma;
         Ativa(&Forma);
