@@ -32,8 +32,6 @@ bool TInterfaceRelatorioQt::ExecutaDialogo(TNTextReport& Relatorio, TPrinterDial
     return TFPrintDialog::ExecuteDialog(Relatorio, Info);
 }
 
-// The driver used as a text device: one line per text line, a new page at
-// each form feed.
 bool TInterfaceRelatorioQt::ImprimeJatoDeTinta(const QString& Texto, const TPrinterInfo& Impressora,
                                                const QString& Titulo) {
     QPrinter Printer(QPrinter::HighResolution);
@@ -41,27 +39,43 @@ bool TInterfaceRelatorioQt::ImprimeJatoDeTinta(const QString& Texto, const TPrin
     Printer.setDocName(Titulo);
     Printer.setPageOrientation(Impressora.Orientation == 1 ? QPageLayout::Landscape
                                                            : QPageLayout::Portrait);
+    return Printer.isValid() && ImprimeTextoNoDriver(Printer, Texto);
+}
+
+// The driver used as a text device: one line per text line, a new page at
+// each form feed or when the page is full. A page the driver refuses, or an
+// error on the way, fails the printing as the raw path fails.
+bool ImprimeTextoNoDriver(QPrinter& Printer, const QString& Texto) {
     QPainter Pintor;
-    if (!Printer.isValid() || !Pintor.begin(&Printer)) {
+    if (!Pintor.begin(&Printer)) {
         return false;
     }
-    QFont Fonte(QStringLiteral("Courier New"));
-    Fonte.setPointSize(7);
-    Pintor.setFont(Fonte);
-    const int Altura = QFontMetrics(Fonte, &Printer).lineSpacing();
-    int Topo = 0;
-    const QStringList Linhas = QString(Texto).remove(u'\r').split(u'\n');
-    for (const QString& Linha : Linhas) {
-        const QStringList Paginas = Linha.split(u'\x0c');
-        for (qsizetype I = 0; I < Paginas.size(); ++I) {
-            if (I > 0 || Topo + Altura >
-                             Printer.pageLayout().paintRectPixels(Printer.resolution()).height()) {
-                Printer.newPage();
-                Topo = 0;
+    try {
+        QFont Fonte(QStringLiteral("Courier New"));
+        Fonte.setPointSize(7);
+        Pintor.setFont(Fonte);
+        const int Altura = QFontMetrics(Fonte, &Printer).lineSpacing();
+        const int AlturaPagina =
+            Printer.pageLayout().paintRectPixels(Printer.resolution()).height();
+        int Topo = 0;
+        const QStringList Linhas = QString(Texto).remove(u'\r').split(u'\n');
+        for (const QString& Linha : Linhas) {
+            const QStringList Paginas = Linha.split(u'\x0c');
+            for (qsizetype I = 0; I < Paginas.size(); ++I) {
+                if (I > 0 || Topo + Altura > AlturaPagina) {
+                    if (!Printer.newPage()) {
+                        Pintor.end();
+                        return false;
+                    }
+                    Topo = 0;
+                }
+                Pintor.drawText(0, Topo + Altura, Paginas[I]);
             }
-            Pintor.drawText(0, Topo + Altura, Paginas[I]);
+            Topo += Altura;
         }
-        Topo += Altura;
+    } catch (...) {
+        Pintor.end();
+        return false;
     }
     return Pintor.end();
 }

@@ -10,6 +10,9 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <cups/cups.h>
@@ -184,6 +187,43 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(Destino));
         qputenv("CUPS_SERVER", qgetenv("TK_CUPS_TESTE"));
         cupsSetServer(nullptr);
+    }
+
+    // The driver path prints the report's three pages and no fourth: the
+    // driver here is Qt's own PDF writer, read back with poppler's tools.
+    void JatoDeTintaImprimeAsTresPaginasNoDriver() {
+        TNTextReport Relatorio;
+        Relatorio.Columns = 42;
+        Relatorio.Lines = 3;
+        Relatorio.DefaultHeader = false;
+        QVERIFY(Relatorio.BeginDoc());
+        for (const char* Linha : {"primeira", "segunda", "terceira", "quarta", "quinta"}) {
+            Relatorio.PrintText(Relatorio.CurrentLine() + 1, 1, QString::fromLatin1(Linha), 0);
+        }
+        QVERIFY(Relatorio.EndDoc());
+        const QString Texto = Relatorio.TextoJatoDeTinta(*Relatorio.CarregaBuffer());
+        QPrinter Printer(QPrinter::HighResolution);
+        Printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString Pdf = Pasta->Caminho(QStringLiteral("jato.pdf"));
+        Printer.setOutputFileName(Pdf);
+        QVERIFY(ImprimeTextoNoDriver(Printer, Texto));
+        QProcess Info;
+        Info.start(QStringLiteral("pdfinfo"), {Pdf});
+        QVERIFY(Info.waitForFinished(10000));
+        QVERIFY(QString::fromLatin1(Info.readAllStandardOutput())
+                    .contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
+        QProcess Extracao;
+        Extracao.start(QStringLiteral("pdftotext"), {Pdf, QStringLiteral("-")});
+        QVERIFY(Extracao.waitForFinished(10000));
+        const QString Extraido = QString::fromUtf8(Extracao.readAllStandardOutput());
+        for (const char* Linha : {"primeira", "segunda", "terceira", "quarta", "quinta"}) {
+            QVERIFY2(Extraido.contains(QString::fromLatin1(Linha)), Linha);
+        }
+        // A printer that cannot start the document fails cleanly.
+        QPrinter Invalida(QPrinter::HighResolution);
+        Invalida.setOutputFormat(QPrinter::PdfFormat);
+        Invalida.setOutputFileName(Pasta->Caminho(QStringLiteral("sem/pasta.pdf")));
+        QVERIFY(!ImprimeTextoNoDriver(Invalida, Texto));
     }
 };
 
