@@ -2,11 +2,13 @@
 
 #include "Estilo.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
-TWaitDialog::TWaitDialog(QWidget* Pai)
-    : QDialog(Pai, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+// Not always on top: on a desktop with a window manager it would cover the
+// menus and collections that the cashier must answer while it shows.
+TWaitDialog::TWaitDialog(QWidget* Pai) : QDialog(Pai, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("TWaitDialog"));
     setWindowTitle(QStringLiteral("Aguarde..."));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -46,7 +48,10 @@ void TWait::Mostra(const QString& Texto) {
     if (!FCaixa->isVisible()) {
         FCaixa->show();
     }
-    FCaixa->raise();
+    // In front of the station, never of a dialog that waits for the cashier.
+    if (QApplication::activeModalWidget() == nullptr) {
+        FCaixa->raise();
+    }
 }
 
 void TWait::Fecha() {

@@ -10,7 +10,7 @@ PACKAGES=(
   nlohmann-json3-dev libsimpleini-dev libicu-dev libcups2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   cups cups-client cups-bsd
-  xvfb xauth xdotool x11-apps fonts-liberation poppler-utils
+  xvfb xauth xdotool x11-apps x11-utils openbox fonts-liberation poppler-utils
 )
 
 missing=()

@@ -2,7 +2,7 @@
 # working and configuration folder, the real tefkimbro binary against the
 # simulator's demo, and the helpers that type into it. Every variable the
 # station reads is set here; nothing is taken from the caller's environment.
-# Usage (in a case): source comum.sh BUILD_DIR
+# Usage (in a case): source comum.sh BUILD_DIR [SCENARIO]   (default: the demo)
 set -euo pipefail
 raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="$(cd "${1:?build folder}" && pwd)"
@@ -23,7 +23,15 @@ export "${servidor?}"
 Xvfb "$tela" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${tela#:}" ] && break; sleep 0.1; done
+# A real window manager, as on a store's desktop: it stacks the windows.
+DISPLAY="$tela" openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do
+  DISPLAY="$tela" xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY CLISITEF_SIM_ROTEIRO QT_LOGGING_RULES
+[ -z "${2:-}" ] || export CLISITEF_SIM_ROTEIRO="$2"
 export DISPLAY="$tela" LC_ALL=C.UTF-8
 export XDG_CONFIG_HOME="$trabalho/config" CLISITEF_SIM_DIARIO="$trabalho/diario.jsonl"
 export LD_LIBRARY_PATH="$build/sim"
