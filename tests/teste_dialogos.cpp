@@ -423,8 +423,12 @@ private Q_SLOTS:
                 Forma = C->width();
                 Clica(C->BtnSair);
             });
-            QVERIFY(Campo >= 0);
             QVERIFY(Forma <= 1024);
+            if (Maximo <= 0) {
+                QCOMPARE(Campo, 0);
+            } else {
+                QVERIFY(Campo > 400 && Campo < Forma);
+            }
         }
     }
 

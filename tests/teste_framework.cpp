@@ -237,16 +237,17 @@ private Q_SLOTS:
 
         QVERIFY_THROWS_EXCEPTION(EErro, Valor->SetBaseSize(17));
         QVERIFY_THROWS_EXCEPTION(EErro, Valor->SetDecimalSize(0));
-        try {
-            Valor->SetBaseSize(0);
-        } catch (const EErro& Erro) {
-            QCOMPARE(Erro.Mensagem(), QStringLiteral("Invalid base size."));
-        }
-        try {
-            Valor->SetDecimalSize(9);
-        } catch (const EErro& Erro) {
-            QCOMPARE(Erro.Mensagem(), QStringLiteral("Invalid decimal size."));
-        }
+        // The message of the error raised; empty when none was.
+        const auto Erro = [](const std::function<void()>& Acao) {
+            try {
+                Acao();
+            } catch (const EErro& E) {
+                return E.Mensagem();
+            }
+            return QString();
+        };
+        QCOMPARE(Erro([&] { Valor->SetBaseSize(0); }), QStringLiteral("Invalid base size."));
+        QCOMPARE(Erro([&] { Valor->SetDecimalSize(9); }), QStringLiteral("Invalid decimal size."));
     }
 
     void TemplateModalEmTelaCheia() {
