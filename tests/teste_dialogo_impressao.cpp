@@ -189,6 +189,41 @@ private Q_SLOTS:
         cupsSetServer(nullptr);
     }
 
+    // No printer at all: "Imprimir" on the printer refuses with its message
+    // and the dialog stays for another choice.
+    void SemImpressoraRecusaImprimirNaImpressora() {
+        qputenv("CUPS_SERVER", Pasta->Caminho(QStringLiteral("nenhum.sock")).toLocal8Bit());
+        cupsSetServer(nullptr);
+        ListaImpressoras::Reinicia();
+        TInterfaceRelatorioQt Interface;
+        GeraRecibo(&Interface);
+        QString Recusa;
+        bool AbertoDepois = false;
+        TRespostaModal Sim([](QWidget* M) { ClicaBotao(M, QStringLiteral("&Sim")); });
+        TRespostaModal Imprimir(
+            [&](QWidget* Janela) {
+                TFPrintDialog* D = Dialogo(Janela);
+                D->FDeviceCombo->setCurrentIndex(0);
+                TRespostaModal Mensagem(
+                    [&](QWidget* M) {
+                        Recusa = TextoDaMensagem(M);
+                        ClicaBotao(M, QStringLiteral("&Ok"));
+                    },
+                    5000, Janela);
+                Clica(D->FPrintButton);
+                AbertoDepois = D->isVisible();
+                Clica(D->FCancelButton);
+            },
+            5000, [](QWidget* W) { return Dialogo(W) != nullptr; });
+        QCOMPARE(Recibo->Execute(), TResultadoImpressao::Cancelado);
+        QCOMPARE(Recusa, QStringLiteral("Nenhum dispositivo de impressão está disponível. Talvez o "
+                                        "dispositivo não esteja instalado no Windows."));
+        QVERIFY(AbertoDepois);
+        qputenv("CUPS_SERVER", qgetenv("TK_CUPS_TESTE"));
+        cupsSetServer(nullptr);
+        ListaImpressoras::Reinicia();
+    }
+
     // The driver path prints the report's three pages and no fourth: the
     // driver here is Qt's own PDF writer, read back with poppler's tools.
     void JatoDeTintaImprimeAsTresPaginasNoDriver() {

@@ -75,6 +75,22 @@ class TesteIntegracaoTEF : public QObject {
         return Janela;
     }
 
+    using TRespostas = QList<std::pair<int, QString>>;
+
+    // Each command that asks the operator, with the reply the station handed
+    // in at the next continuation.
+    TRespostas Respostas() const {
+        const QList<QJsonObject> Linhas = Chamadas("ContinuaFuncaoSiTefInterativo");
+        TRespostas Lista;
+        for (qsizetype I = 0; I + 1 < Linhas.size(); ++I) {
+            const int Comando = Linhas[I][QStringLiteral("comando")].toInt();
+            if (Comando == 20 || Comando == 21 || (Comando >= 30 && Comando <= 35)) {
+                Lista.append({Comando, Texto(Linhas[I + 1], "buffer")});
+            }
+        }
+        return Lista;
+    }
+
     // The start call of the last function Funcao opened.
     QJsonObject Inicio(int Funcao) const {
         QJsonObject Ultimo;
@@ -177,16 +193,12 @@ private Q_SLOTS:
         QCOMPARE(Texto(Venda, "parametros"), QStringLiteral("[]"));
         QCOMPARE(Janela->EDT_IDENT_TRANS->text(), Texto(Venda, "cupom"));
 
-        QStringList Respostas;
         for (const QJsonObject& Linha : Chamadas("ContinuaFuncaoSiTefInterativo")) {
             QCOMPARE(Linha[QStringLiteral("tamanho")].toInt(), 30001);
-            Respostas.append(Texto(Linha, "buffer"));
         }
-        for (const QString& Resposta :
-             {QStringLiteral("1"), QStringLiteral("4111111111111111"), QStringLiteral("1228"),
-              QStringLiteral("123"), QStringLiteral("0")}) {
-            QVERIFY2(Respostas.contains(Resposta), qPrintable(Resposta));
-        }
+        QCOMPARE(Respostas(),
+                 (TRespostas{
+                     {21, "1"}, {30, "4111111111111111"}, {30, "1228"}, {30, "123"}, {20, "0"}}));
         QCOMPARE(Operador->Pausas, 2000);
 
         const auto Confirmacoes = Chamadas("FinalizaTransacaoSiTefInterativo");
@@ -248,6 +260,61 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(ArquivoPendencia));
     }
 
+    // Without field type 105 the sale is confirmed with its own start
+    // moment; a second sale replaces "CUPOM.TXT" whole.
+    void SemCampo105EOutraVendaSubstituiOCupom() {
+        qputenv("CLISITEF_SIM_ROTEIRO", QByteArray(TK_ROTEIROS "/sem-105.json"));
+        auto Janela = Estacao();
+        Vende(*Janela, QStringLiteral("123,45"));
+        QVERIFY(Pasta->Le(ArquivoCupom).contains("123,45"));
+        DM_CAIXA_VAREJO.DataHoraTransacao = QStringLiteral("20000101000000");
+        Vende(*Janela, QStringLiteral("2,00"));
+        const QJsonObject Segunda = Inicio(0);
+        QCOMPARE(Finalizacoes(Segunda), (QList<std::pair<int, QString>>{
+                                            {1, Texto(Segunda, "data") + Texto(Segunda, "hora")}}));
+        QCOMPARE(
+            Pasta->Le(ArquivoCupom),
+            (" VIA DO CLIENTE DOC " + Texto(Segunda, "cupom") + " R$ 2,00\r\n").toLatin1());
+    }
+
+    // A result to be viewed without receipt: the viewer opens, nothing is
+    // printed, nothing confirmed.
+    void ResultadoSoParaVisualizar() {
+        qputenv("CLISITEF_SIM_ROTEIRO", QByteArray(TK_ROTEIROS "/so-visualizar.json"));
+        auto Janela = Estacao();
+        const QStringList Antes = Trabalhos();
+        Vende(*Janela, QStringLiteral("1,00"));
+        QCOMPARE(Caixa->Visualizados, QStringList{QString()});
+        QVERIFY(Chamadas("FinalizaTransacaoSiTefInterativo").isEmpty());
+        QVERIFY(!QFile::exists(ArquivoCupom));
+        QCOMPARE(Trabalhos(), Antes);
+    }
+
+    // A notice of a view-only result goes to the viewer; with no receipt text
+    // left, the approval is confirmed without an empty print dialog.
+    void SaldoNoVisualizadorConfirmadoSemCupom() {
+        qputenv("CLISITEF_SIM_ROTEIRO", QByteArray(TK_ROTEIROS "/saldo.json"));
+        auto Janela = Estacao();
+        const QStringList Antes = Trabalhos();
+        Vende(*Janela, QStringLiteral("1,00"));
+        QCOMPARE(Caixa->Visualizados, QStringList{QStringLiteral("Saldo disponível: R$ 10,00")});
+        QCOMPARE(Finalizacoes(Inicio(0)).size(), 1);
+        QCOMPARE(Finalizacoes(Inicio(0)).front().first, 1);
+        QCOMPARE(Trabalhos(), Antes);
+    }
+
+    void TentarNovamenteImprimeEConfirmaUmaVez() {
+        Caixa->Imprime = false;
+        Caixa->TentaDeNovo = true;
+        auto Janela = Estacao();
+        const QStringList Antes = Trabalhos();
+        Vende(*Janela, QStringLiteral("3,00"));
+        QCOMPARE(Finalizacoes(Inicio(0)).size(), 1);
+        QCOMPARE(Finalizacoes(Inicio(0)).front().first, 1);
+        QTRY_COMPARE(Trabalhos().size(), Antes.size() + 1);
+        QVERIFY(!QFile::exists(ArquivoPendencia));
+    }
+
     void QuedaDepoisDaAprovacaoEhDesfeitaNoInicio() {
         qputenv("CLISITEF_SIM_ROTEIRO", QByteArray(TK_ROTEIROS "/voltar.json"));
         QProcess Anterior;
@@ -290,17 +357,10 @@ private Q_SLOTS:
         QCOMPARE(Caixa->Mensagens,
                  (QStringList{QStringLiteral("Senha não confere."),
                               QStringLiteral("Confirma o cancelamento de R$ 12,34?")}));
-        QStringList Respostas;
-        for (const QJsonObject& Linha : Chamadas("ContinuaFuncaoSiTefInterativo")) {
-            Respostas.append(Texto(Linha, "buffer"));
-        }
         // Password, amount, document number, date, "&Sim": each in its place.
-        const qsizetype Senha = Respostas.indexOf(QStringLiteral("1234"));
-        QVERIFY(Senha > 0);
         QCOMPARE(
-            Respostas.mid(Senha, 5),
-            (QStringList{QStringLiteral("1234"), QStringLiteral("12,34"), QStringLiteral("123"),
-                         QStringLiteral("08122026"), QStringLiteral("0")}));
+            Respostas(),
+            (TRespostas{{30, "1234"}, {34, "12,34"}, {30, "123"}, {30, "08122026"}, {20, "0"}}));
         QCOMPARE(Finalizacoes(Cancelamento),
                  (QList<std::pair<int, QString>>{
                      {1, Texto(Cancelamento, "data") + Texto(Cancelamento, "hora")}}));

@@ -84,10 +84,15 @@ void TCaixa::Atende(QWidget* Modal) {
     } else if (qobject_cast<TDialog*>(Modal) != nullptr) {
         const QString Texto = TextoDaMensagem(Modal).trimmed();
         Mensagens.append(Texto);
-        ClicaBotao(Modal, Texto.startsWith(QStringLiteral("Confirma")) ? QStringLiteral("&Sim")
-                          : Texto.contains(QStringLiteral("não foi impresso"))
-                              ? QStringLiteral("&Não")
-                              : QStringLiteral("&Ok"));
+        QString Botao = QStringLiteral("&Ok");
+        if (Texto.startsWith(QStringLiteral("Confirma"))) {
+            Botao = QStringLiteral("&Sim");
+        } else if (Texto.contains(QStringLiteral("não foi impresso"))) {
+            Botao = TentaDeNovo ? QStringLiteral("&Sim") : QStringLiteral("&Não");
+            Imprime = Imprime || TentaDeNovo;
+            TentaDeNovo = false;
+        }
+        ClicaBotao(Modal, Botao);
     }
 }
 

@@ -27,6 +27,8 @@ public:
     // Runs when an option menu opens, in the middle of a transaction.
     std::function<void()> DuranteAVenda;
     bool Imprime = true;
+    // Answers "&Sim" to the first "Tentar novamente?" and prints then.
+    bool TentaDeNovo = false;
     // Messages, questions and alerts, in order; texts shown in the viewer.
     QStringList Mensagens;
     QStringList Visualizados;
