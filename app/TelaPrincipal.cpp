@@ -13,6 +13,7 @@
 #include "NMaskEdit.h"
 #include "NPushButton.h"
 #include "PassosTEF.h"
+#include "Relogio.h"
 #include "TextosStatus.h"
 #include "TratadorErros.h"
 #include "VeltroTECD.h"
@@ -292,8 +293,7 @@ void TForm_Principal::BtnTestaTEFClick() {
 }
 
 void TForm_Principal::Timer1Timer() {
-    Lbl_Data_hora->setText(
-        QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy - HH:mm:ss")));
+    Lbl_Data_hora->setText(Relogio::Agora().toString(QStringLiteral("dd/MM/yyyy - HH:mm:ss")));
     const QString TextoTEF = TextoStatusTEF(DM_CAIXA_VAREJO.StatusTEF);
     if (DM_CAIXA_VAREJO.StatusTEF == -2) {
         DM_CAIXA_VAREJO.StatusTEF = 0;
@@ -362,7 +362,7 @@ void TForm_Principal::closeEvent(QCloseEvent* Evento) {
 
 void TForm_Principal::BtnIniciaTransacaoClick() {
     // One reading of the clock: a sale started at midnight keeps one day.
-    const QDateTime HoraFiscal = QDateTime::currentDateTime();
+    const QDateTime HoraFiscal = Relogio::Agora();
     DM_CAIXA_VAREJO.DataMovimento = QDateTime(HoraFiscal.date(), QTime());
     // The confirmation names the sale's own moment, also when the library
     // sends no field type 105.

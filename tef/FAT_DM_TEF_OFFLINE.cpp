@@ -7,6 +7,7 @@
 #include "FuncoesSiTef.h"
 #include "PassosTEF.h"
 #include "RegistroTEF.h"
+#include "Relogio.h"
 #include "Textos.h"
 
 #include <QDateTime>
@@ -201,7 +202,7 @@ std::int32_t TestaComunicacaoTEF(TAmbienteTEF& Ambiente, bool Silencioso) {
     Operador.AguardeDisplay(QStringLiteral("Testando comunicação Tef..."));
     std::int32_t Resultado = ResultadoSiTef::NaoInicializado;
     try {
-        const QDateTime Agora = QDateTime::currentDateTime();
+        const QDateTime Agora = Relogio::Agora();
         Resultado = Ambiente.Biblioteca.IniciaFuncaoSiTefInterativo(
             FuncaoSiTef::TesteComunicacao, QStringLiteral("0,00"), QString::number(Numero),
             FormataDataTEF(Agora), FormataHoraTEF(Agora), QStringLiteral("0"), std::nullopt);

@@ -7,6 +7,7 @@
 #include "FormatosTEF.h"
 #include "LacoTEF.h"
 #include "PassosTEF.h"
+#include "Relogio.h"
 #include "Textos.h"
 
 #include <QDateTime>
@@ -36,7 +37,7 @@ bool TDM_TEF::ExecutaFuncaoTEF(std::int32_t Funcao, std::int32_t Operador,
                                const QString& Restricoes, Currency Valor, bool UsaCupomAtual) {
     TNStringList Comprovante;
     const std::int32_t Numero = UsaCupomAtual ? SequenciaAtual() : ProximaSequencia();
-    const QDateTime InicioFuncao = QDateTime::currentDateTime();
+    const QDateTime InicioFuncao = Relogio::Agora();
     // Confirmed with its own moment also when the library sends no field type 105.
     DM_CAIXA_VAREJO.DataHoraTransacao = FormataDataHoraTEF(InicioFuncao);
     StrDadosTransacaoTEf.Clear();

@@ -17,6 +17,7 @@
 #include "NPushButton.h"
 #include "OperadorTEFQt.h"
 #include "PastaDeTrabalho.h"
+#include "Relogio.h"
 #include "TelaPrincipal.h"
 
 #include <QApplication>
@@ -272,9 +273,28 @@ private Q_SLOTS:
         const QJsonObject Segunda = Inicio(0);
         QCOMPARE(Finalizacoes(Segunda), (QList<std::pair<int, QString>>{
                                             {1, Texto(Segunda, "data") + Texto(Segunda, "hora")}}));
-        QCOMPARE(
-            Pasta->Le(ArquivoCupom),
-            (" VIA DO CLIENTE DOC " + Texto(Segunda, "cupom") + " R$ 2,00\r\n").toLatin1());
+        QCOMPARE(Pasta->Le(ArquivoCupom),
+                 (" VIA DO CLIENTE DOC " + Texto(Segunda, "cupom") + " R$ 2,00\r\n").toLatin1());
+    }
+
+    // A sale started at the last millisecond of a day keeps that day in its
+    // start, its movement date and its confirmation.
+    void VendaDaMeiaNoiteFicaNoSeuDia() {
+        qputenv("CLISITEF_SIM_ROTEIRO", QByteArray(TK_ROTEIROS "/sem-105.json"));
+        auto Janela = Estacao();
+        QDateTime Leitura(QDate(2026, 12, 8), QTime(23, 59, 59, 999));
+        Relogio::Define([&Leitura] {
+            const QDateTime Lida = Leitura;
+            Leitura = Leitura.addMSecs(1);
+            return Lida;
+        });
+        Vende(*Janela, QStringLiteral("1,00"));
+        Relogio::Define({});
+        const QJsonObject Venda = Inicio(0);
+        QCOMPARE(Texto(Venda, "data") + Texto(Venda, "hora"), QStringLiteral("20261208235959"));
+        QCOMPARE(DM_CAIXA_VAREJO.DataMovimento, QDateTime(QDate(2026, 12, 8), QTime()));
+        QCOMPARE(Finalizacoes(Venda),
+                 (QList<std::pair<int, QString>>{{1, QStringLiteral("20261208235959")}}));
     }
 
     // A result to be viewed without receipt: the viewer opens, nothing is
@@ -409,6 +429,29 @@ private Q_SLOTS:
         QCOMPARE(Caixa->Mensagens,
                  QStringList{QStringLiteral("Comunicação com o SiTef em ordem.")});
         QCOMPARE(DM_CAIXA_VAREJO.StatusTEF, 0);
+    }
+
+    // A pending record stays, and the operator is told so, while the library
+    // is not configured; the next successful "&Iniciar TEF" resolves it.
+    void PendenciaEsperaOTEFConfigurado() {
+        QProcess Anterior;
+        Anterior.start(QStringLiteral(TK_TRANSACAO_INTERROMPIDA), {QStringLiteral("200")});
+        QVERIFY(Anterior.waitForFinished(20000));
+        const QString Documento = QString::fromLatin1(Anterior.readAllStandardOutput()).trimmed();
+        qputenv("CLISITEF_SIM_ROTEIRO", QByteArray(TK_ROTEIROS "/voltar.json")); // configuration 1
+        auto Janela = Estacao();
+        QCOMPARE(Caixa->Mensagens, QStringList{MensagemPendenciaAberta({200, Documento, {}, {}})});
+        QVERIFY(QFile::exists(ArquivoPendencia));
+        QVERIFY(Chamadas("FinalizaTransacaoSiTefInterativo").isEmpty());
+
+        qunsetenv("CLISITEF_SIM_ROTEIRO");
+        Caixa->Mensagens.clear();
+        Janela->PageControl->setCurrentIndex(1);
+        Janela->BtnIniciaTEF->click();
+        QCOMPARE(Caixa->Mensagens.size(), 1);
+        QVERIFY(Caixa->Mensagens.front().endsWith(QStringLiteral("Documento: ") + Documento));
+        QVERIFY(!QFile::exists(ArquivoPendencia));
+        QCOMPARE(Chamadas("FinalizaTransacaoSiTefInterativo").size(), 1);
     }
 
     // The station dies at the print dialog of a cancellation and of a
