@@ -3,6 +3,7 @@
 #include "ArquivoPerfil.h"
 #include "CodigosDialogo.h"
 #include "ConfirmacaoTEF.h"
+#include "DiarioTEF.h"
 #include "Estilo.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
 #include "FAT_DM_TEF_OFFLINE.h"
@@ -97,6 +98,11 @@ TForm_Principal::TForm_Principal(TAmbienteTEF& Ambiente, QWidget* Pai)
     auto* Colunas = new QVBoxLayout(Conteudo());
     Colunas->setContentsMargins(4, 4, 4, 4);
     Colunas->addWidget(PageControl);
+    LBL_AVISO = NovoRotulo(QStringLiteral("LBL_AVISO"), QString(), Conteudo());
+    LBL_AVISO->setWordWrap(true);
+    LBL_AVISO->setStyleSheet(QStringLiteral("color: #a00000;"));
+    LBL_AVISO->hide();
+    Colunas->addWidget(LBL_AVISO);
     MontaAbaTransacao(AbaTransacao);
     MontaAbaConfiguracao(AbaConfiguracao);
     PageControl->setCurrentIndex(0);
@@ -113,6 +119,15 @@ TForm_Principal::TForm_Principal(TAmbienteTEF& Ambiente, QWidget* Pai)
 
 TForm_Principal::~TForm_Principal() {
     IniConfiguracao.reset();
+}
+
+int TForm_Principal::DiasLogTEF() {
+    bool Numero = false;
+    const int Dias = TArquivoPerfil(ArquivoConfiguracao())
+                         .LeTexto(SecaoConfiguracao, QStringLiteral("DIAS_LOG_TEF"), QString())
+                         .trimmed()
+                         .toInt(&Numero);
+    return Numero && Dias >= 0 ? Dias : DiarioTEF::RetencaoPadrao;
 }
 
 QString TForm_Principal::ArquivoConfiguracao() {
@@ -293,6 +308,14 @@ void TForm_Principal::BtnTestaTEFClick() {
 }
 
 void TForm_Principal::Timer1Timer() {
+    // Told once; the station goes on without its log.
+    if (LBL_AVISO->isHidden()) {
+        if (const QString Falha = DiarioTEF::Falha(); !Falha.isEmpty()) {
+            LBL_AVISO->setText(Falha);
+            LBL_AVISO->show();
+            qCWarning(lcPrincipal).noquote() << Falha;
+        }
+    }
     Lbl_Data_hora->setText(Relogio::Agora().toString(QStringLiteral("dd/MM/yyyy - HH:mm:ss")));
     const QString TextoTEF = TextoStatusTEF(DM_CAIXA_VAREJO.StatusTEF);
     if (DM_CAIXA_VAREJO.StatusTEF == -2) {

@@ -57,6 +57,9 @@ public:
     TNPushButton* BtnTestaTEF;
     TNPushButton* BtnSalvar;
 
+    // The station's status line: a warning that does not stop the cashier
+    // (the TEF log cannot be written).
+    QLabel* LBL_AVISO;
     QTimer* Timer1;
     // The sale in progress: its receipt (Str_Primeira_via), view-only mark
     // (SoVisualizar) and document number.
@@ -65,6 +68,8 @@ public:
 
     // The configuration file: "Tef_kimbro.Ini" in the user's configuration folder.
     static QString ArquivoConfiguracao();
+    // Days the daily TEF log files are kept ([CONF_TEF] DIAS_LOG_TEF).
+    static int DiasLogTEF();
 
     void BtnIniciaTransacaoClick();
     std::int32_t ExecutaVendaTEF(std::int32_t Operador, Currency Valor, const QDateTime& DataFiscal,

@@ -2,9 +2,11 @@
 
 #include "CliSiTef.h"
 #include "CodigosDialogo.h"
+#include "DiarioTEF.h"
 #include "Erros.h"
 #include "FAT_DM_TEF_OFFLINE.h"
 #include "InterfaceRelatorioQt.h"
+#include "LinhaDeComando.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
 #include "MAN_CAIXA_TEF_MENU.h"
 #include "MAN_CAIXA_TEF_VISUALIZA.h"
@@ -15,6 +17,7 @@
 #include "Win1252.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLocale>
 
 #include <cstdio>
@@ -36,6 +39,19 @@ bool TemTela() {
 } // namespace
 
 int main(int argc, char** argv) {
+    QStringList Argumentos;
+    for (int I = 0; I < argc; ++I) {
+        Argumentos.append(QString::fromLocal8Bit(argv[I]));
+    }
+    const TOpcoes Opcoes = LeOpcoes(Argumentos);
+    if (!Opcoes.Erro.isEmpty()) {
+        std::fprintf(stderr, "%s\n%s", qPrintable(Opcoes.Erro), qPrintable(TextoAjuda()));
+        return 64;
+    }
+    if (Opcoes.Ajuda || Opcoes.Versao) {
+        std::fputs(qPrintable(Opcoes.Ajuda ? TextoAjuda() : TextoVersao()), stdout);
+        return 0;
+    }
     if (!TemTela()) {
         std::fprintf(stderr,
                      "TefKimbro needs a graphical display; on a machine without one, "
@@ -56,6 +72,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", Erro.what());
         return 1;
     }
+    if (const QString Erro = EntraNaPastaDeTrabalho(Opcoes); !Erro.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(Erro));
+        return 1;
+    }
     // Before any file or the library is touched.
     const TTravaPasta Trava;
     if (!Trava.Obtida()) {
@@ -66,6 +86,7 @@ int main(int argc, char** argv) {
         return 3;
     }
 
+    DiarioTEF::Inicia(QDir::current(), TForm_Principal::DiasLogTEF());
     TCliSiTef CliSiTef;
     TOperadorTEFQt Operador;
     TAmbienteTEF Ambiente{CliSiTef, Operador};
@@ -87,5 +108,6 @@ int main(int argc, char** argv) {
     DM_TEF = nullptr;
     SenhaSupervisor.clear();
     ValorColetado.clear();
+    DiarioTEF::Encerra();
     return Resultado;
 }

@@ -1,12 +1,35 @@
 #include "CliSiTef.h"
 
+#include "DiarioTEF.h"
 #include "RegistroTEF.h"
 #include "Win1252.h"
 
+#include <QDebug>
+
 #include <cstring>
 #include <dlfcn.h>
+#include <optional>
 
 namespace {
+
+// One log line, written as QDebug writes (texts quoted, parts spaced).
+class TLinha {
+public:
+    TLinha() { FDebug.emplace(&FTexto); }
+    template <typename T> TLinha& operator<<(const T& Parte) {
+        *FDebug << Parte;
+        return *this;
+    }
+    // Ends the line: the stream is flushed into the text when it goes.
+    operator QString() {
+        FDebug.reset();
+        return FTexto.trimmed();
+    }
+
+private:
+    QString FTexto;
+    std::optional<QDebug> FDebug;
+};
 
 // Field types whose replies hold the supervisor password or card data.
 bool CampoSigiloso(std::int32_t TipoCampo) {
@@ -81,15 +104,15 @@ std::int32_t TCliSiTef::ConfiguraIntSiTefInterativo(const QString& EnderecoIP,
             FConfigura(ParaWin1252(EnderecoIP).constData(), ParaWin1252(CodigoLoja).constData(),
                        ParaWin1252(NumeroTerminal).constData(), 0);
     }
-    qCDebug(lcBibliotecaSiTef) << "ConfiguraIntSiTefInterativo(" << EnderecoIP << CodigoLoja
-                               << NumeroTerminal << 0 << ") =" << Resultado;
+    Registra(TLinha() << "ConfiguraIntSiTefInterativo(" << EnderecoIP << CodigoLoja
+                      << NumeroTerminal << 0 << ") =" << Resultado);
     return Resultado;
 }
 
 std::int32_t TCliSiTef::VerificaPresencaPinPad() {
     const std::int32_t Resultado =
         FVerificaPinPad != nullptr ? FVerificaPinPad() : PinPadSemBiblioteca;
-    qCDebug(lcBibliotecaSiTef) << "VerificaPresencaPinPad() =" << Resultado;
+    Registra(TLinha() << "VerificaPresencaPinPad() =" << Resultado);
     return Resultado;
 }
 
@@ -98,8 +121,7 @@ std::int32_t TCliSiTef::EscreveMensagemPermanentePinPad(const QString& Mensagem)
     if (FEscreveMensagem != nullptr) {
         Resultado = FEscreveMensagem(ParaWin1252(Mensagem).constData());
     }
-    qCDebug(lcBibliotecaSiTef) << "EscreveMensagemPermanentePinPad(" << Mensagem
-                               << ") =" << Resultado;
+    Registra(TLinha() << "EscreveMensagemPermanentePinPad(" << Mensagem << ") =" << Resultado);
     return Resultado;
 }
 
@@ -119,18 +141,17 @@ TCliSiTef::IniciaFuncaoSiTefInterativo(std::int32_t Funcao, const QString& Valor
                           ParametrosAdicionais ? Parametros.constData() : nullptr);
     }
     FUltimoTipoCampo = 0;
-    qCDebug(lcBibliotecaSiTef) << "IniciaFuncaoSiTefInterativo(" << Funcao << Valor << CupomFiscal
-                               << DataFiscal << HoraFiscal << Operador
-                               << ParametrosAdicionais.value_or(QStringLiteral("<nulo>"))
-                               << ") =" << Resultado;
+    FDocumento = CupomFiscal;
+    Registra(TLinha() << "IniciaFuncaoSiTefInterativo(" << Funcao << Valor << CupomFiscal
+                      << DataFiscal << HoraFiscal << Operador
+                      << ParametrosAdicionais.value_or(QStringLiteral("<nulo>"))
+                      << ") =" << Resultado);
     return Resultado;
 }
 
 std::int32_t TCliSiTef::ContinuaFuncaoSiTefInterativo(TSaidaComando& Saida, TBufferSiTef& Buffer,
                                                       std::int32_t Continua) {
-    // The reply is read for the log only when the log wants it.
-    const QString Resposta = !lcBibliotecaSiTef().isDebugEnabled() ? QString()
-                             : CampoSigiloso(FUltimoTipoCampo)
+    const QString Resposta = CampoSigiloso(FUltimoTipoCampo)
                                  ? QStringLiteral("<dado sigiloso omitido>")
                                  : DeWin1252(Buffer.Bytes());
     std::int32_t Resultado = ResultadoSiTef::NaoInicializado;
@@ -145,11 +166,10 @@ std::int32_t TCliSiTef::ContinuaFuncaoSiTefInterativo(TSaidaComando& Saida, TBuf
         Saida.TamanhoMaximo = Maximo.Estreito<std::int16_t>();
     }
     FUltimoTipoCampo = Saida.TipoCampo;
-    qCDebug(lcBibliotecaSiTef) << "ContinuaFuncaoSiTefInterativo( resposta" << Resposta
-                               << "continua" << Continua << ") =" << Resultado << "comando"
-                               << Saida.Comando << "tipoCampo" << Saida.TipoCampo << "min"
-                               << Saida.TamanhoMinimo << "max" << Saida.TamanhoMaximo << "texto"
-                               << DeWin1252(Buffer.Bytes());
+    Registra(TLinha() << "ContinuaFuncaoSiTefInterativo( resposta" << Resposta << "continua"
+                      << Continua << ") =" << Resultado << "comando" << Saida.Comando << "tipoCampo"
+                      << Saida.TipoCampo << "min" << Saida.TamanhoMinimo << "max"
+                      << Saida.TamanhoMaximo << "texto" << DeWin1252(Buffer.Bytes()));
     return Resultado;
 }
 
@@ -164,6 +184,18 @@ void TCliSiTef::FinalizaTransacaoSiTefInterativo(std::int16_t Confirma, const QS
     } else if (FFinalizaFuncao != nullptr) {
         FFinalizaFuncao(Confirma, Cupom.constData(), Data.constData(), Hora.constData(), nullptr);
     }
-    qCDebug(lcBibliotecaSiTef) << "FinalizaTransacaoSiTefInterativo(" << Confirma << CupomFiscal
-                               << DataFiscal << HoraFiscal << ")";
+    FDocumento = CupomFiscal;
+    Registra(TLinha() << "FinalizaTransacaoSiTefInterativo(" << Confirma << CupomFiscal
+                      << DataFiscal << HoraFiscal << ")"
+                      << (Confirma != 0 ? "confirmada" : "desfeita"));
+}
+
+// One line per library call: always to the daily TEF log, with the document
+// number of the transaction it belongs to, and to the debug category when
+// that is on.
+void TCliSiTef::Registra(const QString& Texto) const {
+    qCInfo(lcDiarioTEF).noquote() << "doc"
+                                  << (FDocumento.isEmpty() ? QStringLiteral("-") : FDocumento)
+                                  << Texto;
+    qCDebug(lcBibliotecaSiTef).noquote() << Texto;
 }

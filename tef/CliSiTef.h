@@ -48,6 +48,7 @@ private:
     using TFinalizaFuncao = void (*)(short, const char*, const char*, const char*, const char*);
 
     void* Simbolo(const char* Nome) const;
+    void Registra(const QString& Texto) const;
     void ResolveFuncoes();
 
     QString FNomeArquivo;
@@ -62,4 +63,6 @@ private:
     // Field type of the last command: the reply to a password or card field
     // is never written to the log.
     std::int32_t FUltimoTipoCampo = 0;
+    // Document number of the function in progress, for the log.
+    QString FDocumento;
 };

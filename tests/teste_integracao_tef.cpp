@@ -6,6 +6,7 @@
 #include "CliSiTef.h"
 #include "ConfirmacaoTEF.h"
 #include "Diario.h"
+#include "DiarioTEF.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
 #include "InterfaceRelatorioQt.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
@@ -226,6 +227,20 @@ private Q_SLOTS:
         QVERIFY(Bloqueada);
         QCOMPARE(Inicios.size(), 2); // the start's communication test and this one sale
         QVERIFY(Janela->BtnIniciaTransacao->isEnabled());
+    }
+
+    // A TEF log that cannot be written (a file where its folder should be)
+    // never stops a sale: the status line says so, once.
+    void LogQueNaoSeGravaNaoParaAVenda() {
+        Pasta->Grava(QStringLiteral("log"), "não é uma pasta");
+        DiarioTEF::Inicia(QDir::current(), DiarioTEF::RetencaoPadrao);
+        auto Janela = Estacao();
+        Vende(*Janela, QStringLiteral("4,00"));
+        QCOMPARE(Finalizacoes(Inicio(0)).size(), 1);
+        QTRY_VERIFY(Janela->LBL_AVISO->isVisible());
+        QVERIFY(Janela->LBL_AVISO->text().startsWith(QStringLiteral("Não foi possível")));
+        QVERIFY(Caixa->Mensagens.filter(QStringLiteral("log")).isEmpty());
+        DiarioTEF::Encerra();
     }
 
     void VendaRecusadaNaoImprimeNemConfirma() {

@@ -5,6 +5,7 @@
 # (function 200 confirmed with its own number, date and time) and the queue.
 # Usage: tests/e2e/cancelamento.sh BUILD_DIR
 source "$(dirname "$0")/comum.sh" "$@"
+inicia_estacao
 
 # The configuration tab, then "&Menu TEF". A window that got the X focus
 # before Qt took it may lose the first keys: then again.

@@ -1,6 +1,6 @@
-# Sourced by the end-to-end cases: a private CUPS queue, an X server, a fresh
-# working and configuration folder, the real tefkimbro binary against the
-# simulator's demo, and the helpers that type into it. Every variable the
+# Sourced by the end-to-end cases: a private CUPS queue, an X server with a
+# window manager, a fresh working and configuration folder, the simulator's
+# demo, and the helpers that start the real tefkimbro binary and type into it. Every variable the
 # station reads is set here; nothing is taken from the caller's environment.
 # Usage (in a case): source comum.sh BUILD_DIR [SCENARIO]   (default: the demo)
 set -euo pipefail
@@ -39,8 +39,13 @@ mkdir -p "$XDG_CONFIG_HOME"
 printf '[CONF_TEF]\r\nHOST_SERVIDOR=127.0.0.1\r\nIDENT_EMPRESA=00000000\r\nIDENT_ESTACAO=SE000001\r\nSENHA_TEF=1234\r\n' \
   > "$XDG_CONFIG_HOME/Tef_kimbro.Ini"
 
-(cd "$trabalho" && exec "$build/app/tefkimbro") &
-pids+=($!)
+# Starts the station in the working folder: the built binary, or the
+# command given.
+inicia_estacao() {
+  [ "$#" -gt 0 ] || set -- "$build/app/tefkimbro"
+  (cd "$trabalho" && exec "$@") &
+  pids+=($!)
+}
 
 # Waits (at most $2 tenths of a second, default 100) for a window whose
 # title is $1 and gives it the keyboard; false when it did not open.

@@ -4,6 +4,7 @@
 # must answer.
 # Usage: tests/e2e/espera.sh BUILD_DIR
 source "$(dirname "$0")/comum.sh" "$1" "$(cd "$(dirname "$0")/../roteiros" && pwd)/espera.json"
+inicia_estacao
 
 for tentativa in 1 2 3; do
   janela "TEF - Kimbro"

@@ -4,6 +4,7 @@
 # library or touching the working files.
 # Usage: tests/e2e/segunda_instancia.sh BUILD_DIR
 source "$(dirname "$0")/comum.sh" "$@"
+inicia_estacao
 
 janela "TEF - Kimbro"
 no_diario '"chamada":"IniciaFuncaoSiTefInterativo"' || falha "the first station did not start its TEF"

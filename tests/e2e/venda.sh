@@ -5,6 +5,11 @@
 # Usage: tests/e2e/venda.sh BUILD_DIR
 source "$(dirname "$0")/comum.sh" "$@"
 
+# A day file older than the 30 days kept: removed at start.
+mkdir -p "$trabalho/log"
+echo antigo >"$trabalho/log/tef-20000101.log"
+inicia_estacao
+
 # The amount, then from the amount to "Ok" and press it. A window that got
 # the X focus before Qt took it may lose the first keys: then again.
 for tentativa in 1 2 3; do
@@ -34,4 +39,14 @@ grep -q 'VIA DO CLIENTE' "$trabalho/CUPOM.TXT" || falha "CUPOM.TXT does not hold
 trabalho_cups=$(ls "$trabalho/cups/saida"/job-*.prn 2>/dev/null | head -n 1)
 [ -n "$trabalho_cups" ] || falha "no job reached the queue"
 head -c 3 "$trabalho_cups" | cmp -s - <(printf '\017\033\062') || falha "the job does not start with 15 27 50"
+# The day's TEF log: the start call, the commands, the confirmation, and the
+# card number typed only masked.
+log="$trabalho/log/tef-$(date +%Y%m%d).log"
+[ -f "$log" ] || falha "no TEF log for today"
+[ ! -e "$trabalho/log/tef-20000101.log" ] || falha "an old TEF log was kept"
+grep -q 'IniciaFuncaoSiTefInterativo( 0 "        12,34"' "$log" || falha "the log lacks the start call"
+grep -q 'comando 21' "$log" && grep -q 'comando 30 tipoCampo 512' "$log" || falha "the log lacks the commands"
+grep -q 'FinalizaTransacaoSiTefInterativo( 1 .* confirmada' "$log" || falha "the log lacks the confirmation"
+grep -q '<dado sigiloso omitido>' "$log" || falha "the card reply was not left out"
+! grep -E -q '(^|[^0-9])[0-9]{13,19}([^0-9]|$)' "$log" || falha "a card-like number reached the log"
 echo "e2e: sale confirmed, receipt printed ($(stat -c %s "$trabalho_cups") bytes)"

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the command line asks of the station. Read before any window, so
+// that "--help" and "--version" work without a display.
+struct TOpcoes {
+    bool Ajuda = false;
+    bool Versao = false;
+    // The working folder: the one named, the user's data folder (the
+    // desktop entry's way), or the current one when both are empty/false.
+    QString Pasta;
+    bool PastaUsuario = false;
+    QString Erro; // a word the station does not know
+};
+
+TOpcoes LeOpcoes(const QStringList& Argumentos);
+
+QString TextoAjuda();
+QString TextoVersao();
+
+// The user's working folder: "tefkimbro" in the XDG data location.
+QString PastaDoUsuario();
+
+// Makes the chosen working folder the current one (created when missing;
+// the user's folder with mode 0700, since it holds receipts and the TEF
+// log). The error to show, or empty.
+QString EntraNaPastaDeTrabalho(const TOpcoes& Opcoes);

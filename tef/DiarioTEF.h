@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDir>
+#include <QLoggingCategory>
+#include <QString>
+
+// The daily TEF log that support asks for when a payment is disputed: every
+// library call with its arguments and result, one file a day in "log/" under
+// the working folder ("tef-AAAAMMDD.log"), always on whatever the logging
+// rules say. It is Qt's logging: the binding writes to the category below,
+// and a message handler puts its lines, with a millisecond timestamp, into
+// the day's file. Card data never reaches it: the binding leaves out the
+// replies to sensitive fields, and every run of 13 to 19 digits is masked
+// but its last four.
+Q_DECLARE_LOGGING_CATEGORY(lcDiarioTEF)
+
+namespace DiarioTEF {
+
+inline constexpr int RetencaoPadrao = 30; // days
+
+// Starts the log in Pasta/log (created when missing) and removes day files
+// older than DiasRetencao days. A log that cannot be written never stops
+// the station: the first failure is kept for Falha().
+void Inicia(const QDir& Pasta, int DiasRetencao);
+// Stops writing (the handler goes back to Qt's).
+void Encerra();
+
+// What went wrong the first time a line could not be written; empty while
+// nothing has.
+QString Falha();
+
+// Every run of 13 to 19 digits becomes asterisks but its last four digits.
+QString Mascara(const QString& Texto);
+
+} // namespace DiarioTEF
