@@ -10,26 +10,7 @@ mkdir -p "$trabalho/log"
 echo antigo >"$trabalho/log/tef-20000101.log"
 inicia_estacao
 
-# The amount, then from the amount to "Ok" and press it. A window that got
-# the X focus before Qt took it may lose the first keys: then again.
-for tentativa in 1 2 3; do
-  janela "TEF - Kimbro"
-  tecla ctrl+a
-  digita "12,34"
-  tecla Return space
-  procura "Opções TEF" 50 && break
-  [ "$tentativa" -lt 3 ] || falha "the sale did not start"
-done
-tecla 1
-for valor in 4111111111111111 1228 123; do
-  janela "Coleta de Dados"
-  digita "$valor"
-  tecla Return
-done
-janela "Responda"
-tecla alt+s                          # "Confirma o valor de R$ 12,34?"
-janela "Propriedades de impressão"
-tecla alt+i
+vende_credito "12,34"
 
 no_diario '"chamada":"FinalizaTransacaoSiTefInterativo"' '"confirma":1' \
   || falha "the sale was not confirmed"
