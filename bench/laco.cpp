@@ -17,30 +17,43 @@ namespace {
 class TBibliotecaImediata : public TBibliotecaSiTef {
 public:
     long Restantes = 0;
-    std::int32_t ConfiguraIntSiTefInterativo(const QString&, const QString&, const QString&) override { return 0; }
+    std::int32_t ConfiguraIntSiTefInterativo(const QString&, const QString&,
+                                             const QString&) override {
+        return 0;
+    }
     std::int32_t VerificaPresencaPinPad() override { return 1; }
     std::int32_t EscreveMensagemPermanentePinPad(const QString&) override { return 0; }
-    std::int32_t IniciaFuncaoSiTefInterativo(std::int32_t, const QString&, const QString&, const QString&,
-                                             const QString&, const QString&, const std::optional<QString>&) override {
+    std::int32_t IniciaFuncaoSiTefInterativo(std::int32_t, const QString&, const QString&,
+                                             const QString&, const QString&, const QString&,
+                                             const std::optional<QString>&) override {
         return 10000;
     }
-    std::int32_t ContinuaFuncaoSiTefInterativo(TSaidaComando& Saida, TBufferSiTef& Buffer, std::int32_t) override {
+    std::int32_t ContinuaFuncaoSiTefInterativo(TSaidaComando& Saida, TBufferSiTef& Buffer,
+                                               std::int32_t) override {
         if (Restantes-- <= 0) {
             return 0;
         }
         // A typical command: a 60-character operator message.
         Saida = {0, -1, 0, 0};
-        static constexpr char Texto[] = "Aguarde, processando a transacao junto a administradora...";
+        static constexpr char Texto[] =
+            "Aguarde, processando a transacao junto a administradora...";
         std::memcpy(Buffer.Dados(), Texto, sizeof Texto);
         return 10000;
     }
-    void FinalizaTransacaoSiTefInterativo(std::int16_t, const QString&, const QString&, const QString&) override {}
+    void FinalizaTransacaoSiTefInterativo(std::int16_t, const QString&, const QString&,
+                                          const QString&) override {}
 };
 
-class TOperadorNulo : public TOperadorTEF, TMenuOpcoesTEF, TColetaDadosTEF, TVisualizadorTEF {
+class TOperadorNulo : public TOperadorTEF,
+                      TMenuOpcoesTEF,
+                      TColetaDadosTEF,
+                      TVisualizadorTEF,
+                      TTelaClienteTEF {
 public:
-    void MsgDisplay(const QString&, const QString&, std::uint8_t, std::uint8_t, std::uint8_t) override {}
-    std::uint8_t MsgDisplayResp(const QString&, const QString&, std::uint8_t, std::uint8_t, std::uint8_t) override {
+    void MsgDisplay(const QString&, const QString&, std::uint8_t, std::uint8_t,
+                    std::uint8_t) override {}
+    std::uint8_t MsgDisplayResp(const QString&, const QString&, std::uint8_t, std::uint8_t,
+                                std::uint8_t) override {
         return 4;
     }
     void AguardeDisplay(const QString&) override {}
@@ -50,6 +63,13 @@ public:
     TMenuOpcoesTEF& Menu() override { return *this; }
     TColetaDadosTEF& Coleta() override { return *this; }
     TVisualizadorTEF& Visualizador() override { return *this; }
+    TTelaClienteTEF& TelaCliente() override { return *this; }
+    void DefineCabecalho(const QString&) override {}
+    void MostraQRCode(const QString&) override {}
+    void DefineRodape(const QString&) override {}
+    void RemoveQRCode() override {}
+    bool QRCodePresente() const override { return false; }
+    bool Abandonado() const override { return false; }
     void TornaPresente() override {}
     void Libera() override {}
     void DefineTitulo(const QString&) override {}
@@ -80,7 +100,8 @@ int main() {
     Biblioteca.Restantes = Comandos;
     QElapsedTimer Tempo;
     Tempo.start();
-    Venda.ExecutaVendaTEF(999, Currency(), QDateTime::currentDateTime(), QDateTime::currentDateTime());
+    Venda.ExecutaVendaTEF(999, Currency(), QDateTime::currentDateTime(),
+                          QDateTime::currentDateTime());
     const double PorComando = Tempo.nsecsElapsed() / double(Comandos);
 
     std::vector<char> Origem(TBufferSiTef::Tamanho, 'x'), Destino(TBufferSiTef::Tamanho);
@@ -92,7 +113,8 @@ int main() {
     }
     const double PorCopia = Tempo.nsecsElapsed() / double(Copias);
     std::printf("sale loop, per library command (null operator): %.0f ns\n", PorComando);
-    std::printf("copy of one 30001-byte buffer:                  %.0f ns (check %d)\n", PorCopia, Destino[7]);
+    std::printf("copy of one 30001-byte buffer:                  %.0f ns (check %d)\n", PorCopia,
+                Destino[7]);
     std::printf("ratio loop command / buffer copy: %.1f\n", PorComando / PorCopia);
     return 0;
 }

@@ -24,6 +24,7 @@ namespace {
 constexpr int Esc = 27;
 constexpr int AlturaTitulo = 32;
 constexpr int AlturaPainel = 40;
+constexpr std::int32_t TipoMascarado = 6;
 constexpr int AlturaCampo = 24;
 constexpr int PixelsPorCaractere = 10;
 constexpr int FolgaDoFormulario = 50;
@@ -155,7 +156,10 @@ void TManCaixaTefColeta::showEvent(QShowEvent* Evento) {
     // The panels are placed at once; no pending message is let through here,
     // so nothing typed can reach the dialog before it is ready.
     PosicionaPaineis();
-    QWidget* Primeiro = TipoColeta == 1   ? static_cast<QWidget*>(EdtColeta)
+    // Kind 6 is the text field typed masked (the library's masked fields).
+    EdtColeta->setEchoMode(TipoColeta == TipoMascarado ? QLineEdit::Password : QLineEdit::Normal);
+    QWidget* Primeiro = TipoColeta == 1 || TipoColeta == TipoMascarado
+                            ? static_cast<QWidget*>(EdtColeta)
                         : TipoColeta == 2 ? static_cast<QWidget*>(EDTCOLETAVALOR)
                         : TipoColeta == 4 ? static_cast<QWidget*>(EDT_COMPENSACAO)
                                           : static_cast<QWidget*>(EDT_COLETA_SENHA);
@@ -188,7 +192,7 @@ void TManCaixaTefColeta::PosicionaPaineis() {
         {PNL_Coleta, 1}, {Pnl_coletaValor, 2}, {Pnl_Coleta_cheque, 4}, {PNL_SENHA, 5}};
     for (const auto& [Painel, Tipo] : Paineis) {
         Painel->setGeometry(0, AlturaTitulo, Largura, AlturaPainel);
-        Painel->setVisible(Tipo == TipoColeta);
+        Painel->setVisible(Tipo == (TipoColeta == TipoMascarado ? 1 : TipoColeta));
     }
     const int Esquerda = qRound((PNL_Coleta->width() - EdtColeta->width()) / 2.0);
     const int Topo = (AlturaPainel - AlturaCampo) / 2;

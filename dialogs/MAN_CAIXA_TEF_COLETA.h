@@ -12,7 +12,8 @@ class TNFloatEdit;
 class TNPushButton;
 
 // "Coleta de Dados": asks the operator for a value the library requests: a
-// text (kind 1), an amount (2), check data (4) or the supervisor password (5).
+// text (kind 1), an amount (2), check data (4), the supervisor password (5)
+// or text typed masked (6).
 // The caller reads CodigoSaida ("0" abandoned, "999" back, otherwise
 // confirmed) and ValorColetado.
 class TManCaixaTefColeta : public TTPLModalDataForm {

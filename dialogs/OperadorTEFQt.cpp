@@ -1,8 +1,11 @@
 #include "OperadorTEFQt.h"
 
+#include "MAN_CAIXA_TEF_CABECALHO.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
 #include "MAN_CAIXA_TEF_MENU.h"
+#include "MAN_CAIXA_TEF_QRCODE.h"
 #include "MAN_CAIXA_TEF_VISUALIZA.h"
+#include "Textos.h"
 #include "TratadorErros.h"
 #include "VeltroTECD.h"
 
@@ -74,12 +77,56 @@ public:
     }
 };
 
+// The header and the QR code: windows of their own, over the station, that
+// do not block the loop.
+class TTelaClienteQt final : public TTelaClienteTEF {
+public:
+    ~TTelaClienteQt() override {
+        delete FQRCode.data();
+        delete FCabecalho.data();
+    }
+    void DefineCabecalho(const QString& Texto) override {
+        if (AparaControles(Texto).isEmpty()) {
+            delete FCabecalho.data();
+            return;
+        }
+        if (!FCabecalho) {
+            FCabecalho = new TManCaixaTefCabecalho();
+        }
+        FCabecalho->DefineTexto(Texto);
+        FCabecalho->show();
+    }
+    void MostraQRCode(const QString& Conteudo) override {
+        if (!FQRCode) {
+            FQRCode = new TManCaixaTefQRCode();
+        }
+        FQRCode->MostraCodigo(Conteudo);
+        FQRCode->show();
+        FQRCode->raise();
+        FQRCode->activateWindow();
+        ProcessaMensagensPendentes();
+    }
+    void DefineRodape(const QString& Texto) override {
+        if (FQRCode) {
+            FQRCode->DefineRodape(Texto);
+        }
+    }
+    void RemoveQRCode() override { delete FQRCode.data(); }
+    bool QRCodePresente() const override { return !FQRCode.isNull(); }
+    bool Abandonado() const override { return FQRCode && FQRCode->Abandonado(); }
+
+private:
+    QPointer<TManCaixaTefQRCode> FQRCode;
+    QPointer<TManCaixaTefCabecalho> FCabecalho;
+};
+
 } // namespace
 
 struct TOperadorTEFQt::Componentes {
     TMenuQt Menu;
     TColetaQt Coleta;
     TVisualizadorQt Visualizador;
+    TTelaClienteQt TelaCliente;
 };
 
 TOperadorTEFQt::TOperadorTEFQt() : FComponentes(std::make_unique<Componentes>()) {}
@@ -125,4 +172,8 @@ TColetaDadosTEF& TOperadorTEFQt::Coleta() {
 
 TVisualizadorTEF& TOperadorTEFQt::Visualizador() {
     return FComponentes->Visualizador;
+}
+
+TTelaClienteTEF& TOperadorTEFQt::TelaCliente() {
+    return FComponentes->TelaCliente;
 }

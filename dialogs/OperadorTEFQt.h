@@ -26,6 +26,7 @@ public:
     TMenuOpcoesTEF& Menu() override;
     TColetaDadosTEF& Coleta() override;
     TVisualizadorTEF& Visualizador() override;
+    TTelaClienteTEF& TelaCliente() override;
 
 private:
     struct Componentes;

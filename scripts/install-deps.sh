@@ -7,11 +7,11 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
-  nlohmann-json3-dev libsimpleini-dev libicu-dev libcups2-dev
+  nlohmann-json3-dev libsimpleini-dev libicu-dev libcups2-dev libqrencode-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   cups cups-client cups-bsd
   xvfb xauth xdotool x11-apps x11-utils openbox fonts-liberation poppler-utils
-  dpkg-dev fakeroot lintian desktop-file-utils
+  dpkg-dev fakeroot lintian desktop-file-utils zbar-tools
 )
 
 missing=()

@@ -3,7 +3,9 @@
 #include "Pendencias.h"
 
 #include <algorithm>
+#include <chrono>
 #include <functional>
+#include <thread>
 
 namespace sim {
 namespace {
@@ -15,7 +17,7 @@ constexpr int ResultadoInativa = -1;
 
 bool PedeEntrada(int Comando) {
     return Comando == 20 || Comando == 21 || Comando == 30 || Comando == 31 || Comando == 34 ||
-           Comando == 35;
+           Comando == 35 || Comando == 41 || Comando == 42;
 }
 
 int Inteiro(const nlohmann::json& Objeto, const char* Chave, int Padrao) {
@@ -123,6 +125,11 @@ int Dialogo::ApresentaProximo(ComandoSaida& Saida) {
     }
     if (Passo.contains("resultado")) {
         return Encerra(Inteiro(Passo, "resultado", 0));
+    }
+    // "pausa": the library takes this long before it answers (a host, a
+    // customer's phone).
+    if (const int Pausa = Inteiro(Passo, "pausa", 0); Pausa > 0) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(Pausa));
     }
     Saida.Comando = Inteiro(Passo, "comando", 0);
     Saida.TipoCampo = Inteiro(Passo, "tipoCampo", -1);

@@ -2,7 +2,9 @@
 
 namespace sim {
 
-// A day at the counter: a credit or debit sale (card number 4000000000000002
+// A day at the counter: a credit, debit or PIX sale (the PIX QR code shown
+// while the library waits about five seconds for the customer's phone; the
+// operator may abandon it meanwhile) (card number 4000000000000002
 // is declined by the issuer), the communication test, reprint,
 // pre-authorisation and its capture, cancellation and the administrative
 // menu (its day summary is a result to be viewed, not printed).
@@ -16,7 +18,7 @@ const char* RoteiroDemo() {
         {"comando": 2, "texto": "Aguarde a seleção da forma de pagamento"},
         {"comando": 13},
         {"comando": 4, "texto": "Forma de pagamento"},
-        {"comando": 21, "texto": "1:Cartão de Crédito;2:Cartão de Débito;", "ramos": {
+        {"comando": 21, "texto": "1:Cartão de Crédito;2:Cartão de Débito;3:PIX;", "ramos": {
           "1": [
             {"comando": 30, "tipoCampo": 512, "min": 13, "max": 19, "texto": "Digite o número do cartão de crédito", "ramos": {
               "4000000000000002": [
@@ -29,6 +31,23 @@ const char* RoteiroDemo() {
             }},
             {"comando": 30, "tipoCampo": 513, "min": 4, "max": 4, "texto": "Data de vencimento do cartão (MMAA)"},
             {"comando": 30, "tipoCampo": 514, "min": 3, "max": 4, "texto": "Código de segurança do cartão"}
+          ],
+          "3": [
+            {"comando": 1, "texto": "Gerando a cobrança PIX..."},
+            {"comando": 11},
+            {"comando": 50, "tipoCampo": 584, "texto": "00020126580014br.gov.bcb.pix0136123e4567-e12b-12d1-a456-4266554400005204000053039865802BR5919LOJA EXEMPLO KIMBRO6009SAO PAULO62070503***6304A1B2"},
+            {"comando": 52, "texto": "Aguardando o pagamento pelo celular do cliente..."},
+            {"comando": 23, "pausa": 400}, {"comando": 23, "pausa": 400}, {"comando": 23, "pausa": 400},
+            {"comando": 23, "pausa": 400}, {"comando": 23, "pausa": 400}, {"comando": 23, "pausa": 400},
+            {"comando": 23, "pausa": 400}, {"comando": 23, "pausa": 400}, {"comando": 23, "pausa": 400},
+            {"comando": 23, "pausa": 400}, {"comando": 23, "pausa": 400}, {"comando": 23, "pausa": 400},
+            {"comando": 51},
+            {"comando": 1, "texto": "PIX recebido - transação aprovada"},
+            {"comando": 0, "tipoCampo": 105, "texto": "{data}{hora}"},
+            {"comando": 0, "tipoCampo": 121, "texto": "   *** SIMULAÇÃO - SEM VALOR FISCAL ***\n        LOJA EXEMPLO KIMBRO LTDA\n            VIA DO CLIENTE\n{dataBR} {horaBR}            DOC: {cupom}\nPAGAMENTO PIX\nVALOR PAGO: R$ {valor}\nID: E{nsu}{autorizacao}\n"},
+            {"comando": 0, "tipoCampo": 122, "texto": "   *** SIMULAÇÃO - SEM VALOR FISCAL ***\n        LOJA EXEMPLO KIMBRO LTDA\n         VIA DO ESTABELECIMENTO\n{dataBR} {horaBR}            DOC: {cupom}\nPAGAMENTO PIX\nVALOR PAGO: R$ {valor}\nID: E{nsu}{autorizacao}\n"},
+            {"comando": 11},
+            {"resultado": 0}
           ],
           "2": [
             {"comando": 30, "tipoCampo": 512, "min": 13, "max": 19, "texto": "Digite o número do cartão de débito", "ramos": {

@@ -22,6 +22,10 @@ inline constexpr std::int32_t Ok = 0;
 inline constexpr std::int32_t NaoInicializado = -1;
 } // namespace ResultadoSiTef
 
+// The field type that carries a PIX QR code's contents with command 50:
+// shown to the customer, never logged.
+inline constexpr std::int32_t TipoCampoQRCode = 584;
+
 // The six calls the station makes into the SiTef interactive client library.
 // TCliSiTef binds the real library; tests answer with a scripted one.
 class TBibliotecaSiTef {

@@ -169,7 +169,10 @@ std::int32_t TCliSiTef::ContinuaFuncaoSiTefInterativo(TSaidaComando& Saida, TBuf
     Registra(TLinha() << "ContinuaFuncaoSiTefInterativo( resposta" << Resposta << "continua"
                       << Continua << ") =" << Resultado << "comando" << Saida.Comando << "tipoCampo"
                       << Saida.TipoCampo << "min" << Saida.TamanhoMinimo << "max"
-                      << Saida.TamanhoMaximo << "texto" << DeWin1252(Buffer.Bytes()));
+                      << Saida.TamanhoMaximo << "texto"
+                      << (Saida.TipoCampo == TipoCampoQRCode
+                              ? QStringLiteral("<dado sigiloso omitido>")
+                              : DeWin1252(Buffer.Bytes())));
     return Resultado;
 }
 

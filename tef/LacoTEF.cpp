@@ -4,7 +4,10 @@
 #include "FAT_DM_CAIXA_VAREJO.h"
 #include "FormatosTEF.h"
 #include "PassosTEF.h"
+#include "RegistroTEF.h"
 #include "Textos.h"
+
+#include <QScopeGuard>
 
 using namespace CodigosDialogo;
 
@@ -36,6 +39,11 @@ std::int32_t TLacoTEF::Executa() {
     TBufferSiTef Buffer;
     Continua = 0;
     FContadorEspera = 0;
+    // What the library put on the customer's side goes with the function.
+    const auto Limpa = qScopeGuard([this] {
+        FAmbiente.Operador.TelaCliente().RemoveQRCode();
+        FAmbiente.Operador.TelaCliente().DefineCabecalho(QString());
+    });
     std::int32_t Resultado = ResultadoSiTef::Continua;
     while (Resultado == ResultadoSiTef::Continua) {
         Resultado = FAmbiente.Biblioteca.ContinuaFuncaoSiTefInterativo(Saida, Buffer, Continua);
@@ -55,6 +63,8 @@ void TLacoTEF::AtendeComando(const TSaidaComando& Saida, TBufferSiTef& Buffer,
                              const QString& Texto) {
     TOperadorTEF& Operador = FAmbiente.Operador;
     switch (Saida.Comando) {
+    case 0:
+        break;
     case 1:
     case 2:
     case 3:
@@ -71,10 +81,17 @@ void TLacoTEF::AtendeComando(const TSaidaComando& Saida, TBufferSiTef& Buffer,
     case 14:
         Operador.Menu().DefineTitulo(QString());
         break;
+    case 15:
+        Operador.TelaCliente().DefineCabecalho(Texto);
+        break;
+    case 16:
+        Operador.TelaCliente().DefineCabecalho(QString());
+        break;
     case 20:
         Pergunta(Buffer, Texto);
         break;
-    case 21: {
+    case 21:
+    case 42: {
         if (FRegras.MenuMarcaTEFAtivo) {
             DM_CAIXA_VAREJO.StatusTEF = 0;
         }
@@ -87,9 +104,13 @@ void TLacoTEF::AtendeComando(const TSaidaComando& Saida, TBufferSiTef& Buffer,
         Notifica(Texto);
         break;
     case 23:
-        if (FRegras.PerguntaInterromper) {
-            Espera();
-        }
+        Espera();
+        break;
+    case 29:
+        // A field the station would give without asking the operator: it
+        // keeps none of the data such fields ask for, so the answer is empty.
+        qCInfo(lcLacoTEF) << "campo sem valor da estação, tipoCampo" << Saida.TipoCampo;
+        Buffer.EscreveResposta(QString());
         break;
     case 30:
         FContadorEspera = 0;
@@ -110,7 +131,19 @@ void TLacoTEF::AtendeComando(const TSaidaComando& Saida, TBufferSiTef& Buffer,
     case 35:
         ColetaDados(Buffer, Texto, Saida, PassosTEF::ColetaTexto);
         break;
+    case 41:
+        FContadorEspera = 0;
+        ColetaDados(Buffer, Texto, Saida, PassosTEF::ColetaMascarada);
+        break;
+    case 50:
+    case 51:
+    case 52:
+        QRCode(Saida, Texto);
+        break;
     default:
+        // Never the buffer: it may hold card or PIX data.
+        qCWarning(lcLacoTEF) << "comando desconhecido" << Saida.Comando << "tipoCampo"
+                             << Saida.TipoCampo;
         break;
     }
 }
@@ -193,9 +226,19 @@ void TLacoTEF::Notifica(const QString& Texto) {
                         BotaoPadraoAutomatico);
 }
 
-// Command 23: the library is waiting (for the PIN pad, the host); now and
-// then the operator may give up.
+// Command 23, in both loops: the library is waiting (for the PIN pad, the
+// host, the customer's phone). The operator may give up from the QR code's
+// window; otherwise the 47th wait after the start or the last 30, 34 or 41,
+// and every 46th after it, asks "Deseja interromper ?".
 void TLacoTEF::Espera() {
+    TTelaClienteTEF& Tela = FAmbiente.Operador.TelaCliente();
+    if (Tela.QRCodePresente()) {
+        FAmbiente.Operador.ProcessaMensagens();
+        if (Tela.Abandonado()) {
+            Continua = -1;
+        }
+        return;
+    }
     if (FContadorEspera > EsperasSemPergunta) {
         FContadorEspera = 0;
         if (FAmbiente.Operador.MsgDisplayResp(QStringLiteral("Deseja interromper ?"),
@@ -207,7 +250,20 @@ void TLacoTEF::Espera() {
     ++FContadorEspera;
 }
 
-// Commands 30, 31, 34 and 35.
+// Commands 50 (the QR code, with field type 584), 51 (remove it) and 52 (its
+// footer).
+void TLacoTEF::QRCode(const TSaidaComando& Saida, const QString& Texto) {
+    TTelaClienteTEF& Tela = FAmbiente.Operador.TelaCliente();
+    if (Saida.Comando == 50 && Saida.TipoCampo == TipoCampoQRCode) {
+        Tela.MostraQRCode(Texto.mid(1)); // without the message text's leading blank
+    } else if (Saida.Comando == 51) {
+        Tela.RemoveQRCode();
+    } else if (Saida.Comando == 52) {
+        Tela.DefineRodape(Texto);
+    }
+}
+
+// Commands 30, 31, 34, 35 and 41.
 void TLacoTEF::ColetaDados(TBufferSiTef& Buffer, const QString& Texto, const TSaidaComando& Saida,
                            std::int32_t TipoColeta) {
     const PassosTEF::TResultadoColeta Coletado =

@@ -27,9 +27,6 @@ struct TRegrasLaco {
     // 22: the first notice of a view-only result without receipt text goes
     // to the text viewer.
     bool NotaNoVisualizador;
-    // 23: the 47th wait after the start or the last 30/34, and every 46th
-    // after it, asks "Deseja interromper ?".
-    bool PerguntaInterromper;
     // 30 with field type 500: the supervisor password (collection kind 5).
     bool SenhaNoCampo500;
     // 31 and 35: the reply is Continua in decimal, ":" and the value;
@@ -52,7 +49,6 @@ inline constexpr TRegrasLaco RegrasVenda{
     .PerguntaComCancelar = true,
     .MenuMarcaTEFAtivo = true,
     .NotaNoVisualizador = true,
-    .PerguntaInterromper = false,
     .SenhaNoCampo500 = false,
     .RespostaComContinua = false,
     .RespondeAposAbandono = true,
@@ -67,7 +63,6 @@ inline constexpr TRegrasLaco RegrasFuncao{
     .PerguntaComCancelar = false,
     .MenuMarcaTEFAtivo = false,
     .NotaNoVisualizador = false,
-    .PerguntaInterromper = true,
     .SenhaNoCampo500 = true,
     .RespostaComContinua = true,
     .RespondeAposAbandono = false,
@@ -101,6 +96,7 @@ private:
     void Pergunta(TBufferSiTef& Buffer, const QString& Texto);
     void Notifica(const QString& Texto);
     void Espera();
+    void QRCode(const TSaidaComando& Saida, const QString& Texto);
     void ColetaDados(TBufferSiTef& Buffer, const QString& Texto, const TSaidaComando& Saida,
                      std::int32_t TipoColeta);
 

@@ -55,6 +55,23 @@ public:
     virtual void MostraTexto(const TNStringList& Texto, const QString& Legenda) = 0;
 };
 
+// What the library shows beyond the operator's dialogs: the header some
+// transactions show above them (commands 15 and 16) and the QR code of a PIX
+// payment, shown to the customer while the library waits (50, 51, 52).
+class TTelaClienteTEF {
+public:
+    virtual ~TTelaClienteTEF() = default;
+    // An empty text removes the header.
+    virtual void DefineCabecalho(const QString& Texto) = 0;
+    // Shows the code (a new one replaces the one shown), with no footer yet.
+    virtual void MostraQRCode(const QString& Conteudo) = 0;
+    virtual void DefineRodape(const QString& Texto) = 0;
+    virtual void RemoveQRCode() = 0;
+    virtual bool QRCodePresente() const = 0;
+    // The operator gave up from the QR code's window since it was shown.
+    virtual bool Abandonado() const = 0;
+};
+
 class TOperadorTEF {
 public:
     virtual ~TOperadorTEF() = default;
@@ -75,4 +92,5 @@ public:
     virtual TMenuOpcoesTEF& Menu() = 0;
     virtual TColetaDadosTEF& Coleta() = 0;
     virtual TVisualizadorTEF& Visualizador() = 0;
+    virtual TTelaClienteTEF& TelaCliente() = 0;
 };

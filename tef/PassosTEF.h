@@ -18,6 +18,8 @@ inline constexpr std::int32_t ColetaTexto = 1;
 inline constexpr std::int32_t ColetaValor = 2;
 inline constexpr std::int32_t ColetaCheque = 4;
 inline constexpr std::int32_t ColetaSenha = 5;
+// A field typed masked, as a password is, but not checked by the station.
+inline constexpr std::int32_t ColetaMascarada = 6;
 
 // The continuation value for a dialog's exit code: "0" abandoned (-1), "999"
 // back (1), anything else confirmed (0).

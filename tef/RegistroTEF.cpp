@@ -2,3 +2,4 @@
 
 Q_LOGGING_CATEGORY(lcBibliotecaSiTef, "tefkimbro.tef.biblioteca", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcSequenciaTEF, "tefkimbro.tef.sequencia", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcLacoTEF, "tefkimbro.tef.laco", QtWarningMsg)

@@ -6,3 +6,4 @@
 // asks for more (for example "tefkimbro.tef.*.debug=true").
 Q_DECLARE_LOGGING_CATEGORY(lcBibliotecaSiTef)
 Q_DECLARE_LOGGING_CATEGORY(lcSequenciaTEF)
+Q_DECLARE_LOGGING_CATEGORY(lcLacoTEF)

@@ -84,3 +84,23 @@ void TOperadorRoteirizado::TVisualizador::MostraTexto(const TNStringList& Texto,
                                                       const QString& Legenda) {
     FDono.Registra(QStringLiteral("visualiza %1|%2").arg(Legenda, Texto.Text()));
 }
+
+void TOperadorRoteirizado::TTela::DefineCabecalho(const QString& Texto) {
+    FDono.Registra(QStringLiteral("cabecalho ") + Texto);
+}
+
+void TOperadorRoteirizado::TTela::MostraQRCode(const QString& Conteudo) {
+    QRCode = true;
+    FDono.Registra(QStringLiteral("qrcode ") + Conteudo);
+}
+
+void TOperadorRoteirizado::TTela::DefineRodape(const QString& Texto) {
+    FDono.Registra(QStringLiteral("rodape ") + Texto);
+}
+
+void TOperadorRoteirizado::TTela::RemoveQRCode() {
+    if (QRCode) {
+        FDono.Registra(QStringLiteral("remove qrcode"));
+    }
+    QRCode = false;
+}

@@ -85,7 +85,27 @@ public:
         TOperadorRoteirizado& FDono;
     };
 
+    class TTela : public TTelaClienteTEF {
+    public:
+        explicit TTela(TOperadorRoteirizado& Dono) : FDono(Dono) {}
+        bool QRCode = false;
+        // The operator gives up from the QR code's window at the first wait.
+        bool AbandonaNoQRCode = false;
+        void DefineCabecalho(const QString& Texto) override;
+        void MostraQRCode(const QString& Conteudo) override;
+        void DefineRodape(const QString& Texto) override;
+        void RemoveQRCode() override;
+        bool QRCodePresente() const override { return QRCode; }
+        bool Abandonado() const override { return QRCode && AbandonaNoQRCode; }
+
+    private:
+        TOperadorRoteirizado& FDono;
+    };
+
+    TTelaClienteTEF& TelaCliente() override { return FTela; }
+
     TMenu FMenu{*this};
+    TTela FTela{*this};
     TColeta FColeta{*this};
     TVisualizador FVisualizador{*this};
     // Called at every event, e.g. to make a dialog raise an error.

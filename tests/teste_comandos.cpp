@@ -1,0 +1,148 @@
+// The library's commands beyond the sale's and the administrative
+// functions' own tables, served alike by both loops: the header (15, 16),
+// the wait (23), a field the station gives itself (29), a masked field (41),
+// the identified menu (42), the PIX QR code (50, 51, 52) and an unknown
+// command.
+#include "BibliotecaRoteirizada.h"
+#include "Erros.h"
+#include "FAT_DM_CAIXA_VAREJO.h"
+#include "InterfaceRelatorioRoteirizada.h"
+#include "OperadorRoteirizado.h"
+#include "PastaDeTrabalho.h"
+#include "VendaTEF.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace PassosRoteiro;
+using Passo = TBibliotecaRoteirizada::Passo;
+
+// Each test runs in the sale loop and in the administrative-function loop.
+class TesteComandos : public testing::TestWithParam<bool> {
+protected:
+    TPastaDeTrabalho Pasta;
+    TBibliotecaRoteirizada Biblioteca;
+    TOperadorRoteirizado Operador;
+    TAmbienteTEF Ambiente{Biblioteca, Operador};
+    TInterfaceRelatorioRoteirizada Interface;
+    TDM_TEF Modulo{Ambiente, &Interface};
+    TVendaTEF Venda{Ambiente};
+
+    TesteComandos() {
+        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        DM_CAIXA_VAREJO = TDM_CAIXA_VAREJO();
+        Continua = 0;
+    }
+
+    bool NaVenda() const { return GetParam(); }
+
+    void Executa(std::deque<Passo> Passos) {
+        Biblioteca.Passos = std::move(Passos);
+        try {
+            if (NaVenda()) {
+                Venda.ExecutaVendaTEF(999, Currency::DeCentavos(100), QDateTime::currentDateTime(),
+                                      QDateTime::currentDateTime());
+            } else {
+                Modulo.ExecutaFuncaoTEF(110, 999, QString(), Currency(), false);
+            }
+        } catch (const EAbortoSilencioso&) {
+            // The function's -1 to -5 end: its message was shown.
+        }
+    }
+
+    std::pair<std::int32_t, QByteArray> Entregue(size_t I) const {
+        return {Biblioteca.Continuacoes.at(I).Continua, Biblioteca.Continuacoes.at(I).Buffer};
+    }
+};
+
+} // namespace
+
+TEST_P(TesteComandos, CabecalhoMostradoERemovido) {
+    Executa({Comando(15, "Parcela 1 de 3: R$ 10,00"), Comando(22, "Aviso"), Comando(16),
+             Comando(15, "Outro"), Fim(5)});
+    const QStringList Cabecalhos = Operador.Eventos.filter(QStringLiteral("cabecalho"));
+    // Shown, removed, shown again, and removed when the function ends.
+    EXPECT_EQ(Cabecalhos,
+              (QStringList{QStringLiteral("cabecalho  Parcela 1 de 3: R$ 10,00"),
+                           QStringLiteral("cabecalho "), QStringLiteral("cabecalho  Outro"),
+                           QStringLiteral("cabecalho ")}));
+    EXPECT_EQ(Entregue(3).first, 0);
+}
+
+TEST_P(TesteComandos, CampoDaEstacaoMascaradoEMenuIdentificado) {
+    Operador.FColeta.Respostas = {{QString(), QStringLiteral("s3gr3do")}};
+    Operador.FMenu.Escolhas = {QStringLiteral("2")};
+    Executa({Comando(29, "CNPJ", 2967),
+             Comando(41, "C\xf3"
+                         "digo de acesso"),
+             Comando(42, "1:Conta;2:Poupan\xe7"
+                         "a;"),
+             Fim(5)});
+    EXPECT_EQ(Entregue(1), std::make_pair(0, QByteArray()));
+    EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Código de acesso|6|1|19")));
+    EXPECT_EQ(Entregue(2), std::make_pair(0, QByteArray("s3gr3do")));
+    EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("menu | 1:Conta;2:Poupança;")));
+    EXPECT_EQ(Entregue(3), std::make_pair(0, QByteArray("2")));
+}
+
+TEST_P(TesteComandos, QRCodeMostradoComRodapeERemovido) {
+    const QByteArray Pix = "00020126580014br.gov.bcb.pix0136123e4567";
+    Executa({Comando(50, Pix, 584), Comando(52, "Aguardando o pagamento"), Comando(23), Comando(23),
+             Comando(51), Comando(22, "Pago"), Fim(5)});
+    EXPECT_EQ(Operador.Eventos.filter(QRegularExpression(QStringLiteral("^qrcode "))),
+              QStringList{QStringLiteral("qrcode ") + QString::fromLatin1(Pix)});
+    EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("rodape  Aguardando o pagamento")));
+    EXPECT_EQ(Operador.Eventos.filter(QStringLiteral("remove qrcode")).size(), 1);
+    // Waiting with the code shown asks nothing and goes on.
+    EXPECT_EQ(Entregue(3).first, 0);
+    EXPECT_EQ(Entregue(4).first, 0);
+    EXPECT_TRUE(Operador.Eventos.filter(QStringLiteral("pergunta")).isEmpty());
+    EXPECT_FALSE(Operador.FTela.QRCode);
+}
+
+TEST_P(TesteComandos, AbandonoNoQRCodeInterrompeNaEsperaERemoveOCodigo) {
+    Operador.FTela.AbandonaNoQRCode = true;
+    Executa({Comando(50, "PIX", 584), Comando(22, "Aviso"), Comando(23), Fim(-2)});
+    // Not before the library waits: the notice still goes on with 0.
+    EXPECT_EQ(Entregue(2).first, 0);
+    EXPECT_EQ(Entregue(3).first, -1);
+    EXPECT_FALSE(Operador.FTela.QRCode);
+    EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("remove qrcode")));
+}
+
+TEST_P(TesteComandos, EsperaSemQRCodePerguntaNaQuadragesimaSetima) {
+    std::deque<Passo> Passos(47, Comando(23));
+    Passos.push_back(Fim(-2));
+    Operador.Respostas = {2};
+    Executa(Passos);
+    EXPECT_EQ(Operador.Eventos.filter(QStringLiteral("Deseja interromper ?")).size(), 1);
+    EXPECT_EQ(Entregue(46).first, 0);
+    EXPECT_EQ(Entregue(47).first, -1);
+}
+
+TEST_P(TesteComandos, ComandoDesconhecidoRegistradoSemOBufferEIgnorado) {
+    static QStringList Avisos;
+    Avisos.clear();
+    const QtMessageHandler Anterior =
+        qInstallMessageHandler([](QtMsgType Tipo, const QMessageLogContext&, const QString& Texto) {
+            if (Tipo == QtWarningMsg) {
+                Avisos.append(Texto);
+            }
+        });
+    Executa({Comando(77, "4111111111111111", 999), Fim(5)});
+    qInstallMessageHandler(Anterior);
+    ASSERT_EQ(Avisos.size(), 1);
+    EXPECT_TRUE(Avisos.front().contains(QStringLiteral("77")));
+    EXPECT_TRUE(Avisos.front().contains(QStringLiteral("999")));
+    EXPECT_FALSE(Avisos.front().contains(QStringLiteral("4111")));
+    EXPECT_EQ(Entregue(1), std::make_pair(0, QByteArray("4111111111111111")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lacos, TesteComandos, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& Info) {
+                             return Info.param ? "Venda" : "Funcao";
+                         });
