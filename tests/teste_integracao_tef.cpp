@@ -11,6 +11,7 @@
 #include "InterfaceRelatorioQt.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
 #include "MAN_CAIXA_TEF_MENU.h"
+#include "MAN_CAIXA_TEF_QRCODE.h"
 #include "Modais.h"
 #include "NDialog.h"
 #include "NFloatEdit.h"
@@ -241,6 +242,48 @@ private Q_SLOTS:
         QVERIFY(Janela->LBL_AVISO->text().startsWith(QStringLiteral("Não foi possível")));
         QVERIFY(Caixa->Mensagens.filter(QStringLiteral("log")).isEmpty());
         DiarioTEF::Encerra();
+    }
+
+    // PIX from the demo's menu: the QR code shown while the library waits,
+    // removed, the sale printed and confirmed.
+    void VendaPixAprovada() {
+        Caixa->Opcoes = {Qt::Key_3};
+        auto Janela = Estacao();
+        Vende(*Janela, QStringLiteral("12,34"));
+        QCOMPARE(Caixa->QRCodes.size(), 1);
+        const QStringList Lado = Caixa->QRCodes.front().split(u'x');
+        QVERIFY(Lado[0].toInt() >= 240 && Lado[0] == Lado[1]);
+        // Removed by command 51: no QR code window is left.
+        const QWidgetList Janelas = QApplication::topLevelWidgets();
+        QVERIFY(std::none_of(Janelas.begin(), Janelas.end(), [](QWidget* W) {
+            return qobject_cast<TManCaixaTefQRCode*>(W) != nullptr;
+        }));
+        const QJsonObject Venda = Inicio(0);
+        QCOMPARE(Finalizacoes(Venda).size(), 1);
+        QCOMPARE(Finalizacoes(Venda).front().first, 1);
+        QTRY_VERIFY(!Trabalhos().isEmpty() && UltimoTrabalho().contains("PAGAMENTO PIX"));
+    }
+
+    // The operator gives up from the QR code's window: the library is told
+    // at its next wait (continuation -1, the code still shown) and nothing is
+    // confirmed.
+    void VendaPixAbandonadaNoQRCode() {
+        Caixa->Opcoes = {Qt::Key_3};
+        Caixa->AbandonaPix = true;
+        auto Janela = Estacao();
+        Vende(*Janela, QStringLiteral("12,34"));
+        QCOMPARE(Caixa->QRCodes.size(), 1);
+        int Comando = 0;
+        bool InterrompidaComOCodigo = false;
+        for (const QJsonObject& Linha : Chamadas("ContinuaFuncaoSiTefInterativo")) {
+            InterrompidaComOCodigo =
+                InterrompidaComOCodigo ||
+                (Linha[QStringLiteral("continua")].toInt() == -1 && Comando == 23);
+            Comando = Linha[QStringLiteral("comando")].toInt();
+        }
+        QVERIFY(InterrompidaComOCodigo);
+        QVERIFY(Finalizacoes(Inicio(0)).isEmpty());
+        QVERIFY(Caixa->Mensagens.contains(QStringLiteral("Operação cancelada pelo operador.")));
     }
 
     void VendaRecusadaNaoImprimeNemConfirma() {

@@ -6,6 +6,7 @@
 #include "FAT_DM_TEF_OFFLINE.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
 #include "MAN_CAIXA_TEF_MENU.h"
+#include "MAN_CAIXA_TEF_QRCODE.h"
 #include "MAN_CAIXA_TEF_VISUALIZA.h"
 #include "MAN_CAIXA_VAREJO_MENU.h"
 #include "NAlerta.h"
@@ -18,11 +19,11 @@
 #include "TelaPrincipal.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
 #include <QLabel>
+#include <QLocale>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
@@ -154,6 +155,14 @@ int main(int argc, char** argv) {
     Captura(&Principal, Saida.filePath(QStringLiteral("principal-transacao.png")));
     Principal.PageControl->setCurrentIndex(1);
     Captura(&Principal, Saida.filePath(QStringLiteral("principal-configuracao.png")));
+
+    // A PIX payment's QR code, with the library's footer.
+    TManCaixaTefQRCode QRCode;
+    QRCode.MostraCodigo(QStringLiteral("00020126580014br.gov.bcb.pix0136123e4567-e12b-12d1-a456-"
+                                       "4266554400005204000053039865802BR5919LOJA EXEMPLO KIMBRO"
+                                       "6009SAO PAULO62070503***6304A1B2"));
+    QRCode.DefineRodape(QStringLiteral("Aguardando o pagamento pelo celular do cliente..."));
+    Captura(&QRCode, Saida.filePath(QStringLiteral("qrcode-pix.png")));
 
     // The TEF functions menu as "&Menu TEF" opens it, the TEF online.
     TornaPresente(ManCaixaVarejoMenu);

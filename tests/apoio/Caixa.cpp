@@ -2,6 +2,7 @@
 
 #include "MAN_CAIXA_TEF_COLETA.h"
 #include "MAN_CAIXA_TEF_MENU.h"
+#include "MAN_CAIXA_TEF_QRCODE.h"
 #include "MAN_CAIXA_TEF_VISUALIZA.h"
 #include "MAN_CAIXA_VAREJO_MENU.h"
 #include "Modais.h"
@@ -27,7 +28,25 @@ TCaixa::TCaixa() {
     FRelogio.start();
 }
 
+// The QR code window does not block: it is looked for among the windows.
+void TCaixa::OlhaQRCode() {
+    for (QWidget* Janela : QApplication::topLevelWidgets()) {
+        auto* QRCode = qobject_cast<TManCaixaTefQRCode*>(Janela);
+        if (QRCode == nullptr || !QRCode->isVisible() || FQRCode == QRCode) {
+            continue;
+        }
+        FQRCode = QRCode;
+        QRCodes.append(QStringLiteral("%1x%2")
+                           .arg(QRCode->LBL_QRCODE->pixmap().width())
+                           .arg(QRCode->LBL_QRCODE->pixmap().height()));
+        if (AbandonaPix) {
+            Clica(QRCode->BtnAbandonar);
+        }
+    }
+}
+
 void TCaixa::Olha() {
+    OlhaQRCode();
     QWidget* Modal = QApplication::activeModalWidget();
     if (Modal == nullptr || !Modal->isVisible()) {
         FUltimo = nullptr;

@@ -29,6 +29,10 @@ public:
     bool Imprime = true;
     // Answers "&Sim" to the first "Tentar novamente?" and prints then.
     bool TentaDeNovo = false;
+    // Gives up from the PIX QR code's window as soon as it shows.
+    bool AbandonaPix = false;
+    // The QR code windows seen, with their footers.
+    QStringList QRCodes;
     // Messages, questions and alerts, in order; texts shown in the viewer.
     QStringList Mensagens;
     QStringList Visualizados;
@@ -37,12 +41,14 @@ public:
 
 private:
     void Olha();
+    void OlhaQRCode();
     void Atende(QWidget* Modal);
     void Coleta(QWidget* Modal);
     void PressionaDepois(QWidget* Alvo, Qt::Key Tecla);
 
     QTimer FRelogio;
     QPointer<QWidget> FUltimo;
+    QPointer<QWidget> FQRCode;
     bool FOcupado = false;
 };
 

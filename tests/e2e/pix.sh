@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# End to end: a PIX sale of the demo. The QR code window is read from the
+# screen with zbarimg and must hold, byte for byte, the payload the library
+# sent; the sale then prints and is confirmed.
+# Usage: tests/e2e/pix.sh BUILD_DIR
+source "$(dirname "$0")/comum.sh" "$@"
+inicia_estacao
+
+for tentativa in 1 2 3; do
+  janela "TEF - Kimbro"
+  tecla ctrl+a
+  digita "12,34"
+  tecla Return space
+  procura "Opções TEF" 50 && break
+  [ "$tentativa" -lt 3 ] || falha "the sale did not start"
+done
+tecla 3
+janela "Pagamento por QR Code"
+no_diario '"comando":50' '"tipoCampo":584' || falha "the library sent no QR code"
+payload=$(sed -E 's/.*"texto":"([^"]*)".*/\1/' <<<"$linha")
+xwd -root -silent >"$trabalho/tela.xwd"
+lido=$(zbarimg -q --raw "$trabalho/tela.xwd" 2>/dev/null || true)
+[ "$lido" = "$payload" ] || falha "the QR code on screen reads '$lido', not '$payload'"
+janela "Propriedades de impressão"
+tecla alt+i
+no_diario '"chamada":"FinalizaTransacaoSiTefInterativo"' '"confirma":1' || falha "the PIX sale was not confirmed"
+trabalho_cups=$(ls "$trabalho/cups/saida"/job-*.prn 2>/dev/null | head -n 1)
+[ -n "$trabalho_cups" ] && grep -q 'PAGAMENTO PIX' "$trabalho_cups" || falha "no PIX receipt at the queue"
+echo "e2e: PIX QR code read from the screen ($(wc -c <<<"$payload") bytes), sale confirmed"
