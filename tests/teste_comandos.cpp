@@ -53,10 +53,6 @@ protected:
             // The function's -1 to -5 end: its message was shown.
         }
     }
-
-    std::pair<std::int32_t, QByteArray> Entregue(size_t I) const {
-        return {Biblioteca.Continuacoes.at(I).Continua, Biblioteca.Continuacoes.at(I).Buffer};
-    }
 };
 
 } // namespace
@@ -70,7 +66,7 @@ TEST_P(TesteComandos, CabecalhoMostradoERemovido) {
               (QStringList{QStringLiteral("cabecalho  Parcela 1 de 3: R$ 10,00"),
                            QStringLiteral("cabecalho "), QStringLiteral("cabecalho  Outro"),
                            QStringLiteral("cabecalho ")}));
-    EXPECT_EQ(Entregue(3).first, 0);
+    EXPECT_EQ(Biblioteca.Entregue(3).first, 0);
 }
 
 TEST_P(TesteComandos, CampoDaEstacaoMascaradoEMenuIdentificado) {
@@ -82,11 +78,11 @@ TEST_P(TesteComandos, CampoDaEstacaoMascaradoEMenuIdentificado) {
              Comando(42, "1:Conta;2:Poupan\xe7"
                          "a;"),
              Fim(5)});
-    EXPECT_EQ(Entregue(1), std::make_pair(0, QByteArray()));
+    EXPECT_EQ(Biblioteca.Entregue(1), std::make_pair(0, QByteArray()));
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Código de acesso|6|1|19")));
-    EXPECT_EQ(Entregue(2), std::make_pair(0, QByteArray("s3gr3do")));
+    EXPECT_EQ(Biblioteca.Entregue(2), std::make_pair(0, QByteArray("s3gr3do")));
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("menu | 1:Conta;2:Poupança;")));
-    EXPECT_EQ(Entregue(3), std::make_pair(0, QByteArray("2")));
+    EXPECT_EQ(Biblioteca.Entregue(3), std::make_pair(0, QByteArray("2")));
 }
 
 TEST_P(TesteComandos, QRCodeMostradoComRodapeERemovido) {
@@ -98,8 +94,8 @@ TEST_P(TesteComandos, QRCodeMostradoComRodapeERemovido) {
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("rodape  Aguardando o pagamento")));
     EXPECT_EQ(Operador.Eventos.filter(QStringLiteral("remove qrcode")).size(), 1);
     // Waiting with the code shown asks nothing and goes on.
-    EXPECT_EQ(Entregue(3).first, 0);
-    EXPECT_EQ(Entregue(4).first, 0);
+    EXPECT_EQ(Biblioteca.Entregue(3).first, 0);
+    EXPECT_EQ(Biblioteca.Entregue(4).first, 0);
     EXPECT_TRUE(Operador.Eventos.filter(QStringLiteral("pergunta")).isEmpty());
     EXPECT_FALSE(Operador.FTela.QRCode);
 }
@@ -108,8 +104,8 @@ TEST_P(TesteComandos, AbandonoNoQRCodeInterrompeNaEsperaERemoveOCodigo) {
     Operador.FTela.AbandonaNoQRCode = true;
     Executa({Comando(50, "PIX", 584), Comando(22, "Aviso"), Comando(23), Fim(-2)});
     // Not before the library waits: the notice still goes on with 0.
-    EXPECT_EQ(Entregue(2).first, 0);
-    EXPECT_EQ(Entregue(3).first, -1);
+    EXPECT_EQ(Biblioteca.Entregue(2).first, 0);
+    EXPECT_EQ(Biblioteca.Entregue(3).first, -1);
     EXPECT_FALSE(Operador.FTela.QRCode);
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("remove qrcode")));
 }
@@ -120,8 +116,8 @@ TEST_P(TesteComandos, EsperaSemQRCodePerguntaNaQuadragesimaSetima) {
     Operador.Respostas = {2};
     Executa(Passos);
     EXPECT_EQ(Operador.Eventos.filter(QStringLiteral("Deseja interromper ?")).size(), 1);
-    EXPECT_EQ(Entregue(46).first, 0);
-    EXPECT_EQ(Entregue(47).first, -1);
+    EXPECT_EQ(Biblioteca.Entregue(46).first, 0);
+    EXPECT_EQ(Biblioteca.Entregue(47).first, -1);
 }
 
 TEST_P(TesteComandos, ComandoDesconhecidoRegistradoSemOBufferEIgnorado) {
@@ -139,7 +135,7 @@ TEST_P(TesteComandos, ComandoDesconhecidoRegistradoSemOBufferEIgnorado) {
     EXPECT_TRUE(Avisos.front().contains(QStringLiteral("77")));
     EXPECT_TRUE(Avisos.front().contains(QStringLiteral("999")));
     EXPECT_FALSE(Avisos.front().contains(QStringLiteral("4111")));
-    EXPECT_EQ(Entregue(1), std::make_pair(0, QByteArray("4111111111111111")));
+    EXPECT_EQ(Biblioteca.Entregue(1), std::make_pair(0, QByteArray("4111111111111111")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Lacos, TesteComandos, testing::Bool(),

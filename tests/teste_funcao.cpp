@@ -48,16 +48,6 @@ protected:
         Biblioteca.Passos = Passos;
         return Modulo.ExecutaFuncaoTEF(Funcao, 999, QString(), Currency(), false);
     }
-
-    std::pair<std::int32_t, QByteArray> Entregue(size_t I) const {
-        return {Biblioteca.Continuacoes.at(I).Continua, Biblioteca.Continuacoes.at(I).Buffer};
-    }
-
-    int Conta(const QString& Prefixo) const {
-        return static_cast<int>(
-            std::count_if(Operador.Eventos.begin(), Operador.Eventos.end(),
-                          [&](const QString& E) { return E.startsWith(Prefixo); }));
-    }
 };
 
 } // namespace
@@ -85,18 +75,18 @@ TEST_F(TesteFuncao, MensagensPerguntasEMenus) {
     EXPECT_FALSE(
         Executa({Comando(21, "1:A;2:B;"), Comando(1, "   "), Comando(20, "Confirma?"),
                  Comando(20, "De novo?"), Comando(2, "Processando"), Comando(21, "1:A;"), Fim(5)}));
-    EXPECT_EQ(Entregue(1), std::make_pair(1, QByteArray("999")));
+    EXPECT_EQ(Biblioteca.Entregue(1), std::make_pair(1, QByteArray("999")));
     // A blank message opens no wait box but sets Continua to 0.
-    EXPECT_EQ(Entregue(2).first, 0);
-    EXPECT_EQ(Conta(QStringLiteral("aguarde")), 1);
+    EXPECT_EQ(Biblioteca.Entregue(2).first, 0);
+    EXPECT_EQ(Operador.Conta(QStringLiteral("aguarde")), 1);
     // Only "&Sim" and "&Não"; "&Não" replies "1", anything else "0".
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("pergunta Responda| Confirma?|2|2|4")));
-    EXPECT_EQ(Entregue(3), std::make_pair(0, QByteArray("1")));
-    EXPECT_EQ(Entregue(4), std::make_pair(0, QByteArray("0")));
+    EXPECT_EQ(Biblioteca.Entregue(3), std::make_pair(0, QByteArray("1")));
+    EXPECT_EQ(Biblioteca.Entregue(4), std::make_pair(0, QByteArray("0")));
     // Window messages are processed after a wait box only, with no pause.
     EXPECT_EQ(Operador.Eventos.filter(QStringLiteral("processa")).size(), 1);
     EXPECT_EQ(Operador.PausaTotal, 0);
-    EXPECT_EQ(Entregue(6), std::make_pair(-1, QByteArray("0")));
+    EXPECT_EQ(Biblioteca.Entregue(6), std::make_pair(-1, QByteArray("0")));
 }
 
 TEST_F(TesteFuncao, ColetaAbandonadaDeixaOTextoDaBibliotecaEContinuaMenosUm) {
@@ -105,9 +95,9 @@ TEST_F(TesteFuncao, ColetaAbandonadaDeixaOTextoDaBibliotecaEContinuaMenosUm) {
                           Comando(22, "Aviso"), Fim(-2)}),
                  EAbortoSilencioso);
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Senha do supervisor|5|1|19")));
-    EXPECT_EQ(Entregue(1), std::make_pair(-1, QByteArray("Senha do supervisor")));
-    EXPECT_EQ(Entregue(2).first, -1);
-    EXPECT_EQ(Entregue(3).first, -1);
+    EXPECT_EQ(Biblioteca.Entregue(1), std::make_pair(-1, QByteArray("Senha do supervisor")));
+    EXPECT_EQ(Biblioteca.Entregue(2).first, -1);
+    EXPECT_EQ(Biblioteca.Entregue(3).first, -1);
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("mensagem Atenção| Aviso|0|0|4")));
     EXPECT_TRUE(Operador.Eventos.contains(
         QStringLiteral("mensagem Atenção|Operação cancelada pelo operador.|0|1|4")));
@@ -122,10 +112,10 @@ TEST_F(TesteFuncao, ColetasRespondemComContinuaEValorLiberaAExigencia) {
                           Comando(35, "C\xf3"
                                       "digo"),
                           Campo(146), Comando(34, "Valor"), Comando(30, "Nome", 515), Fim(5)}));
-    EXPECT_EQ(Entregue(1), std::make_pair(0, QByteArray("0:0010010001")));
-    EXPECT_EQ(Entregue(2), std::make_pair(1, QByteArray("1:ABC")));
-    EXPECT_EQ(Entregue(4), std::make_pair(0, QByteArray("12,34")));
-    EXPECT_EQ(Entregue(5), std::make_pair(0, QByteArray("texto")));
+    EXPECT_EQ(Biblioteca.Entregue(1), std::make_pair(0, QByteArray("0:0010010001")));
+    EXPECT_EQ(Biblioteca.Entregue(2), std::make_pair(1, QByteArray("1:ABC")));
+    EXPECT_EQ(Biblioteca.Entregue(4), std::make_pair(0, QByteArray("12,34")));
+    EXPECT_EQ(Biblioteca.Entregue(5), std::make_pair(0, QByteArray("texto")));
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Cheque|4|1|19")));
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Valor|2|1|19")));
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Nome|1|1|19")));
@@ -147,11 +137,11 @@ TEST_F(TesteFuncao, EsperaPerguntaNaQuadragesimaSetimaEDepoisACada46) {
     Operador.FColeta.Respostas = {{QString(), QStringLiteral("x")}};
     EXPECT_THROW(Modulo.ExecutaFuncaoTEF(110, 999, QString(), Currency(), false),
                  EAbortoSilencioso);
-    EXPECT_EQ(Conta(QStringLiteral("pergunta Responda|Deseja interromper ?|2|2|4")), 2);
-    EXPECT_EQ(Entregue(47).first, 0);
+    EXPECT_EQ(Operador.Conta(QStringLiteral("pergunta Responda|Deseja interromper ?|2|2|4")), 2);
+    EXPECT_EQ(Biblioteca.Entregue(47).first, 0);
     // Asked again only after 46 more waits counted from the collection.
-    EXPECT_EQ(Entregue(47 + 45 + 1 + 47).first, -1);
-    EXPECT_EQ(Entregue(47 + 45 + 1 + 46).first, 0);
+    EXPECT_EQ(Biblioteca.Entregue(47 + 45 + 1 + 47).first, -1);
+    EXPECT_EQ(Biblioteca.Entregue(47 + 45 + 1 + 46).first, 0);
 }
 
 TEST_F(TesteFuncao, ImprimeGravaDadosEConfirmaComONumeroEAHoraDaFuncao) {
@@ -224,7 +214,7 @@ TEST_F(TesteFuncao, FalhasDaBiblioteca) {
     Biblioteca.ResultadoInicio = 10000;
     Operador.Eventos.clear();
     EXPECT_FALSE(Executa({Comando(22, "Negada"), Fim(5)}));
-    EXPECT_EQ(Conta(QStringLiteral("mensagem")), 1);
+    EXPECT_EQ(Operador.Conta(QStringLiteral("mensagem")), 1);
     EXPECT_TRUE(Biblioteca.Finalizacoes.empty());
 }
 
@@ -291,8 +281,9 @@ TEST_F(TesteFuncao, CupomQueNaoSePreparaVaiParaAPerguntaDeNovaTentativa) {
     Operador.Respostas = {3};
     EXPECT_TRUE(Executa({Campo(121, "VIA")}, FuncaoSiTef::PreAutorizacao));
     EXPECT_TRUE(Interface.Eventos.isEmpty());
-    EXPECT_EQ(Conta(QStringLiteral("mensagem Atenção|Não foi possível gravar o arquivo")), 1);
-    EXPECT_EQ(Conta(QStringLiteral("pergunta Responda|Cupom TEF não foi impresso.")), 1);
+    EXPECT_EQ(Operador.Conta(QStringLiteral("mensagem Atenção|Não foi possível gravar o arquivo")),
+              1);
+    EXPECT_EQ(Operador.Conta(QStringLiteral("pergunta Responda|Cupom TEF não foi impresso.")), 1);
     ASSERT_EQ(Biblioteca.Finalizacoes.size(), 1u);
     EXPECT_EQ(Biblioteca.Finalizacoes.front().Confirma, 0);
 }

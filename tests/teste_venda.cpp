@@ -35,17 +35,6 @@ protected:
         Biblioteca.Passos = Passos;
         return Venda.ExecutaVendaTEF(999, Currency::DeCentavos(1234), Inicio, Inicio);
     }
-
-    // What the station handed in at continuation I: the continuation value and the buffer.
-    std::pair<std::int32_t, QByteArray> Entregue(size_t I) const {
-        return {Biblioteca.Continuacoes.at(I).Continua, Biblioteca.Continuacoes.at(I).Buffer};
-    }
-
-    int Conta(const QString& Prefixo) const {
-        return static_cast<int>(
-            std::count_if(Operador.Eventos.begin(), Operador.Eventos.end(),
-                          [&](const QString& E) { return E.startsWith(Prefixo); }));
-    }
 };
 
 } // namespace
@@ -84,10 +73,10 @@ TEST_F(TesteVenda, MensagensEPausaDepoisDeAprovada) {
                        Comando(3, "Saldo: R$ 5"), Comando(1, "Cart\xe3o OK"),
                        Comando(1, "Transa\xe7\xe3o negada"), Comando(11), Fim(0)}),
               0);
-    EXPECT_EQ(Conta(QStringLiteral("aguarde")), 4);
+    EXPECT_EQ(Operador.Conta(QStringLiteral("aguarde")), 4);
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("aguarde  Transação aprovada")));
     EXPECT_EQ(Operador.PausaTotal, 3 * 2000);
-    EXPECT_EQ(Entregue(0).first, 0);
+    EXPECT_EQ(Biblioteca.Entregue(0).first, 0);
 }
 
 TEST_F(TesteVenda, VoltarMantemContinuaUmAteOComandoQueOMuda) {
@@ -96,20 +85,20 @@ TEST_F(TesteVenda, VoltarMantemContinuaUmAteOComandoQueOMuda) {
     EXPECT_EQ(Executa({Comando(30, "Cart\xe3o"), Comando(1, " "), Comando(22, "Aviso"),
                        Comando(20, "Confirma?"), Comando(1, "Processando"), Fim(0)}),
               0);
-    EXPECT_EQ(Entregue(1).first, 1);
-    EXPECT_EQ(Entregue(2).first, 1);
-    EXPECT_EQ(Entregue(3).first, 1);
-    EXPECT_EQ(Entregue(4), std::make_pair(1, QByteArray("0")));
-    EXPECT_EQ(Entregue(5).first, 0); // command 1 with a text sets it to 0
+    EXPECT_EQ(Biblioteca.Entregue(1).first, 1);
+    EXPECT_EQ(Biblioteca.Entregue(2).first, 1);
+    EXPECT_EQ(Biblioteca.Entregue(3).first, 1);
+    EXPECT_EQ(Biblioteca.Entregue(4), std::make_pair(1, QByteArray("0")));
+    EXPECT_EQ(Biblioteca.Entregue(5).first, 0); // command 1 with a text sets it to 0
 }
 
 TEST_F(TesteVenda, PerguntaSimNaoCancelarEFechada) {
     Operador.Respostas = {3, 4, 1};
     EXPECT_EQ(Executa({Comando(20, "Um?"), Comando(20, "Dois?"), Comando(20, "Tres?"), Fim(-2)}),
               -2);
-    EXPECT_EQ(Entregue(1), std::make_pair(0, QByteArray("1")));
-    EXPECT_EQ(Entregue(2), std::make_pair(0, QByteArray("Dois?")));
-    EXPECT_EQ(Entregue(3), std::make_pair(-1, QByteArray("Tres?")));
+    EXPECT_EQ(Biblioteca.Entregue(1), std::make_pair(0, QByteArray("1")));
+    EXPECT_EQ(Biblioteca.Entregue(2), std::make_pair(0, QByteArray("Dois?")));
+    EXPECT_EQ(Biblioteca.Entregue(3), std::make_pair(-1, QByteArray("Tres?")));
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("pergunta Responda| Um?|3|2|4")));
 }
 
@@ -125,9 +114,9 @@ TEST_F(TesteVenda, MenuTituloEEscolhas) {
     EXPECT_TRUE(
         Operador.Eventos.contains(QStringLiteral("menu  Forma de pagamento| 1:Crédito;2:Débito;")));
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("menu | 1:A;")));
-    EXPECT_EQ(Entregue(2), std::make_pair(0, QByteArray("2")));
-    EXPECT_EQ(Entregue(4), std::make_pair(1, QByteArray("999")));
-    EXPECT_EQ(Entregue(5), std::make_pair(-1, QByteArray("0")));
+    EXPECT_EQ(Biblioteca.Entregue(2), std::make_pair(0, QByteArray("2")));
+    EXPECT_EQ(Biblioteca.Entregue(4), std::make_pair(1, QByteArray("999")));
+    EXPECT_EQ(Biblioteca.Entregue(5), std::make_pair(-1, QByteArray("0")));
     EXPECT_EQ(DM_CAIXA_VAREJO.StatusTEF, 0);
 }
 
@@ -142,12 +131,12 @@ TEST_F(TesteVenda, ColetasERespostas) {
                                    "digo"),
                        Fim(-2)}),
               -2);
-    EXPECT_EQ(Entregue(1), std::make_pair(0, QByteArray("4111111111111111")));
-    EXPECT_EQ(Entregue(2), std::make_pair(0, QByteArray("10010010001")));
-    EXPECT_EQ(Entregue(4), std::make_pair(0, QByteArray("12,34")));
+    EXPECT_EQ(Biblioteca.Entregue(1), std::make_pair(0, QByteArray("4111111111111111")));
+    EXPECT_EQ(Biblioteca.Entregue(2), std::make_pair(0, QByteArray("10010010001")));
+    EXPECT_EQ(Biblioteca.Entregue(4), std::make_pair(0, QByteArray("12,34")));
     // Abandoned: the continuation is -1 and the reply (the dialog's one
     // blank) is still written.
-    EXPECT_EQ(Entregue(5), std::make_pair(-1, QByteArray(" ")));
+    EXPECT_EQ(Biblioteca.Entregue(5), std::make_pair(-1, QByteArray(" ")));
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Cartão|1|1|19")));
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Cheque|4|1|19")));
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Valor|2|1|19")));
@@ -160,7 +149,7 @@ TEST_F(TesteVenda, ViasDataHoraEVisualizacao) {
                        Comando(22, "Segundo aviso"), Campo(105, "20991231235959"),
                        Campo(122, "VIA LOJA"), Campo(121, "VIA CLIENTE"), Fim(0)}),
               0);
-    EXPECT_EQ(Conta(QStringLiteral("visualiza")), 1);
+    EXPECT_EQ(Operador.Conta(QStringLiteral("visualiza")), 1);
     EXPECT_TRUE(
         Operador.Eventos.contains(QStringLiteral("visualiza | Saldo disponível: R$ 10\r\n")));
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("mensagem Atenção| Segundo aviso|0|0|4")));
@@ -187,5 +176,5 @@ TEST_F(TesteVenda, ErroDeUmDialogoAindaLiberaTudo) {
 TEST_F(TesteVenda, RespostaLongaDemaisECortada) {
     Operador.FColeta.Respostas = {{QString(), QString(40000, u'7')}};
     EXPECT_EQ(Executa({Comando(30, "Texto"), Fim(0)}), 0);
-    EXPECT_EQ(Entregue(1).second, QByteArray(30000, '7'));
+    EXPECT_EQ(Biblioteca.Entregue(1).second, QByteArray(30000, '7'));
 }

@@ -44,6 +44,11 @@ public:
     std::vector<Inicio> Inicios;
     std::vector<Continuacao> Continuacoes;
     std::vector<Finalizacao> Finalizacoes;
+    // What the station handed in at continuation I: Continua and the buffer.
+    std::pair<std::int32_t, QByteArray> Entregue(size_t I) const {
+        return {Continuacoes.at(I).Continua, Continuacoes.at(I).Buffer};
+    }
+
     // Called inside a continuation, before the answer is written.
     std::function<void()> AoContinuar;
 

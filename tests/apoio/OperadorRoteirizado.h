@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 
@@ -16,6 +17,13 @@ public:
     std::deque<std::uint8_t> Respostas; // answers of MsgDisplayResp; empty: closed (4)
     int CaixasDeEsperaAbertas = 0;
     int PausaTotal = 0;
+
+    // How many events start with Prefixo.
+    int Conta(const QString& Prefixo) const {
+        return static_cast<int>(
+            std::count_if(Eventos.begin(), Eventos.end(),
+                          [&](const QString& E) { return E.startsWith(Prefixo); }));
+    }
 
     void MsgDisplay(const QString& Mensagem, const QString& Titulo, std::uint8_t Botoes,
                     std::uint8_t Icone, std::uint8_t BotaoPadrao) override;
