@@ -1,0 +1,136 @@
+// After a run of killed stations: checks from the simulator's journal, the
+// queue's jobs and the working files that no payment was lost, doubled or
+// confirmed without its receipt, and that no working file was left torn.
+//   verifica_falhas DIARIO PASTA_DE_TRABALHO PASTA_DA_FILA ARQUIVO_DE_CONFIGURACAO
+#include "Diario.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <cstdio>
+
+namespace {
+
+QStringList Violacoes;
+
+void Viola(const QString& Texto) {
+    Violacoes.append(Texto);
+}
+
+QString Texto(const QJsonObject& Linha, const char* Chave) {
+    return Linha.value(QString::fromLatin1(Chave)).toString();
+}
+
+QByteArray Le(const QString& Caminho) {
+    QFile Arquivo(Caminho);
+    return Arquivo.open(QIODevice::ReadOnly) ? Arquivo.readAll() : QByteArray();
+}
+
+// A working file is either absent or whole.
+void VerificaArquivo(const QString& Caminho, const QRegularExpression& Inteiro, bool Obrigatorio) {
+    if (!QFile::exists(Caminho)) {
+        if (Obrigatorio) {
+            Viola(QStringLiteral("%1 is missing").arg(Caminho));
+        }
+        return;
+    }
+    const QString Conteudo = QString::fromLatin1(Le(Caminho));
+    if (!Inteiro.match(Conteudo).hasMatch()) {
+        Viola(QStringLiteral("%1 is empty or torn: '%2'").arg(Caminho, Conteudo.left(80)));
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: verifica_falhas DIARIO PASTA FILA CONFIGURACAO\n");
+        return 2;
+    }
+    const QList<QJsonObject> Diario = LeDiario(QString::fromLocal8Bit(argv[1]));
+    const QDir Pasta(QString::fromLocal8Bit(argv[2]));
+    const QDir Fila(QString::fromLocal8Bit(argv[3]));
+
+    // The journal in order: each function's lines follow its start.
+    QSet<QString> Cupons, Aprovadas;
+    QMap<QString, int> Confirmacoes, Desfeitas;
+    QString Atual;
+    bool Comprovante = false;
+    int Inicios = 0;
+    for (const QJsonObject& Linha : Diario) {
+        const QString Chamada = Texto(Linha, "chamada");
+        if (Chamada == QStringLiteral("IniciaFuncaoSiTefInterativo")) {
+            ++Inicios;
+            Atual = Texto(Linha, "cupom");
+            Comprovante = false;
+            if (Cupons.contains(Atual)) {
+                Viola(QStringLiteral("document number %1 used twice").arg(Atual));
+            }
+            Cupons.insert(Atual);
+        } else if (Chamada == QStringLiteral("ContinuaFuncaoSiTefInterativo")) {
+            Comprovante = Comprovante || Linha.value(QStringLiteral("tipoCampo")).toInt() == 121;
+            if (Linha.value(QStringLiteral("resultado")).toInt() == 0 && Comprovante) {
+                Aprovadas.insert(Atual);
+            }
+        } else if (Chamada == QStringLiteral("FinalizaTransacaoSiTefInterativo") &&
+                   Linha.value(QStringLiteral("confirma")).toInt() == 1) {
+            ++Confirmacoes[Texto(Linha, "cupom")];
+        } else if (Texto(Linha, "evento") == QStringLiteral("desfeita")) {
+            ++Desfeitas[Texto(Linha, "cupom")];
+        }
+    }
+
+    QByteArray Trabalhos;
+    for (const QString& Nome : Fila.entryList({QStringLiteral("job-*.prn")}, QDir::Files)) {
+        Trabalhos += Le(Fila.filePath(Nome));
+    }
+    for (const QString& Cupom : Aprovadas) {
+        const int Confirmada = Confirmacoes.value(Cupom);
+        const int Desfeita = Desfeitas.value(Cupom);
+        if (Confirmada + Desfeita != 1) {
+            Viola(QStringLiteral("document %1 confirmed %2 and undone %3 times")
+                      .arg(Cupom)
+                      .arg(Confirmada)
+                      .arg(Desfeita));
+        }
+        // The demo's receipts carry "DOC: <number>".
+        if (Confirmada > 0 && !QRegularExpression(QStringLiteral("DOC: %1[^0-9]").arg(Cupom))
+                                   .match(QString::fromLatin1(Trabalhos))
+                                   .hasMatch()) {
+            Viola(QStringLiteral("document %1 confirmed but its receipt never reached the queue")
+                      .arg(Cupom));
+        }
+    }
+    for (auto Confirmada = Confirmacoes.cbegin(); Confirmada != Confirmacoes.cend(); ++Confirmada) {
+        if (!Aprovadas.contains(Confirmada.key())) {
+            Viola(QStringLiteral("document %1 confirmed but never approved").arg(Confirmada.key()));
+        }
+    }
+
+    VerificaArquivo(Pasta.filePath(QStringLiteral("tef_sequencia.ini")),
+                    QRegularExpression(QStringLiteral("^[0-9]+\\r\\n$")), true);
+    VerificaArquivo(Pasta.filePath(QStringLiteral("CUPOM.TXT")),
+                    QRegularExpression(QStringLiteral("DOC: [0-9]+[\\s\\S]*\\r\\n$")), false);
+    VerificaArquivo(Pasta.filePath(QStringLiteral("tef_pendente.txt")),
+                    QRegularExpression(
+                        QStringLiteral("^[0-9]+\\r\\n[0-9]+\\r\\n[0-9]{8}\\r\\n[0-9]{6}\\r\\n$")),
+                    false);
+    VerificaArquivo(QString::fromLocal8Bit(argv[4]),
+                    QRegularExpression(QStringLiteral("HOST_SERVIDOR=127\\.0\\.0\\.1")), true);
+
+    int Confirmadas = 0;
+    for (const QString& Cupom : Aprovadas) {
+        Confirmadas += Confirmacoes.value(Cupom) > 0;
+    }
+    for (const QString& Violacao : Violacoes) {
+        std::printf("violation: %s\n", qPrintable(Violacao));
+    }
+    std::printf("starts %d, approved %lld, confirmed %d, undone %lld, violations %lld\n", Inicios,
+                static_cast<long long>(Aprovadas.size()), Confirmadas,
+                static_cast<long long>(Aprovadas.size() - Confirmadas),
+                static_cast<long long>(Violacoes.size()));
+    return Violacoes.isEmpty() ? 0 : 1;
+}
