@@ -94,6 +94,7 @@ private:
 
 protected:
     void closeEvent(QCloseEvent* Evento) override;
+    void showEvent(QShowEvent* Evento) override;
 
 private:
     bool FEmTransacao = false;

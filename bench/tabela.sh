@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Every benchmark in one run, and one table of the ratios measured in it.
+# Usage: bench/tabela.sh [start-up runs]   (builds the release preset)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake --preset release >/dev/null
+cmake --build --preset release >/dev/null
+inicio=$(bench/inicio.sh "${1:-5}")
+laco=$(build/release/bench/laco)
+impressao=$(bench/impressao.sh)
+
+valor() { grep -m1 "$1" | grep -oE '[0-9]+(\.[0-9]+)?' | head -n "${2:-1}" | tail -n 1; }
+linha() { printf '| %-58s | %14s | %14s | %7s |\n' "$@"; }
+razao() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+
+pronta=$(valor 'window ready for input' <<<"$inicio")
+online=$(valor 'first Online status' <<<"$inicio")
+vazia=$(valor 'bare Qt window' <<<"$inicio")
+comando=$(valor 'per library command' <<<"$laco")
+copia=$(valor 'copy of one 30001-byte buffer' <<<"$laco")
+geracao=$(grep -E '^ +[0-9]+ ' <<<"$impressao" | head -n 3)
+entrega=$(grep -E '^ +[0-9]+ ' <<<"$impressao" | tail -n 2)
+
+linha "measure" "value" "reference" "ratio"
+linha "------" "-----" "---------" "-----"
+linha "start-up to the window ready for input (ms) vs bare Qt window" "$pronta" "$vazia" "$(razao "$pronta" "$vazia")"
+linha "start-up to the first Online status (ms; 500 ms timer)" "$online" "$vazia" "$(razao "$online" "$vazia")"
+linha "sale loop per command (ns) vs copying one buffer" "$comando" "$copia" "$(razao "$comando" "$copia")"
+while read -r paginas porPagina memoria simples fator; do
+  linha "report generation, $paginas pages (us/page) vs plain write" "$porPagina" "$simples" "$fator"
+  linha "peak memory at $paginas pages (KiB)" "$memoria" "" ""
+done <<<"$geracao"
+while read -r tamanho inteiro porCaractere lp fatorInteiro fatorCaractere; do
+  linha "raw delivery, $tamanho bytes, whole buffers (ms) vs lp -o raw" "$inteiro" "$lp" "$fatorInteiro"
+  linha "raw delivery, $tamanho bytes, per character (ms) vs lp -o raw" "$porCaractere" "$lp" "$fatorCaractere"
+done <<<"$entrega"
