@@ -40,10 +40,10 @@ printf '[CONF_TEF]\r\nHOST_SERVIDOR=127.0.0.1\r\nIDENT_EMPRESA=00000000\r\nIDENT
   > "$XDG_CONFIG_HOME/Tef_kimbro.Ini"
 
 # Starts the station in the working folder: the built binary, or the
-# command given.
+# command given; what it says on stderr goes to estacao.err there.
 inicia_estacao() {
   [ "$#" -gt 0 ] || set -- "$build/app/tefkimbro"
-  (cd "$trabalho" && exec "$@") &
+  (cd "$trabalho" && exec "$@" 2>>"$trabalho/estacao.err") &
   pids+=($!)
 }
 
