@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# End to end: a sale the issuer declines (the demo's card 4000000000000002):
+# the library's notice is shown, nothing is printed, saved or confirmed.
+# Usage: tests/e2e/recusada.sh BUILD_DIR
+source "$(dirname "$0")/comum.sh" "$@"
+inicia_estacao
+
+for tentativa in 1 2 3; do
+  janela "TEF - Kimbro"
+  tecla ctrl+a
+  digita "50,00"
+  tecla Return space
+  procura "Opções TEF" 50 && break
+  [ "$tentativa" -lt 3 ] || falha "the sale did not start"
+done
+tecla 1
+for valor in 4000000000000002 1228; do
+  janela "Coleta de Dados"
+  digita "$valor"
+  tecla Return
+done
+janela "Atenção"                       # "Transação não autorizada pelo emissor..."
+no_diario '"comando":22' 'não autorizada' || falha "the decline was not shown"
+tecla Return
+no_diario '"resultado":5' || falha "the sale did not end declined"
+sleep 1
+! grep -q '"chamada":"FinalizaTransacaoSiTefInterativo"' "$trabalho/diario.jsonl" || falha "a declined sale was confirmed or undone"
+[ ! -e "$trabalho/CUPOM.TXT" ] || falha "a declined sale left a receipt"
+[ -z "$(ls "$trabalho/cups/saida" 2>/dev/null)" ] || falha "a declined sale printed"
+echo "e2e: declined sale shown, nothing printed or confirmed"
