@@ -10,14 +10,14 @@ laco=$(build/release/bench/laco)
 impressao=$(bench/impressao.sh)
 
 valor() { grep -m1 "$1" | grep -oE '[0-9]+(\.[0-9]+)?' | head -n "${2:-1}" | tail -n 1; }
-linha() { printf '| %-58s | %14s | %14s | %7s |\n' "$@"; }
+linha() { printf '| %-62s | %14s | %14s | %7s |\n' "$@"; }
 razao() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 pronta=$(valor 'window ready for input' <<<"$inicio")
 online=$(valor 'first Online status' <<<"$inicio")
 vazia=$(valor 'bare Qt window' <<<"$inicio")
 comando=$(valor 'per library command' <<<"$laco")
-copia=$(valor 'copy of one 30001-byte buffer' <<<"$laco")
+copia=$(valor 'copy of one 30001-byte buffer' 2 <<<"$laco")
 geracao=$(grep -E '^ +[0-9]+ ' <<<"$impressao" | head -n 3)
 entrega=$(grep -E '^ +[0-9]+ ' <<<"$impressao" | tail -n 2)
 
