@@ -3,12 +3,9 @@
 // the wait (23), a field the station gives itself (29), a masked field (41),
 // the identified menu (42), the PIX QR code (50, 51, 52) and an unknown
 // command.
-#include "BibliotecaRoteirizada.h"
 #include "Erros.h"
+#include "EstacaoRoteirizada.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
-#include "InterfaceRelatorioRoteirizada.h"
-#include "OperadorRoteirizado.h"
-#include "PastaDeTrabalho.h"
 #include "VendaTEF.h"
 
 #include <QLocale>
@@ -22,21 +19,9 @@ using namespace PassosRoteiro;
 using Passo = TBibliotecaRoteirizada::Passo;
 
 // Each test runs in the sale loop and in the administrative-function loop.
-class TesteComandos : public testing::TestWithParam<bool> {
+class TesteComandos : public testing::TestWithParam<bool>, protected TEstacaoRoteirizada {
 protected:
-    TPastaDeTrabalho Pasta;
-    TBibliotecaRoteirizada Biblioteca;
-    TOperadorRoteirizado Operador;
-    TAmbienteTEF Ambiente{Biblioteca, Operador};
-    TInterfaceRelatorioRoteirizada Interface;
-    TDM_TEF Modulo{Ambiente, &Interface};
     TVendaTEF Venda{Ambiente};
-
-    TesteComandos() {
-        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-        DM_CAIXA_VAREJO = TDM_CAIXA_VAREJO();
-        Continua = 0;
-    }
 
     bool NaVenda() const { return GetParam(); }
 

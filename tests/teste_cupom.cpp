@@ -1,11 +1,8 @@
-#include "BibliotecaRoteirizada.h"
 #include "Diario.h"
 #include "Erros.h"
+#include "EstacaoRoteirizada.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
 #include "FAT_DM_TEF_OFFLINE.h"
-#include "InterfaceRelatorioRoteirizada.h"
-#include "OperadorRoteirizado.h"
-#include "PastaDeTrabalho.h"
 
 #include <QDir>
 
@@ -20,18 +17,9 @@ QStringList Impressao(const QStringList& Cupom, int Vias = 1) {
 const QString Nota = QStringLiteral("    NOTA  PROMISSORIA");
 const QString FimNota = QStringLiteral("ANOTE TELEFONE E ENDERECO NO VERSO");
 
-class TesteCupom : public testing::Test {
+class TesteCupom : public testing::Test, protected TEstacaoRoteirizada {
 protected:
-    TPastaDeTrabalho Pasta;
-    TBibliotecaRoteirizada Biblioteca;
-    TOperadorRoteirizado Operador;
-    TAmbienteTEF Ambiente{Biblioteca, Operador};
-    TInterfaceRelatorioRoteirizada Interface;
-    TDM_TEF Modulo{Ambiente, &Interface};
-
     TesteCupom() {
-        DM_CAIXA_VAREJO = TDM_CAIXA_VAREJO();
-        DM_CAIXA_VAREJO.NumeroVias = 1;
         qputenv("CLISITEF_SIM_DIARIO", Pasta.Caminho(QStringLiteral("diario.jsonl")).toLocal8Bit());
         Interface.Confirma = false;
     }

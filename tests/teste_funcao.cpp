@@ -1,14 +1,11 @@
 // The administrative-function loop against a scripted library and operator:
 // commands, field types, the end handling, printing to a file and the
 // per-function confirmation rule.
-#include "BibliotecaRoteirizada.h"
 #include "ConfirmacaoTEF.h"
 #include "Erros.h"
+#include "EstacaoRoteirizada.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
 #include "FuncoesSiTef.h"
-#include "InterfaceRelatorioRoteirizada.h"
-#include "OperadorRoteirizado.h"
-#include "PastaDeTrabalho.h"
 
 #include <QLocale>
 
@@ -23,20 +20,9 @@ using namespace PassosRoteiro;
 const QString Sim = QStringLiteral("2"), Voltar = QStringLiteral("999"),
               Abandono = QStringLiteral("0");
 
-class TesteFuncao : public testing::Test {
+class TesteFuncao : public testing::Test, protected TEstacaoRoteirizada {
 protected:
-    TPastaDeTrabalho Pasta;
-    TBibliotecaRoteirizada Biblioteca;
-    TOperadorRoteirizado Operador;
-    TAmbienteTEF Ambiente{Biblioteca, Operador};
-    TInterfaceRelatorioRoteirizada Interface;
-    TDM_TEF Modulo{Ambiente, &Interface};
-
     TesteFuncao() {
-        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-        DM_CAIXA_VAREJO = TDM_CAIXA_VAREJO();
-        DM_CAIXA_VAREJO.NumeroVias = 1;
-        Continua = 0;
         // The operator prints to a file.
         Interface.Escolha.Output = 1;
         Interface.Escolha.Copies = 1;

@@ -7,23 +7,9 @@
 source "$(dirname "$0")/comum.sh" "$@"
 inicia_estacao
 
-# The configuration tab, then "&Menu TEF". A window that got the X focus
-# before Qt took it may lose the first keys: then again.
-for tentativa in 1 2 3; do
-  janela "TEF - Kimbro"
-  tecla ctrl+Tab alt+m
-  procura "Caixa de Varejo \(Menu\)" 50 && break
-  [ "$tentativa" -lt 3 ] || falha "the TEF functions menu did not open"
-done
+abre_menu_tef
 tecla a
-janela "Coleta de Dados"
-digita "1234"; tecla Return          # supervisor password
-janela "Coleta de Dados"
-tecla ctrl+a; digita "12,34"; tecla Return
-janela "Coleta de Dados"
-digita "123"; tecla Return           # document number (NSU)
-janela "Coleta de Dados"
-digita "08122026"; tecla Return      # date of the sale
+coleta 1234 "12,34" 123 08122026     # password, amount, NSU, date of the sale
 janela "Responda"
 tecla alt+s                          # "Confirma o cancelamento de R$ 12,34?"
 janela "Propriedades de impressão"

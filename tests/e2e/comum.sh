@@ -73,25 +73,45 @@ no_diario() {
   return 1
 }
 
-# A credit sale of the demo typed as a cashier does: the amount, "Ok", credit,
-# card number, expiry, security code, "&Sim" to the amount, print.
-vende_credito() {
-  # A window that got the X focus before Qt took it may lose the first
-  # keys: then again.
+# Types the amount and presses "Ok" until the payment menu opens. A window
+# that got the X focus before Qt took it may lose the first keys: then again.
+inicia_venda() {
   for tentativa in 1 2 3; do
     janela "TEF - Kimbro"
     tecla ctrl+a
     digita "$1"
     tecla Return space
-    procura "Opções TEF" 50 && break
-    [ "$tentativa" -lt 3 ] || falha "the sale did not start"
+    procura "Opções TEF" 50 && return 0
   done
-  tecla 1
-  for valor in 4111111111111111 1228 123; do
+  falha "the sale did not start"
+}
+
+# Opens the TEF functions menu from the configuration tab, the same way.
+abre_menu_tef() {
+  for tentativa in 1 2 3; do
+    janela "TEF - Kimbro"
+    tecla ctrl+Tab alt+m
+    procura "Caixa de Varejo \(Menu\)" 50 && return 0
+  done
+  falha "the TEF functions menu did not open"
+}
+
+# Types each value into the data collection that opens for it.
+coleta() {
+  for valor in "$@"; do
     janela "Coleta de Dados"
+    tecla ctrl+a
     digita "$valor"
     tecla Return
   done
+}
+
+# A credit sale of the demo typed as a cashier does: the amount, "Ok", credit,
+# card number, expiry, security code, "&Sim" to the amount, print.
+vende_credito() {
+  inicia_venda "$1"
+  tecla 1
+  coleta 4111111111111111 1228 123
   janela "Responda"
   tecla alt+s
   janela "Propriedades de impressão"

@@ -7,15 +7,6 @@
 source "$(dirname "$0")/comum.sh" "$@"
 inicia_estacao
 
-# Types the fields of the collections that open, in order.
-coleta() {
-  for valor in "$@"; do
-    janela "Coleta de Dados"
-    tecla ctrl+a
-    digita "$valor"
-    tecla Return
-  done
-}
 imprime() {
   janela "Propriedades de impressão"
   tecla alt+i
@@ -28,12 +19,7 @@ confirmada() {
   grep -q '"confirma":1' <<<"$linha" || falha "function $1 undone"
 }
 
-for tentativa in 1 2 3; do
-  janela "TEF - Kimbro"
-  tecla ctrl+Tab alt+m
-  procura "Caixa de Varejo \(Menu\)" 50 && break
-  [ "$tentativa" -lt 3 ] || falha "the TEF functions menu did not open"
-done
+abre_menu_tef
 
 tecla b; imprime; confirmada 112
 janela "Caixa de Varejo \(Menu\)"

@@ -6,14 +6,7 @@
 source "$(dirname "$0")/comum.sh" "$@"
 inicia_estacao
 
-for tentativa in 1 2 3; do
-  janela "TEF - Kimbro"
-  tecla ctrl+a
-  digita "12,34"
-  tecla Return space
-  procura "Opções TEF" 50 && break
-  [ "$tentativa" -lt 3 ] || falha "the sale did not start"
-done
+inicia_venda "12,34"
 tecla 3
 janela "Pagamento por QR Code"
 no_diario '"comando":50' '"tipoCampo":584' || falha "the library sent no QR code"

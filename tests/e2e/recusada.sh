@@ -5,20 +5,9 @@
 source "$(dirname "$0")/comum.sh" "$@"
 inicia_estacao
 
-for tentativa in 1 2 3; do
-  janela "TEF - Kimbro"
-  tecla ctrl+a
-  digita "50,00"
-  tecla Return space
-  procura "Opções TEF" 50 && break
-  [ "$tentativa" -lt 3 ] || falha "the sale did not start"
-done
+inicia_venda "50,00"
 tecla 1
-for valor in 4000000000000002 1228; do
-  janela "Coleta de Dados"
-  digita "$valor"
-  tecla Return
-done
+coleta 4000000000000002 1228
 janela "Atenção"                       # "Transação não autorizada pelo emissor..."
 no_diario '"comando":22' 'não autorizada' || falha "the decline was not shown"
 tecla Return

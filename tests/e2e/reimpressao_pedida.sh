@@ -8,20 +8,9 @@ inicia_estacao
 
 # A credit sale up to its print dialog.
 ate_imprimir() {
-  for tentativa in 1 2 3; do
-    janela "TEF - Kimbro"
-    tecla ctrl+a
-    digita "$1"
-    tecla Return space
-    procura "Opções TEF" 50 && break
-    [ "$tentativa" -lt 3 ] || falha "the sale did not start"
-  done
+  inicia_venda "$1"
   tecla 1
-  for valor in 4111111111111111 1228 123; do
-    janela "Coleta de Dados"
-    digita "$valor"
-    tecla Return
-  done
+  coleta 4111111111111111 1228 123
   janela "Responda"
   tecla s
   janela "Propriedades de impressão"
