@@ -11,8 +11,15 @@ tecla 3
 janela "Pagamento por QR Code"
 no_diario '"comando":50' '"tipoCampo":584' || falha "the library sent no QR code"
 payload=$(sed -E 's/.*"texto":"([^"]*)".*/\1/' <<<"$linha")
-xwd -root -silent >"$trabalho/tela.xwd"
-lido=$(zbarimg -q --raw "$trabalho/tela.xwd" 2>/dev/null || true)
+# The window may be up a moment before its code is painted: read again for
+# a while (the library waits about five seconds).
+lido=""
+for _ in $(seq 15); do
+  xwd -root -silent >"$trabalho/tela.xwd"
+  lido=$(zbarimg -q --raw "$trabalho/tela.xwd" 2>/dev/null || true)
+  [ -n "$lido" ] && break
+  sleep 0.2
+done
 [ "$lido" = "$payload" ] || falha "the QR code on screen reads '$lido', not '$payload'"
 janela "Propriedades de impressão"
 tecla alt+i
