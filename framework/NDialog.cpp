@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -84,6 +85,10 @@ TDialog::TDialog(QWidget* Pai) : QDialog(Pai, Qt::Dialog | Qt::FramelessWindowHi
     Corpo->addWidget(FBotoes);
 }
 
+// What the operator was told, for support and for the
+// end-to-end runs that read it instead of pixels.
+Q_LOGGING_CATEGORY(lcDialogo, "tefkimbro.dialogo", QtWarningMsg)
+
 std::uint8_t TDialog::IconeResolvido(std::uint8_t Botoes, std::uint8_t Icone) {
     if (Icone != IconeAutomatico) {
         return Icone;
@@ -156,6 +161,7 @@ std::uint8_t TDialog::Executa(const QString& Mensagem, const QString& Titulo, st
     auto* Dialogo = new TDialog();
     Dialogo->Configura(Mensagem, Titulo, Botoes, Icone, BotaoPadrao);
     QApplication::beep();
+    qCInfo(lcDialogo).noquote() << "message shown:" << Titulo << "|" << Mensagem;
     Dialogo->exec();
     const std::uint8_t Resposta = Dialogo->Resposta();
     delete Dialogo;

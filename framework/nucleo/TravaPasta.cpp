@@ -7,8 +7,10 @@
 #include <unistd.h>
 
 TTravaPasta::TTravaPasta(const QString& Arquivo) {
+    // flock needs no write access: held read-only, the lock does not keep
+    // the folder's file system from turning read-only under the station.
     const int Handle =
-        ::open(QFile::encodeName(Arquivo).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        ::open(QFile::encodeName(Arquivo).constData(), O_RDONLY | O_CREAT | O_CLOEXEC, 0600);
     if (Handle < 0) {
         return;
     }

@@ -31,6 +31,7 @@ trabalho_cups=$(ls "$trabalho/cups/saida"/job-*.prn 2>/dev/null | head -n 1)
 grep -q 'CANCELAMENTO DE VENDA' "$trabalho_cups" || falha "the job is not the cancellation receipt"
 # Back on the menu, Esc closes it and the station takes keys again.
 janela "Caixa de Varejo \(Menu\)"
+retrato "Caixa de Varejo \(Menu\)"
 tecla Escape
 for _ in $(seq 50); do
   xdotool search --onlyvisible --name "^Caixa de Varejo" >/dev/null 2>&1 || break

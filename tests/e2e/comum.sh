@@ -16,7 +16,11 @@ encerra() {
   rm -rf "$trabalho"
 }
 trap encerra EXIT
-falha() { echo "e2e: $*" >&2; exit 1; }
+falha() {
+  echo "e2e: $*" >&2
+  [ ! -s "$trabalho/estacao.err" ] || { echo "--- the station's stderr:" >&2; tail -n 20 "$trabalho/estacao.err" >&2; }
+  exit 1
+}
 
 servidor=$("$raiz/scripts/cups-privado.sh" start "$trabalho/cups")
 export "${servidor?}"
@@ -30,7 +34,10 @@ for _ in $(seq 50); do
   DISPLAY="$tela" xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
   sleep 0.1
 done
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY CLISITEF_SIM_ROTEIRO QT_LOGGING_RULES
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY CLISITEF_SIM_ROTEIRO
+# The station says on stderr what it showed and its status: the cases read
+# the texts there instead of from pixels.
+export QT_LOGGING_RULES="tefkimbro.dialogo.info=true;tefkimbro.app.principal.info=true"
 [ -z "${2:-}" ] || export CLISITEF_SIM_ROTEIRO="$2"
 export DISPLAY="$tela" LC_ALL=C.UTF-8
 export XDG_CONFIG_HOME="$trabalho/config" CLISITEF_SIM_DIARIO="$trabalho/diario.jsonl"
@@ -62,6 +69,35 @@ procura() {
 janela() { procura "$1" || falha "window '$1' did not open"; }
 tecla() { xdotool key --delay 30 "$@"; }
 digita() { xdotool type --delay 20 "$1"; }
+
+# Leaves a PNG of the window titled $1 (of the whole screen without a title)
+# in the build's e2e-telas folder, named after the case and $2, for a person
+# to look at after the run.
+retrato() {
+  local pasta="$build/e2e-telas" id=""
+  mkdir -p "$pasta"
+  [ -z "${1:-}" ] || id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -n 1)
+  "$build/tools/retrato" "$pasta/$(basename "$0" .sh)${2:+-$2}.png" ${id:+"$id"} \
+    || falha "no screenshot of '${1:-the screen}'"
+}
+
+# Waits until the station has shown a message holding $1.
+mostrou() {
+  for _ in $(seq 100); do
+    grep -F "message shown: " "$trabalho/estacao.err" 2>/dev/null | grep -q -F "$1" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits until the station has said its TEF status is $1.
+status() {
+  for _ in $(seq 200); do
+    grep -q "TEF status: $1" "$trabalho/estacao.err" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  return 1
+}
 
 # Waits until the journal holds a line with all the given fragments.
 no_diario() {

@@ -5,16 +5,6 @@
 # Usage: tests/e2e/configuracao.sh BUILD_DIR
 source "$(dirname "$0")/comum.sh" "$@"
 rm -f "$XDG_CONFIG_HOME/Tef_kimbro.Ini"
-export QT_LOGGING_RULES="tefkimbro.app.principal.info=true"
-
-# Waits until the station has said its TEF status is $1.
-status() {
-  for _ in $(seq 200); do
-    grep -q "TEF status: $1" "$trabalho/estacao.err" 2>/dev/null && return 0
-    sleep 0.1
-  done
-  return 1
-}
 
 inicia_estacao
 janela "TEF - Kimbro"
@@ -38,4 +28,5 @@ kill "${pids[-1]}"; wait "${pids[-1]}" 2>/dev/null || true; unset 'pids[-1]'
 inicia_estacao
 janela "TEF - Kimbro"
 status "Online" || falha "the restart with the saved configuration is not Online"
+retrato "TEF - Kimbro"
 echo "e2e: 'IP inválido' without configuration, 'Online' after saving it"

@@ -22,5 +22,6 @@ pilha=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/, /\n/g')
 posicao() { grep -n -i -x "$(printf '0x%x' "$1")" <<<"$pilha" | cut -d: -f1; }
 [ -n "$(posicao "$espera")" ] && [ -n "$(posicao "$coleta")" ] || falha "windows not in the stacking list"
 [ "$(posicao "$coleta")" -gt "$(posicao "$espera")" ] || falha "the wait box covers the collection"
+retrato
 tecla Escape
 echo "e2e: the collection stays above the wait box"

@@ -31,13 +31,15 @@ tecla f
 janela "Opções TEF"
 tecla 3
 janela "Resultado - TEF"
+retrato "Resultado - TEF"
 no_diario '"funcao":110' || falha "the administrative menu did not start"
 tecla s                                # "&Sair"
 janela "Caixa de Varejo \(Menu\)"
 grep '"chamada":"FinalizaTransacaoSiTefInterativo"' "$trabalho/diario.jsonl" | grep -c . | grep -qx 3 \
   || falha "the viewed summary was confirmed"
 tecla e
-janela "Atenção"                       # "Comunicação com o SiTef em ordem."
+janela "Atenção"
+mostrou "Comunicação com o SiTef em ordem." || falha "the test's notice was not shown"
 tecla Return
 [ "$(grep -c '"funcao":111' "$trabalho/diario.jsonl")" -ge 2 ] || falha "the test from the menu did not run"
 [ "$(ls "$trabalho/cups/saida" | wc -l)" -eq 3 ] || falha "expected three receipts at the queue"

@@ -29,6 +29,7 @@ lintian --tag-display-limit 0 "$deb" >"$trabalho/lintian.txt" 2>&1 || true
 export XDG_DATA_HOME="$trabalho/dados"
 inicia_estacao env -u LD_LIBRARY_PATH "$trabalho/raiz/usr/bin/tefkimbro-demo"
 vende_credito "5,00"
+retrato "TEF - Kimbro"
 no_diario '"chamada":"FinalizaTransacaoSiTefInterativo"' '"confirma":1' || falha "the sale was not confirmed"
 pasta="$XDG_DATA_HOME/tefkimbro-demo"
 [ "$(stat -c %a "$pasta")" = 700 ] || falha "the working folder is not 0700"

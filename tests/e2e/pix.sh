@@ -20,6 +20,7 @@ for _ in $(seq 15); do
   [ -n "$lido" ] && break
   sleep 0.2
 done
+retrato "Pagamento por QR Code"
 [ "$lido" = "$payload" ] || falha "the QR code on screen reads '$lido', not '$payload'"
 janela "Propriedades de impressão"
 tecla alt+i

@@ -18,7 +18,9 @@ ate_imprimir() {
 
 ate_imprimir "3,00"
 tecla Escape
-janela "Responda"                      # "Cupom TEF não foi impresso. Tentar novamente?"
+janela "Responda"
+mostrou "Cupom TEF não foi impresso. Tentar novamente?" || falha "the retry question was not shown"
+retrato "Responda"
 tecla s
 janela "Propriedades de impressão"
 tecla alt+i
@@ -31,7 +33,8 @@ ate_imprimir "4,00"
 tecla Escape
 janela "Responda"
 tecla n
-janela "Atenção"                       # "Transação TEF não efetuada. Favor reter o Cupom."
+janela "Atenção"
+mostrou "Transação TEF não efetuada. Favor reter o Cupom." || falha "the cashier was not told the sale was undone"
 tecla Return
 no_diario '"evento":"desfeita"' || falha "the second sale was not undone"
 [ "$(grep -c '"confirma":1' "$trabalho/diario.jsonl")" -eq 1 ] || falha "the second sale was confirmed"

@@ -15,6 +15,7 @@ antes_sequencia=$(cat "$trabalho/tef_sequencia.ini")
 (cd "$trabalho" && exec "$build/app/tefkimbro") 2>"$trabalho/segunda.err" &
 segunda=$!
 janela "Atenção"
+retrato "Atenção"
 tecla Return
 status=0
 wait "$segunda" || status=$?

@@ -14,6 +14,7 @@ vende_credito "12,34"
 
 no_diario '"chamada":"FinalizaTransacaoSiTefInterativo"' '"confirma":1' \
   || falha "the sale was not confirmed"
+retrato "TEF - Kimbro"
 grep '"chamada":"IniciaFuncaoSiTefInterativo"' "$trabalho/diario.jsonl" | grep -q '"valor":"        12,34"' \
   || falha "the sale did not start with the amount 12,34"
 grep -q 'VIA DO CLIENTE' "$trabalho/CUPOM.TXT" || falha "CUPOM.TXT does not hold the receipt"
