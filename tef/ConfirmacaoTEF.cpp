@@ -37,16 +37,22 @@ void FinalizaPendencia(TBibliotecaSiTef& Biblioteca, const TPendencia& Pendencia
 
 namespace {
 
-// A receipt that could not even be prepared (its work file not written) is
-// one that did not print: the operator is told why, and the transaction goes
-// on to the question whether to try again.
-void ImprimeOuRelata(TOperadorTEF& Operador, TDM_TEF& Modulo, TNStringList& Comprovante) {
+// One attempt: the working files written, then the receipt printed. A
+// receipt that could not even be prepared (a file not written) is one that
+// did not print: the operator is told why, and the transaction goes on to
+// the question whether to try again.
+bool ImprimeOuRelata(TOperadorTEF& Operador, TDM_TEF& Modulo, const TPendencia& Pendencia,
+                     const TRegistroTransacao& Registro, TNStringList& Comprovante) {
     try {
+        Registro.Conteudo.SaveToFile(Registro.Arquivo);
+        GravaPendencia(Pendencia);
         Modulo.ImprimeCupomTEF(Comprovante);
     } catch (const EErro& Erro) {
         Operador.MsgDisplay(Erro.Mensagem(), QStringLiteral("Atenção"), BotoesOk, IconeErro,
                             BotaoPadraoAutomatico);
+        return false;
     }
+    return Modulo.UltimaImpressao == TResultadoImpressao::Enviado;
 }
 
 } // namespace
@@ -83,7 +89,7 @@ QString MensagemPendenciaResolvida(const TPendenciaResolvida& Resolvida) {
 }
 
 TFimVenda ConcluiTransacao(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, const TPendencia& Pendencia,
-                           TNStringList& Comprovante) {
+                           const TRegistroTransacao& Registro, TNStringList& Comprovante) {
     TOperadorTEF& Operador = Ambiente.Operador;
     // No receipt text (for instance after a view-only notice): there is
     // nothing to print, and an empty print dialog must not undo an approval.
@@ -91,10 +97,8 @@ TFimVenda ConcluiTransacao(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, const TPende
         FinalizaPendencia(Ambiente.Biblioteca, Pendencia, true);
         return TFimVenda::Confirmada;
     }
-    GravaPendencia(Pendencia);
     for (;;) {
-        ImprimeOuRelata(Operador, Modulo, Comprovante);
-        if (Modulo.UltimaImpressao == TResultadoImpressao::Enviado) {
+        if (ImprimeOuRelata(Operador, Modulo, Pendencia, Registro, Comprovante)) {
             FinalizaPendencia(Ambiente.Biblioteca, Pendencia, true);
             return TFimVenda::Confirmada;
         }
@@ -121,12 +125,9 @@ TFimVenda ConcluiVenda(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, TVendaTEF& Venda
         Operador.Visualizador().Libera();
         return TFimVenda::Visualizada;
     }
-    // Replaced whole, never left missing or torn.
-    Venda.Str_Primeira_via.SaveToFile(ArquivoCupom);
-
     const QString DataHora = AparaControles(DM_CAIXA_VAREJO.DataHoraTransacao);
     return ConcluiTransacao(Ambiente, Modulo,
                             {FuncaoSiTef::Venda, QString::number(Venda.NumeroDocumento),
                              DataHora.left(8), DataHora.mid(8, 6)},
-                            Venda.Str_Primeira_via);
+                            {ArquivoCupom, Venda.Str_Primeira_via}, Venda.Str_Primeira_via);
 }

@@ -2,6 +2,7 @@
 
 #include "BibliotecaSiTef.h"
 #include "FAT_DM_TEF_OFFLINE.h"
+#include "TNStringList.h"
 
 #include <QString>
 
@@ -18,6 +19,13 @@ struct TPendencia {
     QString Cupom;
     QString Data; // "yyyymmdd"
     QString Hora; // "hhnnss"
+};
+
+// The working file a transaction leaves beside its receipt: "CUPOM.TXT" for
+// a sale, "DadosTef.txt" for a function.
+struct TRegistroTransacao {
+    QString Arquivo;
+    const TNStringList& Conteudo;
 };
 
 inline const QString ArquivoPendencia = QStringLiteral("tef_pendente.txt");
@@ -58,12 +66,14 @@ QString MensagemPendenciaResolvida(const TPendenciaResolvida& Resolvida);
 
 enum class TFimVenda { Visualizada, Confirmada, ConfirmadaSemCupom, Desfeita };
 
-// The receipt printed and the transaction confirmed. The pending record is
-// written before printing; a receipt that was not printed is offered again,
+// The receipt printed and the transaction confirmed. The working file and
+// the pending record are written before printing, at every attempt: a disk
+// that refuses them (full, read-only) stops the attempt before anything is
+// printed, as a receipt that did not print. Such a receipt is offered again,
 // and when the operator declines, the function's rule (ConfirmaSemCupom)
 // confirms or undoes it and the operator is told.
 TFimVenda ConcluiTransacao(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, const TPendencia& Pendencia,
-                           TNStringList& Comprovante);
+                           const TRegistroTransacao& Registro, TNStringList& Comprovante);
 
 // After an approved sale: the view-only ending, or the receipt saved as
 // "CUPOM.TXT", printed and the sale confirmed with its own document number,

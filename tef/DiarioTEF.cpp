@@ -54,8 +54,10 @@ void Grava(const QString& Mensagem) {
     const QByteArray Linha =
         (Agora.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz ")) + Mascara(Mensagem) + u'\n')
             .toUtf8();
-    const bool Gravou = Arquivo.open(QIODevice::WriteOnly | QIODevice::Append) &&
-                        Arquivo.write(Linha) == Linha.size() && Arquivo.flush();
+    // Unbuffered: a full disk fails the write itself, with the system's reason.
+    const bool Gravou =
+        Arquivo.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered) &&
+        Arquivo.write(Linha) == Linha.size();
     if (!Gravou && E.Falha.isEmpty()) {
         E.Falha = QStringLiteral("Não foi possível gravar o log TEF em %1: %2")
                       .arg(Arquivo.fileName(), Arquivo.errorString());

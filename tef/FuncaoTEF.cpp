@@ -77,9 +77,8 @@ void TDM_TEF::FimDaFuncao(std::int32_t Funcao, std::int32_t Numero, std::int32_t
         Operador.Visualizador().MostraTexto(Comprovante, QString());
         return;
     }
-    StrDadosTransacaoTEf.SaveToFile(ArquivoDadosTEF);
     const QString DataHora = AparaControles(DM_CAIXA_VAREJO.DataHoraTransacao);
     ConcluiTransacao(FAmbiente, *this,
                      {Funcao, QString::number(Numero), DataHora.left(8), DataHora.mid(8, 6)},
-                     Comprovante);
+                     {ArquivoDadosTEF, StrDadosTransacaoTEf}, Comprovante);
 }

@@ -274,6 +274,26 @@ TEST_F(TesteFuncao, CupomQueNaoSePreparaVaiParaAPerguntaDeNovaTentativa) {
     EXPECT_EQ(Biblioteca.Finalizacoes.front().Confirma, 0);
 }
 
+// A disk that refuses the working file or the pending record (full,
+// read-only) stops the attempt before anything prints; declined, the
+// pre-authorisation is undone and nothing is left pending.
+TEST_F(TesteFuncao, ArquivoDeTrabalhoQueNaoSeGravaNaoImprimeNada) {
+    for (const QString& Arquivo : {ArquivoDadosTEF, ArquivoPendencia}) {
+        SCOPED_TRACE(Arquivo.toStdString());
+        ASSERT_TRUE(QDir().mkdir(Arquivo));
+        Operador.Respostas = {3};
+        EXPECT_TRUE(Executa({Campo(121, "VIA")}, FuncaoSiTef::PreAutorizacao));
+        EXPECT_TRUE(Interface.Eventos.isEmpty());
+        EXPECT_EQ(Operador.Conta(QStringLiteral("mensagem Atenção|Não foi possível gravar")), 1);
+        ASSERT_EQ(Biblioteca.Finalizacoes.size(), 1u);
+        EXPECT_EQ(Biblioteca.Finalizacoes.front().Confirma, 0);
+        EXPECT_FALSE(QFile::exists(ArquivoPendencia) && QFileInfo(ArquivoPendencia).isFile());
+        ASSERT_TRUE(QDir().rmdir(Arquivo));
+        Biblioteca.Finalizacoes.clear();
+        Operador.Eventos.clear();
+    }
+}
+
 TEST_F(TesteFuncao, ComprovanteEmBrancoConfirmaSemImprimir) {
     EXPECT_TRUE(Executa({Campo(121, "  \r\n "), Fim(0)}, FuncaoSiTef::PreAutorizacao));
     EXPECT_TRUE(Interface.Eventos.isEmpty());
