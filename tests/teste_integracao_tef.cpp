@@ -475,7 +475,8 @@ private Q_SLOTS:
                      (QList<std::pair<int, QString>>{
                          {1, Texto(Abertura, "data") + Texto(Abertura, "hora")}}));
         }
-        QVERIFY(UltimoTrabalho().contains("CAPTURA DE PR\xc9-AUTORIZA\xc7\xc3O"));
+        // The queue's backend writes the job a moment after it is accepted.
+        QTRY_VERIFY(UltimoTrabalho().contains("CAPTURA DE PR\xc9-AUTORIZA\xc7\xc3O"));
     }
 
     void TesteDeComunicacaoPeloMenu() {
