@@ -1,5 +1,5 @@
-// The station's loaders fed arbitrary files: the profile file, Printer.ini,
-// string lists, and the check-data answer built from their pieces.
+// The station's loaders fed arbitrary files: the profile file, Printer.ini
+// and string lists.
 #include "ArquivoPerfil.h"
 #include "CodigosImpressora.h"
 #include "Entrada.h"
