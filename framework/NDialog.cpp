@@ -85,7 +85,7 @@ TDialog::TDialog(QWidget* Pai) : QDialog(Pai, Qt::Dialog | Qt::FramelessWindowHi
     Corpo->addWidget(FBotoes);
 }
 
-// What the operator was told, for support and for the
+// What the operator was told, one line each, for support and for the
 // end-to-end runs that read it instead of pixels.
 Q_LOGGING_CATEGORY(lcDialogo, "tefkimbro.dialogo", QtWarningMsg)
 
@@ -161,7 +161,8 @@ std::uint8_t TDialog::Executa(const QString& Mensagem, const QString& Titulo, st
     auto* Dialogo = new TDialog();
     Dialogo->Configura(Mensagem, Titulo, Botoes, Icone, BotaoPadrao);
     QApplication::beep();
-    qCInfo(lcDialogo).noquote() << "message shown:" << Titulo << "|" << Mensagem;
+    qCInfo(lcDialogo).noquote() << "message shown:" << Titulo << "|"
+                                << QString(Mensagem).replace(u'\n', QStringLiteral("\\n"));
     Dialogo->exec();
     const std::uint8_t Resposta = Dialogo->Resposta();
     delete Dialogo;

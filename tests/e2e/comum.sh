@@ -46,11 +46,13 @@ mkdir -p "$XDG_CONFIG_HOME"
 printf '[CONF_TEF]\r\nHOST_SERVIDOR=127.0.0.1\r\nIDENT_EMPRESA=00000000\r\nIDENT_ESTACAO=SE000001\r\nSENHA_TEF=1234\r\n' \
   > "$XDG_CONFIG_HOME/Tef_kimbro.Ini"
 
-# Starts the station in the working folder: the built binary, or the
-# command given; what it says on stderr goes to estacao.err there.
+# Starts the station in its working folder ($caixa, the temporary folder
+# unless a case says otherwise): the built binary, or the command given;
+# what it says on stderr goes to estacao.err in the temporary folder.
+caixa="$trabalho"
 inicia_estacao() {
   [ "$#" -gt 0 ] || set -- "$build/app/tefkimbro"
-  (cd "$trabalho" && exec "$@" 2>>"$trabalho/estacao.err") &
+  (cd "$caixa" && exec "$@" 2>>"$trabalho/estacao.err") &
   pids+=($!)
 }
 

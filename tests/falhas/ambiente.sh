@@ -1,0 +1,182 @@
+#!/usr/bin/env bash
+# Faults of the station's surroundings, each with the real binary under Xvfb:
+# the client library missing at start with a payment left open, CUPS stopped
+# while printing, the working folder's disk full, and the working folder made
+# read-only in the middle of a sale. Each must end with the cashier told what
+# happened and every approved payment confirmed once after its receipt
+# reached the queue, or undone: never both, never neither.
+# Usage: tests/falhas/ambiente.sh BUILD_DIR   (as root: it mounts small tmpfs folders)
+source "$(dirname "$0")/../e2e/comum.sh" "$1"
+[ "$(id -u)" -eq 0 ] || { echo "ambiente: needs root to mount a tmpfs; skipped"; exit 77; }
+montagens=()
+desmonta() { for m in "${montagens[@]}"; do umount -l "$m" 2>/dev/null || true; done; encerra; }
+trap desmonta EXIT
+
+# A credit sale up to the amount question.
+ate_pergunta() {
+  inicia_venda "$1"
+  tecla 1
+  coleta 4111111111111111 1228 123
+  janela "Responda"
+}
+# The document number of the last start in the journal.
+ultimo_cupom() {
+  grep '"chamada":"IniciaFuncaoSiTefInterativo"' "$trabalho/diario.jsonl" | tail -n 1 \
+    | sed -E 's/.*"cupom":"([0-9]+)".*/\1/'
+}
+para_estacao() {
+  kill "-${1:-TERM}" "${pids[-1]}" 2>/dev/null || true
+  wait "${pids[-1]}" 2>/dev/null || true
+  unset 'pids[-1]'
+}
+# A working folder of its own on a tmpfs of $2 kilobytes.
+pasta_em_tmpfs() {
+  caixa="$trabalho/$1"
+  mkdir -p "$caixa"
+  mount -t tmpfs -o "size=${2}k,mode=0700" tmpfs "$caixa"
+  montagens+=("$caixa")
+}
+# The invariants over this case's journal, then a clean slate for the next.
+verifica() {
+  "$build/tests/verifica_falhas" "$trabalho/diario.jsonl" "$caixa" "$trabalho/cups/saida" \
+    "$XDG_CONFIG_HOME/Tef_kimbro.Ini" | sed "s/^/ambiente: $1: /"
+  [ "${PIPESTATUS[0]}" -eq 0 ] || falha "$1: invariants violated"
+  mv "$trabalho/diario.jsonl" "$trabalho/diario-$1.jsonl"
+  rm -f "$trabalho/cups/saida"/job-*.prn
+  : >"$trabalho/estacao.err"
+}
+
+# 1. A sale approved and the station killed at its print dialog; the next
+# start finds no client library: it says the transaction is still open and
+# the TEF is down, and refuses sales. With the library back, the payment is
+# undone and the cashier told its number.
+caso_biblioteca_ausente() {
+  caixa="$trabalho/sem-biblioteca"
+  mkdir -p "$caixa" "$trabalho/vazia"
+  inicia_estacao
+  ate_pergunta "7,00"
+  tecla alt+s
+  janela "Propriedades de impressão"
+  para_estacao KILL
+  local cupom
+  cupom=$(ultimo_cupom)
+  inicia_estacao env LD_LIBRARY_PATH="$trabalho/vazia" "$build/app/tefkimbro"
+  janela "Atenção"
+  mostrou "Transação TEF pendente (documento $cupom) ainda não resolvida" \
+    || falha "without the library the open transaction was not told"
+  retrato "Atenção" biblioteca
+  tecla Return
+  status "Dll Inválida" || falha "without the library the status is not 'Dll Inválida'"
+  janela "TEF - Kimbro"
+  tecla ctrl+a
+  digita "1,00"
+  tecla Return space
+  janela "Atenção"
+  tecla Return
+  para_estacao
+  inicia_estacao
+  janela "Atenção"
+  mostrou 'Transação TEF não efetuada. Favor reter o Cupom.\nDocumento: '"$cupom" \
+    || falha "the undone payment and its number were not told"
+  tecla Return
+  para_estacao
+  verifica biblioteca_ausente
+}
+
+# 2. CUPS stops while the print dialog is open: the receipt does not print,
+# the cashier is asked to try again; with CUPS back, "&Sim" prints it and
+# confirms the sale once.
+caso_cups_parado() {
+  caixa="$trabalho/cups-parado"
+  mkdir -p "$caixa"
+  inicia_estacao
+  ate_pergunta "8,00"
+  tecla alt+s
+  janela "Propriedades de impressão"
+  "$raiz/scripts/cups-privado.sh" stop "$trabalho/cups"
+  tecla alt+i
+  # The report's own error box has no title.
+  mostrou "Não foi possivel enviar dados para o dispositivo de saida." || falha "CUPS stopped: the cashier was not told"
+  sleep 0.5
+  retrato "" cups
+  tecla Return
+  janela "Responda"
+  mostrou "Cupom TEF não foi impresso. Tentar novamente?" || falha "CUPS stopped: no retry question"
+  ! grep -q '"chamada":"FinalizaTransacaoSiTefInterativo"' "$trabalho/diario.jsonl" \
+    || falha "CUPS stopped: the sale was finalised before its receipt printed"
+  "$raiz/scripts/cups-privado.sh" start "$trabalho/cups" >/dev/null
+  tecla s
+  janela "Propriedades de impressão"
+  tecla alt+i
+  no_diario '"chamada":"FinalizaTransacaoSiTefInterativo"' '"confirma":1' \
+    || falha "CUPS back: the sale was not confirmed"
+  para_estacao
+  verifica cups_parado
+}
+
+# 3. The working folder's disk fills up during a sale: the receipt cannot be
+# saved, nothing is printed; freed, "&Sim" prints and confirms. The next sale
+# on a full disk declined: undone, the cashier told.
+caso_disco_cheio() {
+  pasta_em_tmpfs disco-cheio 512
+  inicia_estacao
+  ate_pergunta "9,00"
+  dd if=/dev/zero of="$caixa/enche" bs=4k 2>/dev/null || true
+  tecla alt+s
+  janela "Atenção"
+  mostrou "No space left on device" || falha "full disk: the cashier was not told why"
+  retrato "Atenção" disco
+  tecla Return
+  janela "Responda"
+  [ -z "$(ls "$trabalho/cups/saida")" ] || falha "full disk: something was printed"
+  rm -f "$caixa/enche"
+  tecla s
+  janela "Propriedades de impressão"
+  tecla alt+i
+  no_diario '"chamada":"FinalizaTransacaoSiTefInterativo"' '"confirma":1' \
+    || falha "disk freed: the sale was not confirmed"
+  ate_pergunta "10,00"
+  dd if=/dev/zero of="$caixa/enche" bs=4k 2>/dev/null || true
+  tecla alt+s
+  janela "Atenção"
+  tecla Return
+  janela "Responda"
+  tecla n
+  janela "Atenção"
+  mostrou "Transação TEF não efetuada. Favor reter o Cupom." || falha "full disk: the undone sale was not told"
+  tecla Return
+  no_diario '"evento":"desfeita"' || no_diario '"confirma":0' || falha "full disk: the declined sale was not undone"
+  rm -f "$caixa/enche"
+  para_estacao
+  verifica disco_cheio
+}
+
+# 4. The working folder turns read-only in the middle of a sale: the cashier
+# is told, declines the retry, and the sale is undone. Read-write again, the
+# station sells as before.
+caso_somente_leitura() {
+  pasta_em_tmpfs somente-leitura 2048
+  inicia_estacao
+  ate_pergunta "11,00"
+  mount -o remount,ro "$caixa"
+  tecla alt+s
+  janela "Atenção"
+  mostrou "Read-only file system" || falha "read-only: the cashier was not told why"
+  retrato "Atenção" leitura
+  tecla Return
+  janela "Responda"
+  tecla n
+  janela "Atenção"
+  mostrou "Transação TEF não efetuada. Favor reter o Cupom." || falha "read-only: the undone sale was not told"
+  tecla Return
+  mount -o remount,rw "$caixa"
+  vende_credito "12,00"
+  no_diario '"chamada":"FinalizaTransacaoSiTefInterativo"' '"confirma":1' \
+    || falha "read-write again: the sale was not confirmed"
+  para_estacao
+  verifica somente_leitura
+}
+
+for caso in "${@:2}"; do "caso_$caso"; done
+[ "$#" -gt 1 ] || for caso in biblioteca_ausente cups_parado disco_cheio somente_leitura; do "caso_$caso"; done
+echo "ambiente: every fault told, no payment left open"
