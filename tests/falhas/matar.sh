@@ -1,31 +1,42 @@
 #!/usr/bin/env bash
-# Fault injection: sale after sale against the simulator's demo, the station
-# killed with SIGKILL at a random moment of each (during the library's
-# dialogue, between approval and printing, while printing, while a working
-# file is written) and started again; a last start resolves what was left.
-# Then the invariants: document numbers never repeat, working files are never
-# empty or torn, every approved sale is confirmed once after its receipt
-# reached the queue or undone, never both, never neither.
+# Fault injection: sales and TEF functions (cancellation, reprint,
+# pre-authorisation) one after another against the simulator's demo, the
+# station killed with SIGKILL at a random moment of each (during the
+# library's dialogue, between approval and printing, while printing, while a
+# working file is written) and started again; a last start resolves what was
+# left. Then the invariants: document numbers never repeat, working files are
+# never empty or torn, every approved sale or function is confirmed once
+# after its receipt reached the queue or undone (or, for those the station's
+# rule confirms, confirmed once), never both, never neither.
 # Usage: tests/falhas/matar.sh BUILD_DIR [KILLS]   (the test command runs a few;
 #        by hand: tests/falhas/matar.sh build/release 200)
 source "$(dirname "$0")/../e2e/comum.sh" "$1"
 mortes="${2:-8}"
 
-# Types a sale, answering first the notice of a transaction the last run
-# left; gives up quietly when the station is killed under it.
-digita_venda() {
+imprime() {
+  janela "Propriedades de impressão"
+  tecla alt+i
+}
+# Types a transaction, answering first the notice of one the last run left;
+# gives up quietly when the station is killed under it. Half are sales.
+digita_transacao() {
   procura "Atenção" 15 && tecla Return
-  vende_credito "$(( RANDOM % 90 + 1 )),$(( RANDOM % 90 + 10 ))"
+  case $(( RANDOM % 6 )) in
+    0) abre_menu_tef; tecla a; coleta 1234 "12,34" 123 08122026; janela "Responda"; tecla alt+s; imprime ;;
+    1) abre_menu_tef; tecla b; imprime ;;
+    2) abre_menu_tef; tecla c; coleta 4111111111111111 1228 "50,00"; imprime ;;
+    *) vende_credito "$(( RANDOM % 90 + 1 )),$(( RANDOM % 90 + 10 ))" ;;
+  esac
   sleep 30
 }
 
 for (( i = 1; i <= mortes; i++ )); do
   inicia_estacao
   estacao=${pids[-1]}
-  ( digita_venda ) >/dev/null 2>&1 &
+  ( digita_transacao ) >/dev/null 2>&1 &
   digitador=$!
   # Up to 12 s: a typed sale takes about 8 (2 of them the approval's pause),
-  # its printing about 1.
+  # its printing about 1; the functions take less.
   sleep "$(( RANDOM % 12 )).$(( RANDOM % 10 ))"
   kill -KILL "$estacao" 2>/dev/null || true
   kill "$digitador" 2>/dev/null || true

@@ -1,6 +1,9 @@
 // After a run of killed stations: checks from the simulator's journal, the
 // queue's jobs and the working files that no payment was lost, doubled or
 // confirmed without its receipt, and that no working file was left torn.
+// Cancellations, reprints and administrative functions may be confirmed
+// without their receipt: the station's rule confirms them when the receipt
+// did not print (undoing a cancellation would charge the customer again).
 //   verifica_falhas DIARIO PASTA_DE_TRABALHO PASTA_DA_FILA ARQUIVO_DE_CONFIGURACAO
 #include "Diario.h"
 
@@ -22,6 +25,10 @@ void Viola(const QString& Texto) {
 
 QString Texto(const QJsonObject& Linha, const char* Chave) {
     return Linha.value(QString::fromLatin1(Chave)).toString();
+}
+
+bool ConfirmadaSemCupom(int Funcao) {
+    return Funcao == 110 || Funcao == 112 || Funcao == 200;
 }
 
 QByteArray Le(const QString& Caminho) {
@@ -56,7 +63,7 @@ int main(int argc, char** argv) {
 
     // The journal in order: each function's lines follow its start.
     QSet<QString> Cupons, Aprovadas;
-    QMap<QString, int> Confirmacoes, Desfeitas;
+    QMap<QString, int> Confirmacoes, Desfeitas, Funcoes;
     QString Atual;
     bool Comprovante = false;
     int Inicios = 0;
@@ -70,6 +77,7 @@ int main(int argc, char** argv) {
                 Viola(QStringLiteral("document number %1 used twice").arg(Atual));
             }
             Cupons.insert(Atual);
+            Funcoes[Atual] = Linha.value(QStringLiteral("funcao")).toInt();
         } else if (Chamada == QStringLiteral("ContinuaFuncaoSiTefInterativo")) {
             Comprovante = Comprovante || Linha.value(QStringLiteral("tipoCampo")).toInt() == 121;
             if (Linha.value(QStringLiteral("resultado")).toInt() == 0 && Comprovante) {
@@ -97,7 +105,8 @@ int main(int argc, char** argv) {
                       .arg(Desfeita));
         }
         // The demo's receipts carry "DOC: <number>".
-        if (Confirmada > 0 && !QRegularExpression(QStringLiteral("DOC: %1[^0-9]").arg(Cupom))
+        if (Confirmada > 0 && !ConfirmadaSemCupom(Funcoes.value(Cupom)) &&
+            !QRegularExpression(QStringLiteral("DOC: %1[^0-9]").arg(Cupom))
                                    .match(QString::fromLatin1(Trabalhos))
                                    .hasMatch()) {
             Viola(QStringLiteral("document %1 confirmed but its receipt never reached the queue")
@@ -121,15 +130,16 @@ int main(int argc, char** argv) {
     VerificaArquivo(QString::fromLocal8Bit(argv[4]),
                     QRegularExpression(QStringLiteral("HOST_SERVIDOR=127\\.0\\.0\\.1")), true);
 
-    int Confirmadas = 0;
+    int Confirmadas = 0, Vendas = 0;
     for (const QString& Cupom : Aprovadas) {
         Confirmadas += Confirmacoes.value(Cupom) > 0;
+        Vendas += Funcoes.value(Cupom) == 0;
     }
     for (const QString& Violacao : Violacoes) {
         std::printf("violation: %s\n", qPrintable(Violacao));
     }
-    std::printf("starts %d, approved %lld, confirmed %d, undone %lld, violations %lld\n", Inicios,
-                static_cast<long long>(Aprovadas.size()), Confirmadas,
+    std::printf("starts %d, approved %lld (sales %d), confirmed %d, undone %lld, violations %lld\n",
+                Inicios, static_cast<long long>(Aprovadas.size()), Vendas, Confirmadas,
                 static_cast<long long>(Aprovadas.size() - Confirmadas),
                 static_cast<long long>(Violacoes.size()));
     return Violacoes.isEmpty() ? 0 : 1;
