@@ -41,6 +41,10 @@ export QT_LOGGING_RULES="tefkimbro.dialogo.info=true;tefkimbro.app.principal.inf
 [ -z "${2:-}" ] || export CLISITEF_SIM_ROTEIRO="$2"
 export DISPLAY="$tela" LC_ALL=C.UTF-8
 export XDG_CONFIG_HOME="$trabalho/config" CLISITEF_SIM_DIARIO="$trabalho/diario.jsonl"
+# As a desktop session gives it: the report's spool files go there, so a
+# station killed while printing leaves nothing behind in /tmp.
+export XDG_RUNTIME_DIR="$trabalho/execucao"
+mkdir -m 0700 -p "$XDG_RUNTIME_DIR"
 export LD_LIBRARY_PATH="$build/sim"
 mkdir -p "$XDG_CONFIG_HOME"
 printf '[CONF_TEF]\r\nHOST_SERVIDOR=127.0.0.1\r\nIDENT_EMPRESA=00000000\r\nIDENT_ESTACAO=SE000001\r\nSENHA_TEF=1234\r\n' \
