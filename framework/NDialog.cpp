@@ -161,8 +161,9 @@ std::uint8_t TDialog::Executa(const QString& Mensagem, const QString& Titulo, st
     auto* Dialogo = new TDialog();
     Dialogo->Configura(Mensagem, Titulo, Botoes, Icone, BotaoPadrao);
     QApplication::beep();
-    qCInfo(lcDialogo).noquote() << "message shown:" << Titulo << "|"
-                                << QString(Mensagem).replace(u'\n', QStringLiteral("\\n"));
+    qCInfo(lcDialogo).noquote() << QStringLiteral("message shown: %1 | %2")
+                                       .arg(Titulo, QString(Mensagem).replace(
+                                                        u'\n', QStringLiteral("\\n")));
     Dialogo->exec();
     const std::uint8_t Resposta = Dialogo->Resposta();
     delete Dialogo;

@@ -51,8 +51,8 @@ void MontaCheque(const QList<QByteArray>& Partes) {
     const qsizetype Larguras[] = {3, 3, 4, 0, 10, 0, 6, 0};
     qsizetype Esperado = 0;
     for (qsizetype I = 0; I < 8; ++I) {
-        Esperado += Larguras[I] == 0 ? Campos[I].size()
-                                     : std::max(Campos[I].trimmed().size(), Larguras[I]);
+        Esperado +=
+            Larguras[I] == 0 ? Campos[I].size() : std::max(Campos[I].trimmed().size(), Larguras[I]);
     }
     Exige(Resposta.size() == Esperado);
     Exige(Resposta.endsWith(Campos[7]));

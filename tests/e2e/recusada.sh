@@ -10,7 +10,7 @@ tecla 1
 coleta 4000000000000002 1228
 janela "Atenção"                       # "Transação não autorizada pelo emissor..."
 no_diario '"comando":22' 'não autorizada' || falha "the decline was not shown"
-mostrou "Atenção | Transação não autorizada pelo emissor" || falha "the cashier was not told of the decline"
+mostrou "Transação não autorizada pelo emissor" || falha "the cashier was not told of the decline"
 retrato "Atenção"
 tecla Return
 no_diario '"resultado":5' || falha "the sale did not end declined"

@@ -107,8 +107,8 @@ int main(int argc, char** argv) {
         // The demo's receipts carry "DOC: <number>".
         if (Confirmada > 0 && !ConfirmadaSemCupom(Funcoes.value(Cupom)) &&
             !QRegularExpression(QStringLiteral("DOC: %1[^0-9]").arg(Cupom))
-                                   .match(QString::fromLatin1(Trabalhos))
-                                   .hasMatch()) {
+                 .match(QString::fromLatin1(Trabalhos))
+                 .hasMatch()) {
             Viola(QStringLiteral("document %1 confirmed but its receipt never reached the queue")
                       .arg(Cupom));
         }
