@@ -5,6 +5,11 @@
 #include <QMutex>
 #include <QRegularExpression>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 // By name: the filter runs while the category itself is being made. Off
 // by default; the running log turns it on.
@@ -42,6 +47,31 @@ void Filtro(QLoggingCategory* Categoria) {
     }
 }
 
+// Appends the line; empty when it was written, else the system's reason (a
+// full disk, a read-only folder).
+QString Acrescenta(const QString& Caminho, const QByteArray& Linha) {
+    const int Arquivo = ::open(QFile::encodeName(Caminho).constData(),
+                               O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (Arquivo < 0) {
+        return QString::fromLocal8Bit(std::strerror(errno));
+    }
+    QString Erro;
+    for (qsizetype Feito = 0; Feito < Linha.size();) {
+        const ssize_t N = ::write(Arquivo, Linha.constData() + Feito,
+                                  static_cast<std::size_t>(Linha.size() - Feito));
+        if (N < 0 && errno == EINTR) {
+            continue;
+        }
+        if (N <= 0) {
+            Erro = QString::fromLocal8Bit(std::strerror(N < 0 ? errno : EIO));
+            break;
+        }
+        Feito += N;
+    }
+    ::close(Arquivo);
+    return Erro;
+}
+
 void Grava(const QString& Mensagem) {
     TEstado& E = Estado();
     const QMutexLocker Travado(&E.Trava);
@@ -49,18 +79,14 @@ void Grava(const QString& Mensagem) {
         return;
     }
     const QDateTime Agora = QDateTime::currentDateTime();
-    QFile Arquivo(E.Pasta + u'/' + PrefixoArquivo + Agora.toString(QStringLiteral("yyyyMMdd")) +
-                  SufixoArquivo);
+    const QString Caminho = E.Pasta + u'/' + PrefixoArquivo +
+                            Agora.toString(QStringLiteral("yyyyMMdd")) + SufixoArquivo;
     const QByteArray Linha =
         (Agora.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz ")) + Mascara(Mensagem) + u'\n')
             .toUtf8();
-    // Unbuffered: a full disk fails the write itself, with the system's reason.
-    const bool Gravou =
-        Arquivo.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered) &&
-        Arquivo.write(Linha) == Linha.size();
-    if (!Gravou && E.Falha.isEmpty()) {
-        E.Falha = QStringLiteral("Não foi possível gravar o log TEF em %1: %2")
-                      .arg(Arquivo.fileName(), Arquivo.errorString());
+    const QString Erro = Acrescenta(Caminho, Linha);
+    if (!Erro.isEmpty() && E.Falha.isEmpty()) {
+        E.Falha = QStringLiteral("Não foi possível gravar o log TEF em %1: %2").arg(Caminho, Erro);
     }
 }
 

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
 namespace {
 
 QString ArquivoDeHoje() {
@@ -83,4 +86,14 @@ TEST_F(TesteDiario, LogQueNaoSeGravaEhRelatadoUmaVez) {
     EXPECT_TRUE(Falha.startsWith(QStringLiteral("Não foi possível"))) << qPrintable(Falha);
     qCInfo(lcDiarioTEF) << "segunda";
     EXPECT_EQ(DiarioTEF::Falha(), Falha);
+}
+
+// A day file that cannot be written says the system's own reason, which IT
+// can act on.
+TEST_F(TesteDiario, LogQueNaoSeGravaDizPorque) {
+    ASSERT_TRUE(QDir().mkpath(ArquivoDeHoje())); // a folder in the file's place
+    DiarioTEF::Inicia(QDir::current(), 30);
+    qCInfo(lcDiarioTEF) << "linha";
+    EXPECT_TRUE(DiarioTEF::Falha().endsWith(QString::fromLocal8Bit(std::strerror(EISDIR))))
+        << qPrintable(DiarioTEF::Falha());
 }

@@ -130,6 +130,8 @@ caso_disco_cheio() {
   tecla Return
   janela "Responda"
   [ -z "$(ls "$trabalho/cups/saida")" ] || falha "full disk: something was printed"
+  grep -q "Não foi possível gravar o log TEF .*No space left on device" "$trabalho/estacao.err" \
+    || falha "full disk: the TEF log's failure does not say why"
   rm -f "$caixa/enche"
   tecla s
   janela "Propriedades de impressão"
