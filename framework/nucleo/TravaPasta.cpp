@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -12,9 +14,12 @@ TTravaPasta::TTravaPasta(const QString& Arquivo) {
     const int Handle =
         ::open(QFile::encodeName(Arquivo).constData(), O_RDONLY | O_CREAT | O_CLOEXEC, 0600);
     if (Handle < 0) {
+        FErro = QString::fromLocal8Bit(std::strerror(errno));
         return;
     }
     if (::flock(Handle, LOCK_EX | LOCK_NB) != 0) {
+        FOcupada = errno == EWOULDBLOCK;
+        FErro = QString::fromLocal8Bit(std::strerror(errno));
         ::close(Handle);
         return;
     }
