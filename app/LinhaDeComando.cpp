@@ -50,10 +50,13 @@ QString TextoAjuda() {
                "  --pasta-usuario      Usa a pasta de dados do usuário como pasta de trabalho\n"
                "                       (%1, criada com modo 0700).\n\n"
                "Pasta de trabalho: iniciada pelo menu da área de trabalho, a estação guarda\n"
-               "seus arquivos (tef_sequencia.ini, CUPOM.TXT, Tef.txt, DadosTef.txt,\n"
-               "tef_pendente.txt, o log TEF diário em log/) na pasta de dados do usuário;\n"
-               "iniciada por um terminal ou script, na pasta atual, a menos que --pasta\n"
-               "indique outra. A configuração fica em %2.\n")
+               "seus arquivos (tefkimbro.db, o registro de transações; tef_sequencia.ini,\n"
+               "CUPOM.TXT, Tef.txt, DadosTef.txt, o log TEF diário em log/) na pasta de\n"
+               "dados do usuário; iniciada por um terminal ou script, na pasta atual, a menos\n"
+               "que --pasta indique outra. A configuração fica em %2.\n\n"
+               "Códigos de saída: 0 encerrada pelo operador; 1 pasta de trabalho ou textos\n"
+               "inutilizáveis; 2 sem tela gráfica; 3 outra estação já usa a pasta; 4 a trava\n"
+               "da pasta (tefkimbro.lock) não pôde ser aberta; 64 opção inválida.\n")
         .arg(PastaDoUsuario(),
              QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
                  .filePath(QStringLiteral("Tef_kimbro.Ini")));

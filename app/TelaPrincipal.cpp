@@ -267,6 +267,9 @@ void TForm_Principal::NFormCreate() {
     }
     DM_CAIXA_VAREJO.StatusTEF = -1;
     DM_CAIXA_VAREJO.NumeroVias = 1;
+    if (!FAmbiente.Livro.Aviso().isEmpty()) {
+        Avisa({FAmbiente.Livro.Aviso()});
+    }
     ExecutaProtegido([this] { BtnIniciaTEFClick(); });
     Venda.AoSortearDocumento = [this](std::int32_t Numero) {
         EDT_IDENT_TRANS->setText(QString::number(Numero));
@@ -284,12 +287,10 @@ void TForm_Principal::BtnIniciaTEFClick() {
     if (DM_CAIXA_VAREJO.StatusTEF == 0) {
         // Before any function starts: the library undoes whatever is still
         // pending when the next function opens.
-        ResolvePendenciaAnterior();
+        Avisa(ResolvePendencias(FAmbiente));
         DM_CAIXA_VAREJO.StatusTEF = TestaComunicacaoTEF(FAmbiente, true);
-    } else if (const std::optional<TPendencia> Pendencia = LePendencia()) {
-        using namespace CodigosDialogo;
-        MsgDisplay(MensagemPendenciaAberta(*Pendencia), QStringLiteral("Atenção"), BotoesOk,
-                   IconeInformacao, BotaoPadraoAutomatico);
+    } else {
+        Avisa(MensagensPendenciasAbertas(FAmbiente.Livro));
     }
     DM_CAIXA_VAREJO.StatusPinPad = Biblioteca.VerificaPresencaPinPad();
     if (DM_CAIXA_VAREJO.StatusPinPad == 1) {
@@ -308,14 +309,7 @@ void TForm_Principal::BtnTestaTEFClick() {
 }
 
 void TForm_Principal::Timer1Timer() {
-    // Told once; the station goes on without its log.
-    if (LBL_AVISO->isHidden()) {
-        if (const QString Falha = DiarioTEF::Falha(); !Falha.isEmpty()) {
-            LBL_AVISO->setText(Falha);
-            LBL_AVISO->show();
-            qCWarning(lcPrincipal).noquote() << Falha;
-        }
-    }
+    MostraFalhas();
     Lbl_Data_hora->setText(Relogio::Agora().toString(QStringLiteral("dd/MM/yyyy - HH:mm:ss")));
     const QString TextoTEF = TextoStatusTEF(DM_CAIXA_VAREJO.StatusTEF);
     if (DM_CAIXA_VAREJO.StatusTEF == -2) {
@@ -327,6 +321,27 @@ void TForm_Principal::Timer1Timer() {
     PintaTexto(LBL_STATUS_TEF_A, TextoTEF, DM_CAIXA_VAREJO.StatusTEF == 0 ? CorOnline : CorFalha);
     PintaTexto(LBL_STATUS_PINPAD_A, TextoStatusPinPad(DM_CAIXA_VAREJO.StatusPinPad),
                DM_CAIXA_VAREJO.StatusPinPad == 1 ? CorOnline : CorFalha);
+}
+
+// The status line: a journal state held unwritten (written again at every
+// tick, and cleared once it is), then the day log's first failure (told
+// once; the station goes on without its log).
+void TForm_Principal::MostraFalhas() {
+    FAmbiente.Livro.GravaRetido();
+    QStringList Falhas;
+    for (const QString& Falha : {FAmbiente.Livro.Falha(), DiarioTEF::Falha()}) {
+        if (!Falha.isEmpty()) {
+            Falhas.append(Falha);
+        }
+    }
+    const QString Texto = Falhas.join(u'\n');
+    if (Texto != LBL_AVISO->text()) {
+        LBL_AVISO->setText(Texto);
+        LBL_AVISO->setVisible(!Texto.isEmpty());
+        if (!Texto.isEmpty()) {
+            qCWarning(lcPrincipal).noquote() << Texto;
+        }
+    }
 }
 
 void TForm_Principal::BtnSalvarClick() {
@@ -416,11 +431,10 @@ std::int32_t TForm_Principal::ExecutaVendaTEF(std::int32_t Operador, Currency Va
     return Venda.ExecutaVendaTEF(Operador, Valor, DataFiscal, HoraFiscal);
 }
 
-void TForm_Principal::ResolvePendenciaAnterior() {
-    if (const std::optional<TPendenciaResolvida> Resolvida =
-            ::ResolvePendenciaAnterior(FAmbiente.Biblioteca)) {
-        using namespace CodigosDialogo;
-        MsgDisplay(MensagemPendenciaResolvida(*Resolvida), QStringLiteral("Atenção"), BotoesOk,
-                   IconeInformacao, BotaoPadraoAutomatico);
+void TForm_Principal::Avisa(const QStringList& Mensagens) {
+    using namespace CodigosDialogo;
+    for (const QString& Mensagem : Mensagens) {
+        FAmbiente.Operador.MsgDisplay(Mensagem, QStringLiteral("Atenção"), BotoesOk,
+                                      IconeInformacao, BotaoPadraoAutomatico);
     }
 }

@@ -57,8 +57,8 @@ public:
     TNPushButton* BtnTestaTEF;
     TNPushButton* BtnSalvar;
 
-    // The station's status line: a warning that does not stop the cashier
-    // (the TEF log cannot be written).
+    // The station's status line: what the cashier must know while working
+    // (the transaction journal or the TEF log cannot be written).
     QLabel* LBL_AVISO;
     QTimer* Timer1;
     // The sale in progress: its receipt (Str_Primeira_via), view-only mark
@@ -87,7 +87,9 @@ private:
     QList<std::pair<QString, QLineEdit*>> CamposConfiguracao() const;
     void NFormCreate();
     void EDT_SENHA_TEFChange();
-    void ResolvePendenciaAnterior();
+    // Each message in its own box, one after the other.
+    void Avisa(const QStringList& Mensagens);
+    void MostraFalhas();
     // Runs Acao as the one TEF operation in progress: "Ok", "&Iniciar TEF",
     // "&Menu TEF", "Fechar" and the close control do nothing meanwhile.
     void EmTransacao(const std::function<void()>& Acao);

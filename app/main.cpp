@@ -79,17 +79,21 @@ int main(int argc, char** argv) {
     // Before any file or the library is touched.
     const TTravaPasta Trava;
     if (!Trava.Obtida()) {
-        const QString Mensagem = QStringLiteral("TefKimbro já está em execução nesta pasta.");
+        const QString Mensagem =
+            Trava.Ocupada() ? QStringLiteral("TefKimbro já está em execução nesta pasta.")
+                            : QStringLiteral("Não foi possível usar a pasta de trabalho %1: %2.")
+                                  .arg(QDir::currentPath(), Trava.Erro());
         std::fprintf(stderr, "%s\n", qPrintable(Mensagem));
         using namespace CodigosDialogo;
         MsgDisplay(Mensagem, QStringLiteral("Atenção"), BotoesOk, IconeErro, BotaoPadraoAutomatico);
-        return 3;
+        return Trava.Ocupada() ? 3 : 4;
     }
 
     DiarioTEF::Inicia(QDir::current(), TForm_Principal::DiasLogTEF());
+    TLivroTransacoes Livro(TLivroTransacoes::NomePadrao);
     TCliSiTef CliSiTef;
     TOperadorTEFQt Operador;
-    TAmbienteTEF Ambiente{CliSiTef, Operador};
+    TAmbienteTEF Ambiente{CliSiTef, Operador, Livro};
     TInterfaceRelatorioQt InterfaceRelatorio;
 
     Form_Principal = new TForm_Principal(Ambiente);

@@ -92,10 +92,11 @@ public:
 int main() {
     QTemporaryDir Pasta;
     QDir::setCurrent(Pasta.path());
+    TLivroTransacoes Livro(TLivroTransacoes::NomePadrao);
     constexpr long Comandos = 200000;
     TBibliotecaImediata Biblioteca;
     TOperadorNulo Operador;
-    TAmbienteTEF Ambiente{Biblioteca, Operador};
+    TAmbienteTEF Ambiente{Biblioteca, Operador, Livro};
     TVendaTEF Venda(Ambiente);
     Biblioteca.Restantes = Comandos;
     QElapsedTimer Tempo;

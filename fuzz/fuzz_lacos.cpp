@@ -53,6 +53,7 @@ constexpr std::int32_t TiposCampo[] = {-1, 19, 36, 105, 121, 122, 146, 500, 512,
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static QTemporaryDir Pasta;
     QDir::setCurrent(Pasta.path());
+    static TLivroTransacoes Livro(TLivroTransacoes::NomePadrao);
     return 0;
 }
 
@@ -86,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Dados, std::size_t Tam
         Operador.FTela.AbandonaNoQRCode = Leitor.Byte() & 1;
     }
     DM_CAIXA_VAREJO = TDM_CAIXA_VAREJO();
-    TAmbienteTEF Ambiente{Biblioteca, Operador};
+    TAmbienteTEF Ambiente{Biblioteca, Operador, Livro};
     try {
         if (NaVenda) {
             TVendaTEF Venda(Ambiente);

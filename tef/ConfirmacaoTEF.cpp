@@ -3,56 +3,93 @@
 #include "CodigosDialogo.h"
 #include "Erros.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
+#include "FormatosTEF.h"
 #include "FuncoesSiTef.h"
+#include "Relogio.h"
 #include "Textos.h"
 #include "VendaTEF.h"
 
-#include <QFile>
-
 using namespace CodigosDialogo;
-
-void GravaPendencia(const TPendencia& Pendencia) {
-    TNStringList(QStringList{QString::number(Pendencia.Funcao), Pendencia.Cupom, Pendencia.Data,
-                             Pendencia.Hora})
-        .SaveToFile(ArquivoPendencia);
-}
-
-std::optional<TPendencia> LePendencia() {
-    if (!QFile::exists(ArquivoPendencia)) {
-        return std::nullopt;
-    }
-    TNStringList Linhas;
-    Linhas.LoadFromFile(ArquivoPendencia);
-    if (Linhas.Count() < 4) {
-        return std::nullopt;
-    }
-    return TPendencia{Linhas[0].toInt(), Linhas[1], Linhas[2], Linhas[3]};
-}
-
-void FinalizaPendencia(TBibliotecaSiTef& Biblioteca, const TPendencia& Pendencia, bool Confirma) {
-    Biblioteca.FinalizaTransacaoSiTefInterativo(Confirma ? 1 : 0, Pendencia.Cupom, Pendencia.Data,
-                                                Pendencia.Hora);
-    QFile::remove(ArquivoPendencia);
-}
 
 namespace {
 
-// One attempt: the working files written, then the receipt printed. A
+constexpr std::int32_t ResultadoAbandono = -2;
+
+void Avisa(TOperadorTEF& Operador, const QString& Mensagem, std::uint8_t Icone) {
+    Operador.MsgDisplay(Mensagem, QStringLiteral("Atenção"), BotoesOk, Icone,
+                        BotaoPadraoAutomatico);
+}
+
+// One attempt: the working file written, then the receipt printed. A
 // receipt that could not even be prepared (a file not written) is one that
 // did not print: the operator is told why, and the transaction goes on to
 // the question whether to try again.
-bool ImprimeOuRelata(TOperadorTEF& Operador, TDM_TEF& Modulo, const TPendencia& Pendencia,
-                     const TRegistroTransacao& Registro, TNStringList& Comprovante) {
+bool ImprimeOuRelata(TOperadorTEF& Operador, TDM_TEF& Modulo, const TRegistroTransacao& Registro,
+                     TNStringList& Comprovante) {
     try {
         Registro.Conteudo.SaveToFile(Registro.Arquivo);
-        GravaPendencia(Pendencia);
         Modulo.ImprimeCupomTEF(Comprovante);
     } catch (const EErro& Erro) {
-        Operador.MsgDisplay(Erro.Mensagem(), QStringLiteral("Atenção"), BotoesOk, IconeErro,
-                            BotaoPadraoAutomatico);
+        Avisa(Operador, Erro.Mensagem(), IconeErro);
         return false;
     }
     return Modulo.UltimaImpressao == TResultadoImpressao::Enviado;
+}
+
+// The finish call with the transaction's decision, its moment recorded.
+// False when the journal could not record that it was sent.
+bool Finaliza(TAmbienteTEF& Ambiente, TLancamentoTEF& Lancamento) {
+    Lancamento.ChamadaFinaliza = Relogio::Agora().toString(Qt::ISODateWithMs);
+    Ambiente.Biblioteca.FinalizaTransacaoSiTefInterativo(
+        *Lancamento.Confirma ? 1 : 0, Lancamento.Documento, Lancamento.DataFinaliza(),
+        Lancamento.HoraFinaliza());
+    return Ambiente.Livro.Registra(Lancamento, TEstadoLancamento::Finalizada);
+}
+
+// The decision recorded, then sent. Sent also when it could not be
+// recorded: the library must not keep an approved transaction the station
+// has decided on; the operator is then told, and nothing new starts until
+// the journal takes it.
+void Decide(TAmbienteTEF& Ambiente, TLancamentoTEF& Lancamento, bool Confirma,
+            const QString& Motivo) {
+    Lancamento.Confirma = Confirma;
+    Lancamento.Motivo = Motivo;
+    const bool Decidida = Ambiente.Livro.Registra(Lancamento, TEstadoLancamento::Decidida);
+    if (Finaliza(Ambiente, Lancamento) && Decidida) {
+        return;
+    }
+    Avisa(Ambiente.Operador,
+          QStringLiteral("Transação TEF %1 (documento %2), mas %3 Nenhuma transação nova "
+                         "começa até que o registro volte a ser gravado.")
+              .arg(Confirma ? QStringLiteral("confirmada") : QStringLiteral("desfeita"),
+                   Lancamento.Documento, Ambiente.Livro.Falha()),
+          IconeErro);
+}
+
+// The journal refused a step before anything was printed: the approval is
+// undone at once.
+TFimVenda DesfazSemRegistro(TAmbienteTEF& Ambiente, TLancamentoTEF& Lancamento) {
+    Lancamento.Confirma = false;
+    Lancamento.Motivo = QStringLiteral("registro de transações sem gravação");
+    Ambiente.Livro.Registra(Lancamento, TEstadoLancamento::Decidida);
+    Finaliza(Ambiente, Lancamento);
+    Avisa(Ambiente.Operador,
+          QStringLiteral("Transação TEF desfeita, nada foi impresso (documento %1). %2")
+              .arg(Lancamento.Documento, Ambiente.Livro.Falha()),
+          IconeErro);
+    return TFimVenda::Desfeita;
+}
+
+QString MensagemResolvida(const TLancamentoTEF& Lancamento) {
+    const QString Documento = QStringLiteral("\nDocumento: ") + Lancamento.Documento;
+    if (!*Lancamento.Confirma) {
+        return MensagemNaoEfetuada + Documento;
+    }
+    if (Lancamento.Impresso) {
+        return QStringLiteral("Transação TEF pendente confirmada: o cupom foi impresso.") +
+               Documento;
+    }
+    return QStringLiteral("Função TEF pendente confirmada. ") + MensagemUseReimpressao + Documento;
 }
 
 } // namespace
@@ -62,57 +99,115 @@ bool ConfirmaSemCupom(std::int32_t Funcao) {
            Funcao == FuncaoSiTef::Administrativo;
 }
 
-std::optional<TPendenciaResolvida> ResolvePendenciaAnterior(TBibliotecaSiTef& Biblioteca) {
-    const std::optional<TPendencia> Pendencia = LePendencia();
-    if (!Pendencia) {
-        QFile::remove(ArquivoPendencia);
-        return std::nullopt;
+std::int32_t IniciaLancamento(TAmbienteTEF& Ambiente, TLancamentoTEF& Lancamento,
+                              std::int32_t Funcao, std::int32_t Documento, const QString& Valor,
+                              const QDateTime& DataFiscal, const QDateTime& HoraFiscal,
+                              std::int32_t Operador, const std::optional<QString>& Restricoes) {
+    Lancamento = TLancamentoTEF();
+    Lancamento.Funcao = Funcao;
+    Lancamento.Documento = QString::number(Documento);
+    Lancamento.Valor = Valor;
+    Lancamento.Data = FormataDataTEF(DataFiscal);
+    Lancamento.Hora = FormataHoraTEF(HoraFiscal);
+    Lancamento.Operador = QString::number(Operador);
+    Lancamento.Restricoes = Restricoes;
+    Ambiente.Livro.Inicia(Lancamento);
+    return Ambiente.Biblioteca.IniciaFuncaoSiTefInterativo(
+        Funcao, Lancamento.Valor, Lancamento.Documento, Lancamento.Data, Lancamento.Hora,
+        Lancamento.Operador, Restricoes);
+}
+
+void EncerraSemFinalizacao(TLivroTransacoes& Livro, TLancamentoTEF& Lancamento,
+                           std::int32_t Resultado) {
+    Lancamento.Resultado = Resultado;
+    Livro.Registra(Lancamento, Resultado == ResultadoSiTef::Ok  ? TEstadoLancamento::SemConfirmacao
+                               : Resultado == ResultadoAbandono ? TEstadoLancamento::Abandonada
+                                                                : TEstadoLancamento::Recusada);
+}
+
+QStringList ResolvePendencias(TAmbienteTEF& Ambiente) {
+    TLivroTransacoes& Livro = Ambiente.Livro;
+    QStringList Mensagens;
+    for (TLancamentoTEF& Lancamento : Livro.Abertos()) {
+        if (Lancamento.Estado == TEstadoLancamento::Iniciada) {
+            // Stopped during the dialogue: nothing was approved to decide on.
+            Livro.Registra(Lancamento, TEstadoLancamento::Interrompida);
+            continue;
+        }
+        if (Lancamento.Estado != TEstadoLancamento::Decidida) {
+            // The customer holds a printed receipt: confirmed.
+            Lancamento.Confirma = Lancamento.Impresso || ConfirmaSemCupom(Lancamento.Funcao);
+            Lancamento.Motivo = Lancamento.Impresso
+                                    ? QStringLiteral("cupom impresso, resolvida ao iniciar")
+                                    : QStringLiteral("cupom não impresso, resolvida ao iniciar");
+            if (!Livro.Registra(Lancamento, TEstadoLancamento::Decidida)) {
+                Mensagens.append(QStringLiteral("Transação TEF pendente (documento %1) não "
+                                                "resolvida: %2")
+                                     .arg(Lancamento.Documento, Livro.Falha()));
+                break;
+            }
+        }
+        Finaliza(Ambiente, Lancamento);
+        Mensagens.append(MensagemResolvida(Lancamento));
     }
-    const bool Confirma = ConfirmaSemCupom(Pendencia->Funcao);
-    FinalizaPendencia(Biblioteca, *Pendencia, Confirma);
-    return TPendenciaResolvida{*Pendencia, Confirma};
+    return Mensagens;
 }
 
-QString MensagemPendenciaAberta(const TPendencia& Pendencia) {
-    return QStringLiteral("Transação TEF pendente (documento %1) ainda não resolvida: será "
-                          "confirmada ou desfeita quando o TEF for iniciado.")
-        .arg(Pendencia.Cupom);
-}
-
-QString MensagemPendenciaResolvida(const TPendenciaResolvida& Resolvida) {
-    const QString Documento = QStringLiteral("\nDocumento: ") + Resolvida.Pendencia.Cupom;
-    if (Resolvida.Confirmada) {
-        return QStringLiteral("Função TEF pendente confirmada. ") + MensagemUseReimpressao +
-               Documento;
+QStringList MensagensPendenciasAbertas(TLivroTransacoes& Livro) {
+    QStringList Mensagens;
+    for (const TLancamentoTEF& Lancamento : Livro.Abertos()) {
+        if (AguardaFinalizacao(Lancamento.Estado)) {
+            Mensagens.append(QStringLiteral("Transação TEF pendente (documento %1) ainda não "
+                                            "resolvida: será confirmada ou desfeita quando o "
+                                            "TEF for iniciado.")
+                                 .arg(Lancamento.Documento));
+        }
     }
-    return MensagemNaoEfetuada + Documento;
+    return Mensagens;
 }
 
-TFimVenda ConcluiTransacao(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, const TPendencia& Pendencia,
+TFimVenda ConcluiTransacao(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, TLancamentoTEF& Lancamento,
                            const TRegistroTransacao& Registro, TNStringList& Comprovante) {
     TOperadorTEF& Operador = Ambiente.Operador;
+    TLivroTransacoes& Livro = Ambiente.Livro;
+    Lancamento.Resultado = ResultadoSiTef::Ok;
+    Lancamento.Comprovante = Comprovante.Text();
+    if (!Livro.Registra(Lancamento, TEstadoLancamento::Aprovada)) {
+        return DesfazSemRegistro(Ambiente, Lancamento);
+    }
     // No receipt text (for instance after a view-only notice): there is
     // nothing to print, and an empty print dialog must not undo an approval.
+    // The working file still describes this transaction, not the last one.
     if (AparaControles(Comprovante.Text()).isEmpty()) {
-        FinalizaPendencia(Ambiente.Biblioteca, Pendencia, true);
+        try {
+            Registro.Conteudo.SaveToFile(Registro.Arquivo);
+        } catch (const EErro& Erro) {
+            Avisa(Operador, Erro.Mensagem(), IconeErro);
+        }
+        Decide(Ambiente, Lancamento, true, QStringLiteral("comprovante em branco"));
         return TFimVenda::Confirmada;
     }
     for (;;) {
-        if (ImprimeOuRelata(Operador, Modulo, Pendencia, Registro, Comprovante)) {
-            FinalizaPendencia(Ambiente.Biblioteca, Pendencia, true);
+        if (!Livro.Registra(Lancamento, TEstadoLancamento::Imprimindo)) {
+            return DesfazSemRegistro(Ambiente, Lancamento);
+        }
+        if (ImprimeOuRelata(Operador, Modulo, Registro, Comprovante)) {
+            Lancamento.Impresso = true;
+            Livro.Registra(Lancamento, TEstadoLancamento::Impressa);
+            Decide(Ambiente, Lancamento, true, QStringLiteral("cupom impresso"));
             return TFimVenda::Confirmada;
         }
+        Livro.Registra(Lancamento, TEstadoLancamento::NaoImpressa);
         if (Operador.MsgDisplayResp(QStringLiteral("Cupom TEF não foi impresso. Tentar novamente?"),
                                     QStringLiteral("Responda"), BotoesSimNao, IconeQuestao,
                                     BotaoPadraoAutomatico) != RespSim) {
             break;
         }
     }
-    const bool Confirma = ConfirmaSemCupom(Pendencia.Funcao);
-    FinalizaPendencia(Ambiente.Biblioteca, Pendencia, Confirma);
-    Operador.MsgDisplay(Confirma ? MensagemUseReimpressao : MensagemNaoEfetuada,
-                        QStringLiteral("Atenção"), BotoesOk, IconeInformacao,
-                        BotaoPadraoAutomatico);
+    const bool Confirma = ConfirmaSemCupom(Lancamento.Funcao);
+    Decide(Ambiente, Lancamento, Confirma,
+           QStringLiteral("cupom não impresso, nova tentativa recusada pelo operador"));
+    Avisa(Operador, Confirma ? MensagemUseReimpressao : MensagemNaoEfetuada, IconeInformacao);
     return Confirma ? TFimVenda::ConfirmadaSemCupom : TFimVenda::Desfeita;
 }
 
@@ -120,14 +215,13 @@ TFimVenda ConcluiVenda(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, TVendaTEF& Venda
     TOperadorTEF& Operador = Ambiente.Operador;
     DM_CAIXA_VAREJO.StatusTEF = 0;
     if (Venda.SoVisualizar && AparaControles(Venda.Str_Primeira_via.Text()).isEmpty()) {
+        EncerraSemFinalizacao(Ambiente.Livro, Venda.Lancamento, ResultadoSiTef::Ok);
         Operador.Visualizador().TornaPresente();
         Operador.Visualizador().MostraTexto(Venda.Str_Primeira_via, QString());
         Operador.Visualizador().Libera();
         return TFimVenda::Visualizada;
     }
-    const QString DataHora = AparaControles(DM_CAIXA_VAREJO.DataHoraTransacao);
-    return ConcluiTransacao(Ambiente, Modulo,
-                            {FuncaoSiTef::Venda, QString::number(Venda.NumeroDocumento),
-                             DataHora.left(8), DataHora.mid(8, 6)},
+    Venda.Lancamento.DataHoraTransacao = AparaControles(DM_CAIXA_VAREJO.DataHoraTransacao);
+    return ConcluiTransacao(Ambiente, Modulo, Venda.Lancamento,
                             {ArquivoCupom, Venda.Str_Primeira_via}, Venda.Str_Primeira_via);
 }

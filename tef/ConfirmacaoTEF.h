@@ -2,24 +2,17 @@
 
 #include "BibliotecaSiTef.h"
 #include "FAT_DM_TEF_OFFLINE.h"
+#include "LivroTransacoes.h"
 #include "TNStringList.h"
 
+#include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
 
 class TVendaTEF;
-
-// An approved transaction waiting for its confirmation. It is written to a
-// small file before the receipt is printed and removed once the library has
-// been told, so that a crash in between is resolved at the next start.
-struct TPendencia {
-    std::int32_t Funcao = 0;
-    QString Cupom;
-    QString Data; // "yyyymmdd"
-    QString Hora; // "hhnnss"
-};
 
 // The working file a transaction leaves beside its receipt: "CUPOM.TXT" for
 // a sale, "DadosTef.txt" for a function.
@@ -28,7 +21,6 @@ struct TRegistroTransacao {
     const TNStringList& Conteudo;
 };
 
-inline const QString ArquivoPendencia = QStringLiteral("tef_pendente.txt");
 inline const QString ArquivoCupom = QStringLiteral("CUPOM.TXT");
 inline const QString MensagemNaoEfetuada =
     QStringLiteral("Transação TEF não efetuada. Favor reter o Cupom.");
@@ -41,38 +33,42 @@ inline const QString MensagemUseReimpressao =
 // a pre-authorisation and its capture are undone.
 bool ConfirmaSemCupom(std::int32_t Funcao);
 
-void GravaPendencia(const TPendencia& Pendencia);
-std::optional<TPendencia> LePendencia();
+// Writes the new transaction to the journal before the library's start call
+// and opens the function there with the same values. Raises EErro, with
+// nothing asked of the library, when the journal cannot be written. The
+// caller has made sure that no other transaction is open
+// (TLivroTransacoes::ExigeLivre) before drawing the document number.
+std::int32_t IniciaLancamento(TAmbienteTEF& Ambiente, TLancamentoTEF& Lancamento,
+                              std::int32_t Funcao, std::int32_t Documento, const QString& Valor,
+                              const QDateTime& DataFiscal, const QDateTime& HoraFiscal,
+                              std::int32_t Operador, const std::optional<QString>& Restricoes);
 
-// Confirms (true) or undoes the transaction with the library and removes the
-// pending record.
-void FinalizaPendencia(TBibliotecaSiTef& Biblioteca, const TPendencia& Pendencia, bool Confirma);
+// Ends a transaction that needs no finish call: the library's final result
+// other than 0 (declined; -2 abandoned), or 0 with nothing to confirm.
+void EncerraSemFinalizacao(TLivroTransacoes& Livro, TLancamentoTEF& Lancamento,
+                           std::int32_t Resultado);
 
-struct TPendenciaResolvida {
-    TPendencia Pendencia;
-    bool Confirmada;
-};
+// At start, once the library is configured: every transaction a previous
+// run left open is finished. A recorded decision is sent again as it was;
+// a printed receipt is confirmed; an approval that did not print follows
+// its function's rule (ConfirmaSemCupom). Returns what the operator is told,
+// one message per document. A decision that cannot be recorded is not sent.
+QStringList ResolvePendencias(TAmbienteTEF& Ambiente);
 
-// At start: a confirmation left pending by an earlier run is confirmed or
-// undone by its function's rule (ConfirmaSemCupom); returns what was done.
-std::optional<TPendenciaResolvida> ResolvePendenciaAnterior(TBibliotecaSiTef& Biblioteca);
-
-// What the operator is told of a pending record that cannot be resolved yet
-// (the library is missing or not configured): it stays until it can.
-QString MensagemPendenciaAberta(const TPendencia& Pendencia);
-
-// What the operator is told of a pending record resolved at start.
-QString MensagemPendenciaResolvida(const TPendenciaResolvida& Resolvida);
+// What the operator is told of transactions still open while the library
+// cannot be reached: they wait for it.
+QStringList MensagensPendenciasAbertas(TLivroTransacoes& Livro);
 
 enum class TFimVenda { Visualizada, Confirmada, ConfirmadaSemCupom, Desfeita };
 
-// The receipt printed and the transaction confirmed. The working file and
-// the pending record are written before printing, at every attempt: a disk
-// that refuses them (full, read-only) stops the attempt before anything is
+// The approved transaction's receipt saved, printed and the transaction
+// confirmed, each step recorded in the journal before it is taken. A disk
+// that refuses the working file stops the attempt before anything is
 // printed, as a receipt that did not print. Such a receipt is offered again,
 // and when the operator declines, the function's rule (ConfirmaSemCupom)
-// confirms or undoes it and the operator is told.
-TFimVenda ConcluiTransacao(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, const TPendencia& Pendencia,
+// confirms or undoes it and the operator is told. A journal that cannot be
+// written before printing undoes the transaction at once, nothing printed.
+TFimVenda ConcluiTransacao(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, TLancamentoTEF& Lancamento,
                            const TRegistroTransacao& Registro, TNStringList& Comprovante);
 
 // After an approved sale: the view-only ending, or the receipt saved as

@@ -197,6 +197,8 @@ std::int32_t ProximaSequencia() {
 }
 
 std::int32_t TestaComunicacaoTEF(TAmbienteTEF& Ambiente, bool Silencioso) {
+    // Its start would have the library undo a transaction still open.
+    Ambiente.Livro.ExigeLivre();
     const std::int32_t Numero = ProximaSequencia();
     TOperadorTEF& Operador = Ambiente.Operador;
     Operador.AguardeDisplay(QStringLiteral("Testando comunicação Tef..."));

@@ -3,6 +3,7 @@
 #include "BemaFI32.h"
 #include "BibliotecaSiTef.h"
 #include "Currency.h"
+#include "LivroTransacoes.h"
 #include "NReport.h"
 #include "OperadorTEF.h"
 #include "TNStringList.h"
@@ -13,10 +14,12 @@
 
 class TLacoTEF;
 
-// What every TEF operation talks to: the client library and the operator.
+// What every TEF operation talks to: the client library, the operator and
+// the transaction journal.
 struct TAmbienteTEF {
     TBibliotecaSiTef& Biblioteca;
     TOperadorTEF& Operador;
+    TLivroTransacoes& Livro;
 };
 
 // The station's TEF machinery apart from the sale: the receipt printing and
@@ -52,8 +55,8 @@ public:
 
 private:
     void impcupomPrintDetail(TNTextReport& Relatorio);
-    void FimDaFuncao(std::int32_t Funcao, std::int32_t Numero, std::int32_t Resultado,
-                     const TLacoTEF& Laco, TNStringList& Comprovante);
+    void FimDaFuncao(TLancamentoTEF& Lancamento, std::int32_t Resultado, const TLacoTEF& Laco,
+                     TNStringList& Comprovante);
 
     TAmbienteTEF& FAmbiente;
 };

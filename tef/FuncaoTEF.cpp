@@ -36,6 +36,7 @@ bool RecusaNoInicio(std::int32_t Resultado) {
 bool TDM_TEF::ExecutaFuncaoTEF(std::int32_t Funcao, std::int32_t Operador,
                                const QString& Restricoes, Currency Valor, bool UsaCupomAtual) {
     TNStringList Comprovante;
+    FAmbiente.Livro.ExigeLivre();
     const std::int32_t Numero = UsaCupomAtual ? SequenciaAtual() : ProximaSequencia();
     const QDateTime InicioFuncao = Relogio::Agora();
     // Confirmed with its own moment also when the library sends no field type 105.
@@ -45,10 +46,12 @@ bool TDM_TEF::ExecutaFuncaoTEF(std::int32_t Funcao, std::int32_t Operador,
 
     TLacoTEF Laco(FAmbiente, RegrasFuncao, InicioFuncao, Comprovante);
     Laco.DadosTransacao = &StrDadosTransacaoTEf;
-    std::int32_t Resultado = FAmbiente.Biblioteca.IniciaFuncaoSiTefInterativo(
-        Funcao, FormataValorTEF(Valor), QString::number(Numero), FormataDataTEF(InicioFuncao),
-        FormataHoraTEF(InicioFuncao), QString::number(Operador), Restricoes);
+    TLancamentoTEF Lancamento;
+    std::int32_t Resultado =
+        IniciaLancamento(FAmbiente, Lancamento, Funcao, Numero, FormataValorTEF(Valor),
+                         InicioFuncao, InicioFuncao, Operador, Restricoes);
     if (RecusaNoInicio(Resultado)) {
+        EncerraSemFinalizacao(FAmbiente.Livro, Lancamento, Resultado);
         FAmbiente.Operador.FimAguardeDisplay();
         FAmbiente.Operador.MsgDisplay(
             QStringLiteral("Função TEF não realizada (código %1).").arg(Resultado),
@@ -58,14 +61,17 @@ bool TDM_TEF::ExecutaFuncaoTEF(std::int32_t Funcao, std::int32_t Operador,
     if (Resultado == ResultadoSiTef::Continua) {
         Resultado = Laco.Executa();
     }
-    FimDaFuncao(Funcao, Numero, Resultado, Laco, Comprovante);
+    FimDaFuncao(Lancamento, Resultado, Laco, Comprovante);
     return Resultado == ResultadoSiTef::Ok;
 }
 
-void TDM_TEF::FimDaFuncao(std::int32_t Funcao, std::int32_t Numero, std::int32_t Resultado,
-                          const TLacoTEF& Laco, TNStringList& Comprovante) {
+void TDM_TEF::FimDaFuncao(TLancamentoTEF& Lancamento, std::int32_t Resultado, const TLacoTEF& Laco,
+                          TNStringList& Comprovante) {
     TOperadorTEF& Operador = FAmbiente.Operador;
     Operador.FimAguardeDisplay();
+    if (Resultado != ResultadoSiTef::Ok || !Laco.RecebeuComprovante || Laco.SoVisualizar) {
+        EncerraSemFinalizacao(FAmbiente.Livro, Lancamento, Resultado);
+    }
     if (const std::optional<QString> Mensagem = PassosTEF::MensagemDoResultado(Resultado)) {
         MostraFalha(Operador, *Mensagem);
     }
@@ -77,8 +83,8 @@ void TDM_TEF::FimDaFuncao(std::int32_t Funcao, std::int32_t Numero, std::int32_t
         Operador.Visualizador().MostraTexto(Comprovante, QString());
         return;
     }
-    const QString DataHora = AparaControles(DM_CAIXA_VAREJO.DataHoraTransacao);
-    ConcluiTransacao(FAmbiente, *this,
-                     {Funcao, QString::number(Numero), DataHora.left(8), DataHora.mid(8, 6)},
-                     {ArquivoDadosTEF, StrDadosTransacaoTEf}, Comprovante);
+    Lancamento.DataHoraTransacao = AparaControles(DM_CAIXA_VAREJO.DataHoraTransacao);
+    Lancamento.DadosTransacao = StrDadosTransacaoTEf.Text();
+    ConcluiTransacao(FAmbiente, *this, Lancamento, {ArquivoDadosTEF, StrDadosTransacaoTEf},
+                     Comprovante);
 }

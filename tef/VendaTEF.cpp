@@ -1,5 +1,6 @@
 #include "VendaTEF.h"
 
+#include "ConfirmacaoTEF.h"
 #include "FormatosTEF.h"
 #include "FuncoesSiTef.h"
 #include "LacoTEF.h"
@@ -7,6 +8,7 @@
 std::int32_t TVendaTEF::ExecutaVendaTEF(std::int32_t Operador, Currency Valor,
                                         const QDateTime& DataFiscal, const QDateTime& HoraFiscal) {
     Str_Primeira_via.Clear();
+    FAmbiente.Livro.ExigeLivre();
     NumeroDocumento = ProximaSequencia();
     if (AoSortearDocumento) {
         AoSortearDocumento(NumeroDocumento);
@@ -14,11 +16,11 @@ std::int32_t TVendaTEF::ExecutaVendaTEF(std::int32_t Operador, Currency Valor,
     SoVisualizar = false;
     Continua = 0;
     TOperadorTEF& Operador_ = FAmbiente.Operador;
-    const std::int32_t Inicio = FAmbiente.Biblioteca.IniciaFuncaoSiTefInterativo(
-        FuncaoSiTef::Venda, FormataValorTEF(Valor), QString::number(NumeroDocumento),
-        FormataDataTEF(DataFiscal), FormataHoraTEF(HoraFiscal), QString::number(Operador),
-        QStringLiteral("[]"));
+    const std::int32_t Inicio = IniciaLancamento(
+        FAmbiente, Lancamento, FuncaoSiTef::Venda, NumeroDocumento, FormataValorTEF(Valor),
+        DataFiscal, HoraFiscal, Operador, QStringLiteral("[]"));
     if (Inicio != ResultadoSiTef::Continua) {
+        EncerraSemFinalizacao(FAmbiente.Livro, Lancamento, Inicio);
         Operador_.FimAguardeDisplay();
         return Inicio;
     }
@@ -40,5 +42,8 @@ std::int32_t TVendaTEF::ExecutaVendaTEF(std::int32_t Operador, Currency Valor,
     }
     Libera();
     Operador_.FimAguardeDisplay();
+    if (Resultado != ResultadoSiTef::Ok) {
+        EncerraSemFinalizacao(FAmbiente.Livro, Lancamento, Resultado);
+    }
     return Resultado;
 }

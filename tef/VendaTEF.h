@@ -2,6 +2,7 @@
 
 #include "Currency.h"
 #include "FAT_DM_TEF_OFFLINE.h"
+#include "LivroTransacoes.h"
 
 #include <QDateTime>
 
@@ -20,6 +21,8 @@ public:
     bool SoVisualizar = false;
     // The sale's document number, drawn when it starts.
     std::int32_t NumeroDocumento = 0;
+    // The sale in the transaction journal.
+    TLancamentoTEF Lancamento;
     // Told the document number as soon as it is drawn.
     std::function<void(std::int32_t Numero)> AoSortearDocumento;
 

@@ -15,9 +15,10 @@ using Passo = TBibliotecaRoteirizada::Passo;
 class TesteComunicacao : public testing::Test {
 protected:
     TPastaDeTrabalho Pasta;
+    TLivroTransacoes Livro{TLivroTransacoes::NomePadrao};
     TBibliotecaRoteirizada Biblioteca;
     TOperadorRoteirizado Operador;
-    TAmbienteTEF Ambiente{Biblioteca, Operador};
+    TAmbienteTEF Ambiente{Biblioteca, Operador, Livro};
 
     // What the station left in the buffer at each continuation call.
     QList<QByteArray> Buffers() const {

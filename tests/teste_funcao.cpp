@@ -132,10 +132,10 @@ TEST_F(TesteFuncao, EsperaPerguntaNaQuadragesimaSetimaEDepoisACada46) {
 
 TEST_F(TesteFuncao, ImprimeGravaDadosEConfirmaComONumeroEAHoraDaFuncao) {
     DM_CAIXA_VAREJO.DataHoraTransacao = QStringLiteral("20000101000000");
-    TPendencia DuranteAImpressao;
+    std::vector<TLancamentoTEF> DuranteAImpressao;
     Operador.AoEvento = [&](const QString& Evento) {
         if (Evento == QStringLiteral("aguarde Imprimindo Cupom TEF...")) {
-            DuranteAImpressao = LePendencia().value_or(TPendencia{});
+            DuranteAImpressao = Livro.Abertos();
         }
     };
     EXPECT_TRUE(Executa({Comando(1, "Aprovado"), Comando(11), Campo(105, "19990101000000"),
@@ -151,10 +151,17 @@ TEST_F(TesteFuncao, ImprimeGravaDadosEConfirmaComONumeroEAHoraDaFuncao) {
     EXPECT_EQ(Final.Cupom, QStringLiteral("1"));
     EXPECT_EQ(Final.Data + Final.Hora, Momento);
     EXPECT_TRUE(Pasta.Le(QStringLiteral("recibo.prn")).contains("VIA LOJA"));
-    // The pending record existed while printing, with the function's code.
-    EXPECT_EQ(DuranteAImpressao.Funcao, 115);
-    EXPECT_EQ(DuranteAImpressao.Cupom, QStringLiteral("1"));
-    EXPECT_FALSE(LePendencia().has_value());
+    // The journal said "printing" while it printed, with the function's code.
+    ASSERT_EQ(DuranteAImpressao.size(), 1u);
+    EXPECT_EQ(DuranteAImpressao[0].Estado, TEstadoLancamento::Imprimindo);
+    EXPECT_EQ(DuranteAImpressao[0].Funcao, 115);
+    EXPECT_EQ(DuranteAImpressao[0].Documento, QStringLiteral("1"));
+    EXPECT_TRUE(Livro.Abertos().empty());
+    const TLancamentoTEF Final_ = Livro.Todos().back();
+    EXPECT_EQ(Final_.Estado, TEstadoLancamento::Finalizada);
+    EXPECT_TRUE(Final_.Impresso);
+    EXPECT_EQ(Final_.DadosTransacao, "1\r\n" + Momento + "\r\n" + Momento + "\r\n");
+    EXPECT_TRUE(Final_.Comprovante.contains(QStringLiteral("VIA LOJA")));
 }
 
 TEST_F(TesteFuncao, SemCampo105ConfirmaComOProprioInicio) {
@@ -221,7 +228,7 @@ TEST_F(TesteFuncao, CupomNaoImpressoConfirmaOuDesfazPelaFuncao) {
         EXPECT_EQ(Operador.Eventos.last(),
                   QStringLiteral("mensagem Atenção|%1|0|0|4")
                       .arg(Confirma ? MensagemUseReimpressao : MensagemNaoEfetuada));
-        EXPECT_FALSE(LePendencia().has_value());
+        EXPECT_TRUE(Livro.Abertos().empty());
     }
 }
 
@@ -237,28 +244,6 @@ TEST_F(TesteFuncao, TentarNovamenteImprimeEConfirmaUmaVez) {
     EXPECT_EQ(Interface.Eventos.filter(QStringLiteral("dialogo")).size(), 2);
     ASSERT_EQ(Biblioteca.Finalizacoes.size(), 1u);
     EXPECT_EQ(Biblioteca.Finalizacoes.front().Confirma, 1);
-}
-
-TEST_F(TesteFuncao, PendenciaAnteriorResolvidaPelaRegraDaFuncao) {
-    GravaPendencia({FuncaoSiTef::Cancelamento, QStringLiteral("41"), QStringLiteral("20261208"),
-                    QStringLiteral("101530")});
-    std::optional<TPendenciaResolvida> Resolvida = ResolvePendenciaAnterior(Biblioteca);
-    ASSERT_TRUE(Resolvida.has_value());
-    EXPECT_TRUE(Resolvida->Confirmada);
-    EXPECT_EQ(MensagemPendenciaResolvida(*Resolvida),
-              QStringLiteral("Função TEF pendente confirmada. Cupom TEF não impresso. Use a "
-                             "reimpressão.\nDocumento: 41"));
-    GravaPendencia({FuncaoSiTef::CapturaPreAutorizacao, QStringLiteral("42"),
-                    QStringLiteral("20261208"), QStringLiteral("101531")});
-    Resolvida = ResolvePendenciaAnterior(Biblioteca);
-    ASSERT_TRUE(Resolvida.has_value());
-    EXPECT_FALSE(Resolvida->Confirmada);
-    EXPECT_EQ(MensagemPendenciaResolvida(*Resolvida), MensagemNaoEfetuada + "\nDocumento: 42");
-    ASSERT_EQ(Biblioteca.Finalizacoes.size(), 2u);
-    EXPECT_EQ(Biblioteca.Finalizacoes[0].Confirma, 1);
-    EXPECT_EQ(Biblioteca.Finalizacoes[1].Confirma, 0);
-    EXPECT_EQ(Biblioteca.Finalizacoes[1].Hora, QStringLiteral("101531"));
-    EXPECT_FALSE(ResolvePendenciaAnterior(Biblioteca).has_value());
 }
 
 TEST_F(TesteFuncao, CupomQueNaoSePreparaVaiParaAPerguntaDeNovaTentativa) {
@@ -278,26 +263,32 @@ TEST_F(TesteFuncao, CupomQueNaoSePreparaVaiParaAPerguntaDeNovaTentativa) {
 // read-only) stops the attempt before anything prints; declined, the
 // pre-authorisation is undone and nothing is left pending.
 TEST_F(TesteFuncao, ArquivoDeTrabalhoQueNaoSeGravaNaoImprimeNada) {
-    for (const QString& Arquivo : {ArquivoDadosTEF, ArquivoPendencia}) {
-        SCOPED_TRACE(Arquivo.toStdString());
-        ASSERT_TRUE(QDir().mkdir(Arquivo));
-        Operador.Respostas = {3};
-        EXPECT_TRUE(Executa({Campo(121, "VIA")}, FuncaoSiTef::PreAutorizacao));
-        EXPECT_TRUE(Interface.Eventos.isEmpty());
-        EXPECT_EQ(Operador.Conta(QStringLiteral("mensagem Atenção|Não foi possível gravar")), 1);
-        ASSERT_EQ(Biblioteca.Finalizacoes.size(), 1u);
-        EXPECT_EQ(Biblioteca.Finalizacoes.front().Confirma, 0);
-        EXPECT_FALSE(QFile::exists(ArquivoPendencia) && QFileInfo(ArquivoPendencia).isFile());
-        ASSERT_TRUE(QDir().rmdir(Arquivo));
-        Biblioteca.Finalizacoes.clear();
-        Operador.Eventos.clear();
-    }
+    ASSERT_TRUE(QDir().mkdir(ArquivoDadosTEF));
+    std::vector<TLancamentoTEF> NaPergunta;
+    Operador.AoEvento = [&](const QString& Evento) {
+        if (Evento.contains(QStringLiteral("Tentar novamente?"))) {
+            NaPergunta = Livro.Abertos();
+        }
+    };
+    Operador.Respostas = {3};
+    EXPECT_TRUE(Executa({Campo(121, "VIA")}, FuncaoSiTef::PreAutorizacao));
+    EXPECT_TRUE(Interface.Eventos.isEmpty());
+    EXPECT_EQ(Operador.Conta(QStringLiteral("mensagem Atenção|Não foi possível gravar")), 1);
+    ASSERT_EQ(Biblioteca.Finalizacoes.size(), 1u);
+    EXPECT_EQ(Biblioteca.Finalizacoes.front().Confirma, 0);
+    // While the operator was asked, the journal held the approval open.
+    ASSERT_EQ(NaPergunta.size(), 1u);
+    EXPECT_EQ(NaPergunta[0].Estado, TEstadoLancamento::NaoImpressa);
+    EXPECT_TRUE(Livro.Abertos().empty());
 }
 
-TEST_F(TesteFuncao, ComprovanteEmBrancoConfirmaSemImprimir) {
+TEST_F(TesteFuncao, ComprovanteEmBrancoConfirmaSemImprimirEReescreveOArquivo) {
+    Pasta.Grava(ArquivoDadosTEF, "41\r\n20000101000000\r\n");
     EXPECT_TRUE(Executa({Campo(121, "  \r\n "), Fim(0)}, FuncaoSiTef::PreAutorizacao));
     EXPECT_TRUE(Interface.Eventos.isEmpty());
     ASSERT_EQ(Biblioteca.Finalizacoes.size(), 1u);
     EXPECT_EQ(Biblioteca.Finalizacoes.front().Confirma, 1);
-    EXPECT_FALSE(LePendencia().has_value());
+    EXPECT_TRUE(Livro.Abertos().empty());
+    // The working file describes this transaction, not the one before.
+    EXPECT_EQ(Pasta.Le(ArquivoDadosTEF), QByteArray("1\r\n"));
 }

@@ -53,6 +53,7 @@ class TesteIntegracaoTEF : public QObject {
     std::unique_ptr<TPastaDeTrabalho> Pasta;
     std::unique_ptr<TCliSiTef> CliSiTef;
     std::unique_ptr<TOperadorSemPausa> Operador;
+    std::unique_ptr<TLivroTransacoes> Livro;
     std::unique_ptr<TAmbienteTEF> Ambiente;
     std::unique_ptr<TInterfaceRelatorioQt> Interface;
     std::unique_ptr<TDM_TEF> Modulo;
@@ -155,7 +156,8 @@ private Q_SLOTS:
                        QStringLiteral("1234"));
         CliSiTef = std::make_unique<TCliSiTef>();
         Operador = std::make_unique<TOperadorSemPausa>();
-        Ambiente = std::make_unique<TAmbienteTEF>(TAmbienteTEF{*CliSiTef, *Operador});
+        Livro = std::make_unique<TLivroTransacoes>(TLivroTransacoes::NomePadrao);
+        Ambiente = std::make_unique<TAmbienteTEF>(TAmbienteTEF{*CliSiTef, *Operador, *Livro});
         Interface = std::make_unique<TInterfaceRelatorioQt>();
         Modulo = std::make_unique<TDM_TEF>(*Ambiente, Interface.get());
         DM_TEF = Modulo.get();
@@ -211,7 +213,7 @@ private Q_SLOTS:
         QCOMPARE(Texto(Confirmacoes[0], "data"), Texto(Venda, "data"));
         QCOMPARE(Texto(Confirmacoes[0], "hora"), Texto(Venda, "hora"));
         QCOMPARE(Chamadas("Bematech_FI_FinalizaModoTEF").size(), 1);
-        QVERIFY(!QFile::exists(ArquivoPendencia));
+        QVERIFY(Livro->Abertos().empty());
 
         const QByteArray Cupom = Pasta->Le(QStringLiteral("CUPOM.TXT"));
         QVERIFY(Cupom.contains("VIA DO CLIENTE") && Cupom.contains("\r\nloja\r\n"));
@@ -316,7 +318,7 @@ private Q_SLOTS:
         QCOMPARE(Confirmacoes.size(), 1);
         QCOMPARE(Confirmacoes[0][QStringLiteral("confirma")].toInt(), 0);
         QCOMPARE(Texto(Confirmacoes[0], "cupom"), Janela->EDT_IDENT_TRANS->text());
-        QVERIFY(!QFile::exists(ArquivoPendencia));
+        QVERIFY(Livro->Abertos().empty());
     }
 
     // Without field type 105 the sale is confirmed with its own start
@@ -390,7 +392,7 @@ private Q_SLOTS:
         QCOMPARE(Finalizacoes(Inicio(0)).size(), 1);
         QCOMPARE(Finalizacoes(Inicio(0)).front().first, 1);
         QTRY_COMPARE(Trabalhos().size(), Antes.size() + 1);
-        QVERIFY(!QFile::exists(ArquivoPendencia));
+        QVERIFY(Livro->Abertos().empty());
     }
 
     void QuedaDepoisDaAprovacaoEhDesfeitaNoInicio() {
@@ -400,7 +402,7 @@ private Q_SLOTS:
         QVERIFY(Anterior.waitForFinished(20000));
         QCOMPARE(Anterior.exitCode(), 0);
         const QString Documento = QString::fromLatin1(Anterior.readAllStandardOutput()).trimmed();
-        QVERIFY(QFile::exists(ArquivoPendencia));
+        QCOMPARE(Livro->Abertos().size(), size_t(1));
 
         qunsetenv("CLISITEF_SIM_ROTEIRO");
         auto Janela = Estacao();
@@ -418,7 +420,7 @@ private Q_SLOTS:
                                     Texto(Linha, "cupom") == Documento);
         }
         QVERIFY(Desfeita);
-        QVERIFY(!QFile::exists(ArquivoPendencia));
+        QVERIFY(Livro->Abertos().empty());
         // The sequence goes on after the number spent by the start's test.
         QCOMPARE(ProximaSequencia(), Documento.toInt() + 2);
     }
@@ -447,7 +449,7 @@ private Q_SLOTS:
         QVERIFY(Bytes.contains("CANCELAMENTO DE VENDA") && Bytes.contains("R$ 12,34"));
         QVERIFY(Pasta->Le(ArquivoDadosTEF)
                     .startsWith(Texto(Cancelamento, "cupom").toLatin1() + "\r\n"));
-        QVERIFY(!QFile::exists(ArquivoPendencia));
+        QVERIFY(Livro->Abertos().empty());
         QVERIFY(Janela->BtnTestaTEF->isEnabled());
     }
 
@@ -499,8 +501,12 @@ private Q_SLOTS:
         const QString Documento = QString::fromLatin1(Anterior.readAllStandardOutput()).trimmed();
         qputenv("CLISITEF_SIM_ROTEIRO", QByteArray(TK_ROTEIROS "/voltar.json")); // configuration 1
         auto Janela = Estacao();
-        QCOMPARE(Caixa->Mensagens, QStringList{MensagemPendenciaAberta({200, Documento, {}, {}})});
-        QVERIFY(QFile::exists(ArquivoPendencia));
+        QCOMPARE(Caixa->Mensagens,
+                 QStringList{QStringLiteral("Transação TEF pendente (documento %1) ainda não "
+                                            "resolvida: será confirmada ou desfeita quando o TEF "
+                                            "for iniciado.")
+                                 .arg(Documento)});
+        QCOMPARE(Livro->Abertos().size(), size_t(1));
         QVERIFY(Chamadas("FinalizaTransacaoSiTefInterativo").isEmpty());
 
         qunsetenv("CLISITEF_SIM_ROTEIRO");
@@ -509,7 +515,7 @@ private Q_SLOTS:
         Janela->BtnIniciaTEF->click();
         QCOMPARE(Caixa->Mensagens.size(), 1);
         QVERIFY(Caixa->Mensagens.front().endsWith(QStringLiteral("Documento: ") + Documento));
-        QVERIFY(!QFile::exists(ArquivoPendencia));
+        QVERIFY(Livro->Abertos().empty());
         QCOMPARE(Chamadas("FinalizaTransacaoSiTefInterativo").size(), 1);
     }
 
@@ -535,10 +541,11 @@ private Q_SLOTS:
             QCOMPARE(Anterior.exitCode(), 0);
             const QString Documento =
                 QString::fromLatin1(Anterior.readAllStandardOutput()).trimmed();
-            const std::optional<TPendencia> Pendencia = LePendencia();
-            QVERIFY(Pendencia.has_value());
-            QCOMPARE(Pendencia->Funcao, QString::fromLatin1(Caso.Funcao).toInt());
-            QCOMPARE(Pendencia->Cupom, Documento);
+            const std::vector<TLancamentoTEF> Abertos = Livro->Abertos();
+            QCOMPARE(Abertos.size(), size_t(1));
+            QCOMPARE(Abertos[0].Estado, TEstadoLancamento::Imprimindo);
+            QCOMPARE(Abertos[0].Funcao, QString::fromLatin1(Caso.Funcao).toInt());
+            QCOMPARE(Abertos[0].Documento, Documento);
 
             Caixa->Mensagens.clear();
             auto Janela = Estacao();
@@ -555,7 +562,7 @@ private Q_SLOTS:
             }
             QCOMPARE(Confirmacoes, Caso.Confirma);
             QCOMPARE(Desfeita, Caso.Confirma == 0);
-            QVERIFY(!QFile::exists(ArquivoPendencia));
+            QVERIFY(Livro->Abertos().empty());
         }
     }
 };

@@ -44,6 +44,7 @@ class TesteMenuTEF : public QObject {
     std::unique_ptr<TPastaDeTrabalho> Pasta;
     std::unique_ptr<TBibliotecaRoteirizada> Biblioteca;
     std::unique_ptr<TOperadorTEFQt> Operador;
+    std::unique_ptr<TLivroTransacoes> Livro;
     std::unique_ptr<TAmbienteTEF> Ambiente;
     TInterfaceRelatorioRoteirizada Interface;
     std::unique_ptr<TDM_TEF> Modulo;
@@ -65,7 +66,8 @@ private Q_SLOTS:
         Pasta = std::make_unique<TPastaDeTrabalho>();
         Biblioteca = std::make_unique<TBibliotecaRoteirizada>();
         Operador = std::make_unique<TOperadorTEFQt>();
-        Ambiente = std::make_unique<TAmbienteTEF>(TAmbienteTEF{*Biblioteca, *Operador});
+        Livro = std::make_unique<TLivroTransacoes>(TLivroTransacoes::NomePadrao);
+        Ambiente = std::make_unique<TAmbienteTEF>(TAmbienteTEF{*Biblioteca, *Operador, *Livro});
         Modulo = std::make_unique<TDM_TEF>(*Ambiente, &Interface);
         DM_TEF = Modulo.get();
         DM_CAIXA_VAREJO = TDM_CAIXA_VAREJO();

@@ -44,6 +44,7 @@ class TestePrincipal : public QObject {
     std::unique_ptr<TPastaDeTrabalho> Pasta;
     std::unique_ptr<TCliSiTef> CliSiTef;
     std::unique_ptr<TOperadorTEFQt> Operador;
+    std::unique_ptr<TLivroTransacoes> Livro;
     std::unique_ptr<TAmbienteTEF> Ambiente;
 
     QString CaminhoDiario() const { return Pasta->Caminho(QStringLiteral("diario.jsonl")); }
@@ -75,7 +76,8 @@ private Q_SLOTS:
         CliSiTef = std::make_unique<TCliSiTef>();
         QVERIFY(CliSiTef->Carregada());
         Operador = std::make_unique<TOperadorTEFQt>();
-        Ambiente = std::make_unique<TAmbienteTEF>(TAmbienteTEF{*CliSiTef, *Operador});
+        Livro = std::make_unique<TLivroTransacoes>(TLivroTransacoes::NomePadrao);
+        Ambiente = std::make_unique<TAmbienteTEF>(TAmbienteTEF{*CliSiTef, *Operador, *Livro});
     }
 
     void cleanup() {

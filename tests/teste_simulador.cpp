@@ -19,6 +19,7 @@ namespace {
 class TesteSimulador : public testing::Test {
 protected:
     TPastaDeTrabalho Pasta;
+    TLivroTransacoes Livro{TLivroTransacoes::NomePadrao};
     QString CaminhoDiario = Pasta.Caminho(QStringLiteral("diario.jsonl"));
 
     TesteSimulador() {
@@ -71,7 +72,7 @@ TEST_F(TesteSimulador, TesteSilenciosoComODemo) {
     TCliSiTef CliSiTef;
     ASSERT_TRUE(CliSiTef.Carregada());
     TOperadorRoteirizado Operador;
-    TAmbienteTEF Ambiente{CliSiTef, Operador};
+    TAmbienteTEF Ambiente{CliSiTef, Operador, Livro};
     EXPECT_EQ(TestaComunicacaoTEF(Ambiente, true), 0);
 
     const auto Inicios = Chamadas("IniciaFuncaoSiTefInterativo");
@@ -105,7 +106,7 @@ TEST_F(TesteSimulador, RespostasDoTesteInterativoChegamABiblioteca) {
     for (std::uint8_t Resposta : {std::uint8_t(2), std::uint8_t(3)}) {
         TOperadorRoteirizado Operador;
         Operador.Respostas = {Resposta};
-        TAmbienteTEF Ambiente{CliSiTef, Operador};
+        TAmbienteTEF Ambiente{CliSiTef, Operador, Livro};
         EXPECT_EQ(TestaComunicacaoTEF(Ambiente, false), 0);
         EXPECT_TRUE(Operador.Eventos.contains(
             QStringLiteral("mensagem Atenção| Comunicação em ordem|0|0|4")));
@@ -121,7 +122,7 @@ TEST_F(TesteSimulador, RespostasDoTesteInterativoChegamABiblioteca) {
     // "&Cancelar" interrupts: the library ends the function with -2.
     TOperadorRoteirizado Operador;
     Operador.Respostas = {1};
-    TAmbienteTEF Ambiente{CliSiTef, Operador};
+    TAmbienteTEF Ambiente{CliSiTef, Operador, Livro};
     EXPECT_EQ(TestaComunicacaoTEF(Ambiente, false), -2);
     EXPECT_EQ(Numero(Chamadas("ContinuaFuncaoSiTefInterativo").back(), "continua"), -1);
 }
@@ -148,7 +149,7 @@ TEST_F(TesteSimulador, TextosEstranhosNaoDerrubamOTeste) {
     TCliSiTef CliSiTef;
     TOperadorRoteirizado Operador;
     Operador.Respostas = {};
-    TAmbienteTEF Ambiente{CliSiTef, Operador};
+    TAmbienteTEF Ambiente{CliSiTef, Operador, Livro};
     EXPECT_EQ(TestaComunicacaoTEF(Ambiente, false), 7);
 
     ASSERT_GE(Operador.Eventos.size(), 2);

@@ -20,9 +20,10 @@ const QDateTime Inicio(QDate(2026, 12, 8), QTime(10, 15, 30));
 class TesteVenda : public testing::Test {
 protected:
     TPastaDeTrabalho Pasta;
+    TLivroTransacoes Livro{TLivroTransacoes::NomePadrao};
     TBibliotecaRoteirizada Biblioteca;
     TOperadorRoteirizado Operador;
-    TAmbienteTEF Ambiente{Biblioteca, Operador};
+    TAmbienteTEF Ambiente{Biblioteca, Operador, Livro};
     TVendaTEF Venda{Ambiente};
 
     TesteVenda() {

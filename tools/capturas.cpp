@@ -147,7 +147,8 @@ int main(int argc, char** argv) {
     // The main window against the library found on LD_LIBRARY_PATH (the simulator).
     TCliSiTef CliSiTef;
     TOperadorTEFQt Operador;
-    TAmbienteTEF Ambiente{CliSiTef, Operador};
+    TLivroTransacoes Livro(TLivroTransacoes::NomePadrao);
+    TAmbienteTEF Ambiente{CliSiTef, Operador, Livro};
     TForm_Principal Principal(Ambiente);
     Principal.EDT_VALOR->setText(QStringLiteral("1.234,56"));
     Principal.show();

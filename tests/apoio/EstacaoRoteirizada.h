@@ -13,9 +13,10 @@
 // and report interface, in a fresh working folder, from a zeroed state.
 struct TEstacaoRoteirizada {
     TPastaDeTrabalho Pasta;
+    TLivroTransacoes Livro{TLivroTransacoes::NomePadrao};
     TBibliotecaRoteirizada Biblioteca;
     TOperadorRoteirizado Operador;
-    TAmbienteTEF Ambiente{Biblioteca, Operador};
+    TAmbienteTEF Ambiente{Biblioteca, Operador, Livro};
     TInterfaceRelatorioRoteirizada Interface;
     TDM_TEF Modulo{Ambiente, &Interface};
 

@@ -1,7 +1,8 @@
 // A station that dies at the print dialog: it runs the sale (function 0) or
 // an administrative function through the real binding and the station's own
-// confirmation path, which records the pending confirmation before printing;
-// the print dialog prints the recorded document number and ends the process
+// confirmation path, which records each state in the journal before taking it;
+// the print dialog prints the document number the journal records as
+// printing and ends the process
 // at once.
 //   transacao_interrompida FUNCAO   (CLISITEF_SIM_ROTEIRO, CLISITEF_SIM_DIARIO as usual)
 #include "CliSiTef.h"
@@ -21,20 +22,29 @@ namespace {
 
 class TMorreNoDialogo : public TInterfaceRelatorio {
 public:
+    explicit TMorreNoDialogo(TLivroTransacoes& Livro) : FLivro(Livro) {}
     bool Pergunta(const QString&) override { return true; }
     void Erro(const QString&) override {}
     void Aguarde(const QString&) override {}
     void FimAguarde() override {}
     bool ExecutaDialogo(TNTextReport&, TPrinterDialogInfo&) override {
-        // The pending record, written by the station before printing.
-        const std::optional<TPendencia> Pendencia = LePendencia();
-        std::printf("%s\n", Pendencia ? qPrintable(Pendencia->Cupom) : "sem registro");
+        // The journal's state, committed by the station before printing.
+        QString Documento = QStringLiteral("sem registro");
+        for (const TLancamentoTEF& Aberto : FLivro.Abertos()) {
+            if (Aberto.Estado == TEstadoLancamento::Imprimindo) {
+                Documento = Aberto.Documento;
+            }
+        }
+        std::printf("%s\n", qPrintable(Documento));
         std::fflush(stdout);
         ::_exit(0);
     }
     bool ImprimeJatoDeTinta(const QString&, const TPrinterInfo&, const QString&) override {
         return false;
     }
+
+private:
+    TLivroTransacoes& FLivro;
 };
 
 // What the operator types, in order, for each function of the scenarios.
@@ -62,8 +72,9 @@ int main(int argc, char** argv) {
         Operador.FColeta.Respostas.emplace_back(QString(), Resposta);
     }
     Operador.FMenu.Escolhas = {QStringLiteral("1")};
-    TAmbienteTEF Ambiente{CliSiTef, Operador};
-    TMorreNoDialogo Interface;
+    TLivroTransacoes Livro(TLivroTransacoes::NomePadrao);
+    TAmbienteTEF Ambiente{CliSiTef, Operador, Livro};
+    TMorreNoDialogo Interface(Livro);
     TDM_TEF Modulo(Ambiente, &Interface);
     DM_TEF = &Modulo;
     DM_CAIXA_VAREJO.NumeroVias = 1;

@@ -1,0 +1,450 @@
+#include "LivroTransacoes.h"
+
+#include "Erros.h"
+#include "RegistroTEF.h"
+#include "Relogio.h"
+#include "TNStringList.h"
+
+#include <QAtomicInteger>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The pending record of the station's earlier versions: function code,
+// document number, date and time, one per line.
+const QString ArquivoPendenciaAntiga = QStringLiteral("tef_pendente.txt");
+
+constexpr const char* NomesEstado[] = {"iniciada",     "aprovada",        "imprimindo",  "impressa",
+                                       "nao_impressa", "decidida",        "finalizada",  "recusada",
+                                       "abandonada",   "sem_confirmacao", "interrompida"};
+
+const QString Colunas = QStringLiteral(
+    "funcao, documento, valor, data, hora, operador, restricoes, estado, resultado, comprovante, "
+    "dados_transacao, data_hora_transacao, impresso, confirma, motivo, iniciada_em, aprovada_em, "
+    "imprimindo_em, impressao_em, decidida_em, encerrada_em, finaliza_chamada_em");
+
+const QString Esquema = QStringLiteral(
+    "CREATE TABLE IF NOT EXISTS lancamentos (id INTEGER PRIMARY KEY AUTOINCREMENT, "
+    "funcao INTEGER NOT NULL, documento TEXT NOT NULL, valor TEXT, data TEXT, hora TEXT, "
+    "operador TEXT, restricoes TEXT, estado TEXT NOT NULL, resultado INTEGER, comprovante TEXT, "
+    "dados_transacao TEXT, data_hora_transacao TEXT, impresso INTEGER NOT NULL DEFAULT 0, "
+    "confirma INTEGER, motivo TEXT, iniciada_em TEXT, aprovada_em TEXT, imprimindo_em TEXT, "
+    "impressao_em TEXT, decidida_em TEXT, encerrada_em TEXT, finaliza_chamada_em TEXT)");
+
+const QString EstadosAbertos = QStringLiteral(
+    "estado IN ('iniciada', 'aprovada', 'imprimindo', 'impressa', 'nao_impressa', 'decidida')");
+
+std::function<void(TEstadoLancamento)>& GanchoAntesDeGravar() {
+    static std::function<void(TEstadoLancamento)> Gancho;
+    return Gancho;
+}
+
+QString NomeEstado(TEstadoLancamento Estado) {
+    return QString::fromLatin1(NomesEstado[static_cast<int>(Estado)]);
+}
+
+TEstadoLancamento EstadoDoNome(const QString& Nome) {
+    for (int I = 0; I < static_cast<int>(std::size(NomesEstado)); ++I) {
+        if (Nome == QLatin1String(NomesEstado[I])) {
+            return static_cast<TEstadoLancamento>(I);
+        }
+    }
+    return TEstadoLancamento::Interrompida;
+}
+
+// Which moment a state sets: started, approved, printing, printed or not,
+// decided, ended.
+std::size_t Momento(TEstadoLancamento Estado) {
+    switch (Estado) {
+    case TEstadoLancamento::Iniciada:
+        return 0;
+    case TEstadoLancamento::Aprovada:
+        return 1;
+    case TEstadoLancamento::Imprimindo:
+        return 2;
+    case TEstadoLancamento::Impressa:
+    case TEstadoLancamento::NaoImpressa:
+        return 3;
+    case TEstadoLancamento::Decidida:
+        return 4;
+    default:
+        return 5;
+    }
+}
+
+QString Agora() {
+    return Relogio::Agora().toString(Qt::ISODateWithMs);
+}
+
+// What SQLite said; Codigo is its primary result code.
+struct EFalhaBanco {
+    QString Texto;
+    int Codigo = 0;
+
+    bool Danificado() const { return Codigo == 11 || Codigo == 26; } // CORRUPT, NOTADB
+};
+
+[[noreturn]] void Falha(const QSqlError& Erro) {
+    throw EFalhaBanco{Erro.text(), Erro.nativeErrorCode().toInt() & 0xff};
+}
+
+// One connection for one piece of work, closed when it ends.
+class TConexao {
+public:
+    explicit TConexao(const QString& Arquivo)
+        : FNome(QStringLiteral("livro-%1").arg(Contador().fetchAndAddRelaxed(1))) {
+        FBanco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), FNome);
+        FBanco.setDatabaseName(Arquivo);
+        FBanco.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+        if (!FBanco.open()) {
+            Falha(FBanco.lastError());
+        }
+        Executa(QStringLiteral("PRAGMA journal_mode=WAL"));
+        Executa(QStringLiteral("PRAGMA synchronous=FULL"));
+    }
+    ~TConexao() {
+        FBanco.close();
+        FBanco = QSqlDatabase();
+        QSqlDatabase::removeDatabase(FNome);
+    }
+    TConexao(const TConexao&) = delete;
+    TConexao& operator=(const TConexao&) = delete;
+
+    QSqlQuery Prepara(const QString& Comando) {
+        QSqlQuery Consulta(FBanco);
+        if (!Consulta.prepare(Comando)) {
+            Falha(Consulta.lastError());
+        }
+        return Consulta;
+    }
+    static void Roda(QSqlQuery& Consulta) {
+        if (!Consulta.exec()) {
+            Falha(Consulta.lastError());
+        }
+    }
+    QSqlQuery Executa(const QString& Comando) {
+        QSqlQuery Consulta = Prepara(Comando);
+        Roda(Consulta);
+        return Consulta;
+    }
+
+private:
+    static QAtomicInteger<int>& Contador() {
+        static QAtomicInteger<int> Valor;
+        return Valor;
+    }
+
+    QString FNome;
+    QSqlDatabase FBanco;
+};
+
+QVariant Opcional(const std::optional<QString>& Texto) {
+    return Texto ? QVariant(*Texto) : QVariant(QMetaType(QMetaType::QString));
+}
+
+template <typename T> QVariant Opcional(const std::optional<T>& Valor) {
+    return Valor ? QVariant::fromValue(*Valor) : QVariant(QMetaType::fromType<T>());
+}
+
+void Vincula(QSqlQuery& Consulta, const TLancamentoTEF& L) {
+    const QVariantList Valores = {L.Funcao,
+                                  L.Documento,
+                                  L.Valor,
+                                  L.Data,
+                                  L.Hora,
+                                  L.Operador,
+                                  Opcional(L.Restricoes),
+                                  NomeEstado(L.Estado),
+                                  Opcional(L.Resultado),
+                                  L.Comprovante,
+                                  L.DadosTransacao,
+                                  L.DataHoraTransacao,
+                                  L.Impresso ? 1 : 0,
+                                  Opcional(L.Confirma),
+                                  L.Motivo};
+    for (const QVariant& Valor : Valores) {
+        Consulta.addBindValue(Valor);
+    }
+    for (const QString& Momento : L.Momentos) {
+        Consulta.addBindValue(Momento);
+    }
+    Consulta.addBindValue(L.ChamadaFinaliza);
+}
+
+TLancamentoTEF LeLinha(const QSqlQuery& Consulta) {
+    const auto V = [&Consulta](const char* Nome) { return Consulta.value(QLatin1String(Nome)); };
+    TLancamentoTEF L;
+    L.Id = V("id").toLongLong();
+    L.Funcao = V("funcao").toInt();
+    L.Documento = V("documento").toString();
+    L.Valor = V("valor").toString();
+    L.Data = V("data").toString();
+    L.Hora = V("hora").toString();
+    L.Operador = V("operador").toString();
+    if (!V("restricoes").isNull()) {
+        L.Restricoes = V("restricoes").toString();
+    }
+    L.Estado = EstadoDoNome(V("estado").toString());
+    if (!V("resultado").isNull()) {
+        L.Resultado = V("resultado").toInt();
+    }
+    L.Comprovante = V("comprovante").toString();
+    L.DadosTransacao = V("dados_transacao").toString();
+    L.DataHoraTransacao = V("data_hora_transacao").toString();
+    L.Impresso = V("impresso").toInt() != 0;
+    if (!V("confirma").isNull()) {
+        L.Confirma = V("confirma").toInt() != 0;
+    }
+    L.Motivo = V("motivo").toString();
+    const char* NomesMomento[] = {"iniciada_em",  "aprovada_em", "imprimindo_em",
+                                  "impressao_em", "decidida_em", "encerrada_em"};
+    for (std::size_t I = 0; I < L.Momentos.size(); ++I) {
+        L.Momentos[I] = V(NomesMomento[I]).toString();
+    }
+    L.ChamadaFinaliza = V("finaliza_chamada_em").toString();
+    return L;
+}
+
+void Insere(TConexao& Conexao, TLancamentoTEF& L) {
+    QSqlQuery Consulta = Conexao.Prepara(QStringLiteral("INSERT INTO lancamentos (%1) VALUES "
+                                                        "(?%2)")
+                                             .arg(Colunas, QStringLiteral(", ?").repeated(21)));
+    Vincula(Consulta, L);
+    TConexao::Roda(Consulta);
+    L.Id = Consulta.lastInsertId().toLongLong();
+}
+
+void Atualiza(TConexao& Conexao, const TLancamentoTEF& L) {
+    QString Atribuicoes = Colunas;
+    Atribuicoes.replace(u',', QStringLiteral(" = ?,")).append(QStringLiteral(" = ?"));
+    QSqlQuery Consulta =
+        Conexao.Prepara(QStringLiteral("UPDATE lancamentos SET %1 WHERE id = ?").arg(Atribuicoes));
+    Vincula(Consulta, L);
+    Consulta.addBindValue(QVariant::fromValue(L.Id));
+    TConexao::Roda(Consulta);
+    if (Consulta.numRowsAffected() != 1) {
+        throw EFalhaBanco{QStringLiteral("transação %1 ausente").arg(L.Id), 0};
+    }
+}
+
+QString MensagemFalha(const QString& Arquivo, const QString& Texto) {
+    return QStringLiteral("Não foi possível gravar o registro de transações %1: %2.")
+        .arg(Arquivo, Texto.trimmed());
+}
+
+} // namespace
+
+bool AguardaFinalizacao(TEstadoLancamento Estado) {
+    switch (Estado) {
+    case TEstadoLancamento::Aprovada:
+    case TEstadoLancamento::Imprimindo:
+    case TEstadoLancamento::Impressa:
+    case TEstadoLancamento::NaoImpressa:
+    case TEstadoLancamento::Decidida:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TLivroTransacoes::DefineGanchoAntesDeGravar(std::function<void(TEstadoLancamento)> Gancho) {
+    GanchoAntesDeGravar() = std::move(Gancho);
+}
+
+TLivroTransacoes::TLivroTransacoes(const QString& Arquivo)
+    : FArquivo(QFileInfo(Arquivo).absoluteFilePath()) {
+    try {
+        Abre();
+        ImportaPendenciaAntiga();
+    } catch (const EFalhaBanco& Erro) {
+        FFalha = MensagemFalha(FArquivo, Erro.Texto);
+        qCWarning(lcLivroTEF).noquote() << FFalha;
+    }
+}
+
+// SQLite gives its files the database's own mode: the file is made private
+// before SQLite first opens it.
+void TLivroTransacoes::CriaArquivoPrivado() const {
+    const QByteArray Caminho = QFile::encodeName(FArquivo);
+    const int Descritor = ::open(Caminho.constData(), O_RDONLY | O_CREAT | O_CLOEXEC, 0600);
+    if (Descritor >= 0) {
+        ::fchmod(Descritor, 0600);
+        ::close(Descritor);
+    }
+}
+
+void TLivroTransacoes::Abre() {
+    CriaArquivoPrivado();
+    try {
+        TConexao Conexao(FArquivo);
+        QSqlQuery Verificacao = Conexao.Executa(QStringLiteral("PRAGMA quick_check"));
+        if (Verificacao.next() && Verificacao.value(0).toString() != QLatin1String("ok")) {
+            throw EFalhaBanco{Verificacao.value(0).toString(), 11};
+        }
+        Conexao.Executa(Esquema);
+        return;
+    } catch (const EFalhaBanco& Erro) {
+        if (!Erro.Danificado()) {
+            throw;
+        }
+    }
+    // Never deleted: what it still holds may be read by hand.
+    const QString Guardado = FArquivo + QStringLiteral(".danificado-") +
+                             Relogio::Agora().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    for (const QString& Sufixo : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+        if (QFile::exists(FArquivo + Sufixo) &&
+            !QFile::rename(FArquivo + Sufixo, Guardado + Sufixo)) {
+            throw EFalhaBanco{QStringLiteral("arquivo danificado que não pôde ser renomeado"), 0};
+        }
+    }
+    FAviso = QStringLiteral("O registro de transações estava danificado: foi guardado como %1 e um "
+                            "novo foi iniciado. Confira no SiTef as transações em aberto.")
+                 .arg(QFileInfo(Guardado).fileName());
+    qCWarning(lcLivroTEF).noquote() << FAviso;
+    CriaArquivoPrivado();
+    TConexao Conexao(FArquivo);
+    Conexao.Executa(Esquema);
+}
+
+// Imported as approved, so the start-up rule resolves it as the earlier
+// version would have; removed only once the import is committed.
+void TLivroTransacoes::ImportaPendenciaAntiga() {
+    const QString Antiga = QFileInfo(FArquivo).dir().filePath(ArquivoPendenciaAntiga);
+    if (!QFile::exists(Antiga)) {
+        return;
+    }
+    TNStringList Linhas;
+    Linhas.LoadFromFile(Antiga);
+    if (Linhas.Count() >= 4) {
+        TLancamentoTEF L;
+        L.Funcao = Linhas[0].trimmed().toInt();
+        L.Documento = Linhas[1].trimmed();
+        L.Data = Linhas[2].trimmed();
+        L.Hora = Linhas[3].trimmed();
+        L.DataHoraTransacao = L.Data + L.Hora;
+        L.Estado = TEstadoLancamento::Aprovada;
+        L.Motivo = QStringLiteral("importada de ") + ArquivoPendenciaAntiga;
+        L.Momentos[1] = Agora();
+        TConexao Conexao(FArquivo);
+        QSqlQuery Existe = Conexao.Prepara(QStringLiteral(
+            "SELECT 1 FROM lancamentos WHERE documento = ? AND funcao = ? AND motivo = ?"));
+        Existe.addBindValue(L.Documento);
+        Existe.addBindValue(L.Funcao);
+        Existe.addBindValue(L.Motivo);
+        TConexao::Roda(Existe);
+        if (!Existe.next()) {
+            Insere(Conexao, L);
+        }
+    }
+    QFile::remove(Antiga);
+}
+
+QString TLivroTransacoes::Falha() const {
+    return FFalha;
+}
+
+void TLivroTransacoes::Inicia(TLancamentoTEF& Lancamento) {
+    if (GanchoAntesDeGravar()) {
+        GanchoAntesDeGravar()(TEstadoLancamento::Iniciada);
+    }
+    Lancamento.Estado = TEstadoLancamento::Iniciada;
+    Lancamento.Momentos[0] = Agora();
+    try {
+        TConexao Conexao(FArquivo);
+        Insere(Conexao, Lancamento);
+    } catch (const EFalhaBanco& Erro) {
+        const QString Mensagem = MensagemFalha(FArquivo, Erro.Texto);
+        qCWarning(lcLivroTEF).noquote() << Mensagem;
+        throw EErroGravacao(Mensagem + QStringLiteral(" A transação não foi iniciada."));
+    }
+}
+
+bool TLivroTransacoes::Registra(TLancamentoTEF& Lancamento, TEstadoLancamento Estado) {
+    if (GanchoAntesDeGravar()) {
+        GanchoAntesDeGravar()(Estado);
+    }
+    Lancamento.Estado = Estado;
+    Lancamento.Momentos[Momento(Estado)] = Agora();
+    FRetido = Lancamento;
+    return GravaRetido();
+}
+
+bool TLivroTransacoes::GravaRetido() {
+    if (!FRetido) {
+        return true;
+    }
+    try {
+        TConexao Conexao(FArquivo);
+        Atualiza(Conexao, *FRetido);
+    } catch (const EFalhaBanco& Erro) {
+        const QString Mensagem = MensagemFalha(FArquivo, Erro.Texto);
+        if (Mensagem != FFalha) {
+            qCWarning(lcLivroTEF).noquote() << Mensagem << "documento" << FRetido->Documento
+                                            << "estado" << NomeEstado(FRetido->Estado);
+        }
+        FFalha = Mensagem;
+        return false;
+    }
+    FRetido.reset();
+    FFalha.clear();
+    return true;
+}
+
+void TLivroTransacoes::ExigeLivre() {
+    if (!GravaRetido()) {
+        throw EErroGravacao(FFalha + QStringLiteral(" Nenhuma transação nova começa até que o "
+                                                    "registro volte a ser gravado."));
+    }
+    for (const TLancamentoTEF& Aberto : Abertos()) {
+        if (AguardaFinalizacao(Aberto.Estado)) {
+            throw EErro(QStringLiteral("Transação TEF pendente (documento %1) ainda não "
+                                       "resolvida: nenhuma transação nova pode começar. Use "
+                                       "\"Iniciar TEF\" na aba Configuração.")
+                            .arg(Aberto.Documento));
+        }
+    }
+}
+
+std::vector<TLancamentoTEF> TLivroTransacoes::Le(const QString& Filtro) {
+    std::vector<TLancamentoTEF> Lidos;
+    try {
+        TConexao Conexao(FArquivo);
+        QSqlQuery Consulta = Conexao.Executa(
+            QStringLiteral("SELECT id, %1 FROM lancamentos %2 ORDER BY id").arg(Colunas, Filtro));
+        while (Consulta.next()) {
+            Lidos.push_back(LeLinha(Consulta));
+        }
+    } catch (const EFalhaBanco& Erro) {
+        throw EErroArquivo(QStringLiteral("Não foi possível ler o registro de transações %1: %2.")
+                               .arg(FArquivo, Erro.Texto.trimmed()));
+    }
+    // A state held in memory is newer than what the file says.
+    for (TLancamentoTEF& Lido : Lidos) {
+        if (FRetido && FRetido->Id == Lido.Id) {
+            Lido = *FRetido;
+        }
+    }
+    return Lidos;
+}
+
+std::vector<TLancamentoTEF> TLivroTransacoes::Abertos() {
+    std::vector<TLancamentoTEF> Lidos = Le(QStringLiteral("WHERE ") + EstadosAbertos);
+    std::erase_if(Lidos, [](const TLancamentoTEF& L) {
+        return !AguardaFinalizacao(L.Estado) && L.Estado != TEstadoLancamento::Iniciada;
+    });
+    return Lidos;
+}
+
+std::vector<TLancamentoTEF> TLivroTransacoes::Todos() {
+    return Le(QString());
+}

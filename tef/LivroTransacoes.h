@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// Where a transaction stands. Each state is committed before the step it
+// announces, so that a station that dies anywhere finds at its next start
+// what it had done and what it had decided.
+enum class TEstadoLancamento {
+    Iniciada,       // before the library's start call
+    Aprovada,       // the library ended with 0; before any working file is written
+    Imprimindo,     // before the receipt is sent
+    Impressa,       // the receipt reached the printer
+    NaoImpressa,    // it did not (the operator may try again)
+    Decidida,       // confirm or undo, before the finish call
+    Finalizada,     // the finish call returned
+    Recusada,       // the library ended with an error
+    Abandonada,     // the operator gave up (-2)
+    SemConfirmacao, // approved with nothing for the library to confirm (viewed, no receipt)
+    Interrompida,   // the station stopped during the library's dialogue
+};
+
+// One transaction of the journal: what was asked of the library, what it
+// answered, what the station did with it and why.
+struct TLancamentoTEF {
+    std::int64_t Id = 0;
+    std::int32_t Funcao = 0;
+    QString Documento;
+    QString Valor;
+    QString Data; // of the start call, "yyyymmdd"
+    QString Hora; // "hhnnss"
+    QString Operador;
+    std::optional<QString> Restricoes;
+    TEstadoLancamento Estado = TEstadoLancamento::Iniciada;
+    std::optional<std::int32_t> Resultado;
+    // The receipt as the library delivered it: customer's copy, separator,
+    // store's copy.
+    QString Comprovante;
+    // The field-105 data ("DadosTef.txt" of a function).
+    QString DadosTransacao;
+    // "yyyymmddhhnnss": the moment the finish call names.
+    QString DataHoraTransacao;
+    bool Impresso = false;
+    std::optional<bool> Confirma;
+    QString Motivo;
+    // When each state was reached (see TLivroTransacoes::Colunas), and when
+    // the finish call was made.
+    std::array<QString, 6> Momentos;
+    QString ChamadaFinaliza;
+
+    QString DataFinaliza() const { return DataHoraTransacao.left(8); }
+    QString HoraFinaliza() const { return DataHoraTransacao.mid(8, 6); }
+};
+
+// The station's transaction journal, "tefkimbro.db" in the working folder:
+// SQLite in WAL mode with full synchronisation, one committed transaction
+// per state change, private to its user. The connection is opened for each
+// write and closed after it, so no file of the folder stays open between
+// two steps of a transaction.
+class TLivroTransacoes {
+public:
+    static inline const QString NomePadrao = QStringLiteral("tefkimbro.db");
+
+    // Opens the journal (created when missing). A damaged file is moved
+    // aside with the moment in its name, never deleted, and a new one
+    // started; a pending record left by an earlier version of the station
+    // ("tef_pendente.txt") is imported as an approved transaction.
+    explicit TLivroTransacoes(const QString& Arquivo);
+    TLivroTransacoes(const TLivroTransacoes&) = delete;
+    TLivroTransacoes& operator=(const TLivroTransacoes&) = delete;
+
+    // What the operator is told once after opening; empty when nothing.
+    const QString& Aviso() const { return FAviso; }
+    // Why a state is held unwritten; empty while everything is written.
+    QString Falha() const;
+
+    // Raises EErro, telling which document, while a transaction is approved
+    // and not finished or a state is held unwritten (written first when it can).
+    void ExigeLivre();
+    // Writes the new transaction (Iniciada). Raises EErro when it cannot:
+    // nothing has happened at the library then.
+    void Inicia(TLancamentoTEF& Lancamento);
+    // Moves the transaction to Estado and commits it. False when the write
+    // failed: the state is held and written again (GravaRetido) before
+    // anything new starts.
+    bool Registra(TLancamentoTEF& Lancamento, TEstadoLancamento Estado);
+    // Writes the held state; true when nothing is held any more.
+    bool GravaRetido();
+    // Transactions started or approved and not yet ended, oldest first.
+    // Raises EErro when the journal cannot be read.
+    std::vector<TLancamentoTEF> Abertos();
+    // Every transaction, oldest first.
+    std::vector<TLancamentoTEF> Todos();
+
+    // Called before each state is written: lets a test stop the process at
+    // that moment, or fill its disk.
+    static void DefineGanchoAntesDeGravar(std::function<void(TEstadoLancamento)> Gancho);
+
+private:
+    void Abre();
+    void CriaArquivoPrivado() const;
+    void ImportaPendenciaAntiga();
+    std::vector<TLancamentoTEF> Le(const QString& Filtro);
+
+    QString FArquivo;
+    QString FAviso;
+    QString FFalha;
+    std::optional<TLancamentoTEF> FRetido;
+};
+
+// States of a transaction that still needs the library's finish call.
+bool AguardaFinalizacao(TEstadoLancamento Estado);
