@@ -5,6 +5,7 @@
 #include <QMutex>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -23,6 +24,7 @@ namespace {
 
 const QString PrefixoArquivo = QStringLiteral("tef-");
 const QString SufixoArquivo = QStringLiteral(".log");
+constexpr qsizetype MaximoCartao = 19; // digits
 
 struct TEstado {
     QMutex Trava;
@@ -151,13 +153,28 @@ QString Falha() {
 }
 
 QString Mascara(const QString& Texto) {
-    static const QRegularExpression Cartao(QStringLiteral("(?<!\\d)\\d{13,19}(?!\\d)"));
+    // A run starts at a digit that no digit precedes, directly or across one
+    // separator, and ends where no digit follows in the same way.
+    static const QRegularExpression Sequencia(
+        QStringLiteral("(?<!\\d)(?<!\\d[ .-])\\d(?:[ .-]?\\d){11,}(?![ .-]?\\d)"));
     QString Resultado = Texto;
-    QRegularExpressionMatchIterator Achados = Cartao.globalMatch(Texto);
+    QRegularExpressionMatchIterator Achados = Sequencia.globalMatch(Texto);
     while (Achados.hasNext()) {
         const QRegularExpressionMatch Achado = Achados.next();
-        Resultado.replace(Achado.capturedStart(), Achado.capturedLength() - 4,
-                          QString(Achado.capturedLength() - 4, u'*'));
+        const qsizetype Digitos =
+            std::count_if(Achado.capturedView().begin(), Achado.capturedView().end(),
+                          [](QChar C) { return C.isDigit(); });
+        // An unbroken run longer than a card number is a bar code or a key;
+        // a broken one may be a card number with its expiry date after it.
+        if (Digitos > MaximoCartao && Digitos == Achado.capturedLength()) {
+            continue;
+        }
+        qsizetype Visiveis = 4;
+        for (qsizetype I = Achado.capturedEnd() - 1; I >= Achado.capturedStart(); --I) {
+            if (Resultado[I].isDigit() && Visiveis-- <= 0) {
+                Resultado[I] = u'*';
+            }
+        }
     }
     return Resultado;
 }

@@ -10,8 +10,8 @@
 // rules say. It is Qt's logging: the binding writes to the category below,
 // and a message handler puts its lines, with a millisecond timestamp, into
 // the day's file. Card data never reaches it: the binding leaves out the
-// replies to sensitive fields, and every run of 13 to 19 digits is masked
-// but its last four.
+// replies to sensitive fields, and every card-like run of digits is
+// masked (see Mascara).
 Q_DECLARE_LOGGING_CATEGORY(lcDiarioTEF)
 
 namespace DiarioTEF {
@@ -29,7 +29,10 @@ void Encerra();
 // nothing has.
 QString Falha();
 
-// Every run of 13 to 19 digits becomes asterisks but its last four digits.
+// Every run of 12 or more digits, single blanks, dots or dashes allowed
+// between them (a card number as printed or typed), keeps its last four
+// digits; the others become asterisks, the separators stay. An unbroken
+// run of more than 19 digits is no card number and stays.
 QString Mascara(const QString& Texto);
 
 } // namespace DiarioTEF

@@ -26,20 +26,35 @@ protected:
 
 } // namespace
 
-TEST(Mascara, SoSequenciasDeTrezeADezenoveDigitosGuardandoOsQuatroUltimos) {
+TEST(Mascara, SequenciasDeDozeOuMaisDigitosGuardamOsQuatroUltimos) {
     using DiarioTEF::Mascara;
-    EXPECT_EQ(Mascara(QStringLiteral("cartao 4111111111111111.")),
-              QStringLiteral("cartao ************1111."));
-    EXPECT_EQ(Mascara(QStringLiteral("1234567890123")), QStringLiteral("*********0123"));
-    EXPECT_EQ(Mascara(QStringLiteral("a5555444433332222111b")),
-              QStringLiteral("a***************2111b"));
-    // Shorter and longer runs are no card numbers: document numbers, dates,
-    // bar codes stay readable.
-    EXPECT_EQ(Mascara(QStringLiteral("20261208235959")), QStringLiteral("**********5959"));
-    EXPECT_EQ(Mascara(QStringLiteral("123456789012")), QStringLiteral("123456789012"));
-    EXPECT_EQ(Mascara(QString(20, u'7')), QString(20, u'7'));
-    EXPECT_EQ(Mascara(QStringLiteral("4111111111111111 e 5555444433332222")),
-              QStringLiteral("************1111 e ************2222"));
+    const std::pair<const char*, const char*> Casos[] = {
+        {"cartao 4111111111111111.", "cartao ************1111."},
+        {"1234567890123", "*********0123"},
+        {"a5555444433332222111b", "a***************2111b"},
+        {"4111111111111111 e 5555444433332222", "************1111 e ************2222"},
+        // As a card is printed or typed: single blanks, dots or dashes inside.
+        {"4111 1111 1111 1111", "**** **** **** 1111"},
+        {"5555.4444.3333.2222", "****.****.****.2222"},
+        {"3782-822463-10005", "****-******-*0005"},
+        {"4111 1111-1111.1111 ok", "**** ****-****.1111 ok"},
+        // The date-time of field type 105 is a run of 14.
+        {"20261208235959", "**********5959"},
+        {"123456789012", "********9012"},
+        // Shorter and longer unbroken runs are no card numbers: document
+        // numbers, dates, amounts, bar codes stay readable; two separators
+        // end a run.
+        {"12345678901", "12345678901"},
+        {"77777777777777777777", "77777777777777777777"},
+        // Broken, a longer run may be a card number with more after it.
+        {"4111 1111 1111 1111 1228", "**** **** **** **** 1228"},
+        {"4111  1111 1111 1111", "4111  **** **** 1111"},
+        {"1234 5678, 9012 3456", "1234 5678, 9012 3456"},
+        {"26/12/2026 23:59:59 R$ 1.234,56", "26/12/2026 23:59:59 R$ 1.234,56"},
+    };
+    for (const auto& [Texto, Esperado] : Casos) {
+        EXPECT_EQ(Mascara(QString::fromUtf8(Texto)), QString::fromUtf8(Esperado)) << Texto;
+    }
 }
 
 TEST_F(TesteDiario, LinhaComHoraAoMilissegundoNoArquivoDoDia) {
