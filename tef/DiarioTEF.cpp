@@ -84,21 +84,23 @@ void Grava(const QString& Mensagem) {
     const QString Caminho = E.Pasta + u'/' + PrefixoArquivo +
                             Agora.toString(QStringLiteral("yyyyMMdd")) + SufixoArquivo;
     const QByteArray Linha =
-        (Agora.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz ")) + Mascara(Mensagem) + u'\n')
-            .toUtf8();
+        (Agora.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz ")) + Mensagem + u'\n').toUtf8();
     const QString Erro = Acrescenta(Caminho, Linha);
     if (!Erro.isEmpty() && E.Falha.isEmpty()) {
         E.Falha = QStringLiteral("Não foi possível gravar o log TEF em %1: %2").arg(Caminho, Erro);
     }
 }
 
+// Every line the process logs, of any category, passes the mask here: the
+// day file and standard error (the debug categories, the shown messages).
 void Tratador(QtMsgType Tipo, const QMessageLogContext& Contexto, const QString& Mensagem) {
+    const QString Mascarada = Mascara(Mensagem);
     if (Contexto.category != nullptr && qstrcmp(Contexto.category, NomeCategoria) == 0) {
-        Grava(Mensagem);
+        Grava(Mascarada);
         return;
     }
     if (Estado().Anterior != nullptr) {
-        Estado().Anterior(Tipo, Contexto, Mensagem);
+        Estado().Anterior(Tipo, Contexto, Mascarada);
     }
 }
 

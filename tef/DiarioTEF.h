@@ -10,8 +10,9 @@
 // rules say. It is Qt's logging: the binding writes to the category below,
 // and a message handler puts its lines, with a millisecond timestamp, into
 // the day's file. Card data never reaches it: the binding leaves out the
-// replies to sensitive fields, and every card-like run of digits is
-// masked (see Mascara).
+// replies to sensitive fields, and the handler masks card-like runs (see
+// Mascara) in every line the process logs, whatever its category, on its
+// way to this file or to standard error.
 Q_DECLARE_LOGGING_CATEGORY(lcDiarioTEF)
 
 namespace DiarioTEF {
@@ -22,7 +23,7 @@ inline constexpr int RetencaoPadrao = 30; // days
 // older than DiasRetencao days. A log that cannot be written never stops
 // the station: the first failure is kept for Falha().
 void Inicia(const QDir& Pasta, int DiasRetencao);
-// Stops writing (the handler goes back to Qt's).
+// Stops writing (the handler goes back to the one before, unmasked).
 void Encerra();
 
 // What went wrong the first time a line could not be written; empty while
