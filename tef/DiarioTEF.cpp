@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -25,6 +26,9 @@ namespace {
 const QString PrefixoArquivo = QStringLiteral("tef-");
 const QString SufixoArquivo = QStringLiteral(".log");
 constexpr qsizetype MaximoCartao = 19; // digits
+// The log tells what was sold to whom and when: its user's only.
+constexpr mode_t ModoArquivo = 0600;
+constexpr QFile::Permissions ModoPasta = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
 
 struct TEstado {
     QMutex Trava;
@@ -53,10 +57,13 @@ void Filtro(QLoggingCategory* Categoria) {
 // full disk, a read-only folder).
 QString Acrescenta(const QString& Caminho, const QByteArray& Linha) {
     const int Arquivo = ::open(QFile::encodeName(Caminho).constData(),
-                               O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+                               O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, ModoArquivo);
     if (Arquivo < 0) {
         return QString::fromLocal8Bit(std::strerror(errno));
     }
+    // Whatever the umask, and a day file of an older version too: the
+    // station's user only. A file it cannot tighten is still written.
+    ::fchmod(Arquivo, ModoArquivo);
     QString Erro;
     for (qsizetype Feito = 0; Feito < Linha.size();) {
         const ssize_t N = ::write(Arquivo, Linha.constData() + Feito,
@@ -123,6 +130,9 @@ void Inicia(const QDir& Pasta, int DiasRetencao) {
     const QString Log = Pasta.filePath(QStringLiteral("log"));
     if (!QDir().mkpath(Log)) {
         E.Falha = QStringLiteral("Não foi possível criar a pasta do log TEF %1.").arg(Log);
+    } else if (!QFile::setPermissions(Log, ModoPasta)) {
+        E.Falha = QStringLiteral("Não foi possível restringir a pasta do log TEF %1 ao usuário.")
+                      .arg(Log);
     }
     RemoveAntigos(QDir(Log), std::max(DiasRetencao, 0));
     {

@@ -19,9 +19,10 @@ namespace DiarioTEF {
 
 inline constexpr int RetencaoPadrao = 30; // days
 
-// Starts the log in Pasta/log (created when missing) and removes day files
-// older than DiasRetencao days. A log that cannot be written never stops
-// the station: the first failure is kept for Falha().
+// Starts the log in Pasta/log (created when missing; the folder 0700, each
+// day file 0600, whatever the umask) and removes day files older than
+// DiasRetencao days. A log that cannot be written never stops the station:
+// the first failure is kept for Falha().
 void Inicia(const QDir& Pasta, int DiasRetencao);
 // Stops writing (the handler goes back to the one before, unmasked).
 void Encerra();

@@ -7,6 +7,7 @@
 #include "LacoTEF.h"
 #include "OperadorRoteirizado.h"
 #include "PastaDeTrabalho.h"
+#include "TravaPasta.h"
 
 #include <QDate>
 #include <QJsonArray>
@@ -19,6 +20,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -121,6 +123,30 @@ TEST_F(TesteDiario, LogQueNaoSeGravaDizPorque) {
     qCInfo(lcDiarioTEF) << "linha";
     EXPECT_TRUE(DiarioTEF::Falha().endsWith(QString::fromLocal8Bit(std::strerror(EISDIR))))
         << qPrintable(DiarioTEF::Falha());
+}
+
+// The log folder, the day file, a working file and the lock are their
+// user's only, whatever the umask.
+TEST_F(TesteDiario, PastaEArquivosSoDoUsuarioComQualquerUmask) {
+    const mode_t Anterior = ::umask(0);
+    DiarioTEF::Inicia(QDir::current(), 30);
+    qCInfo(lcDiarioTEF) << "linha";
+    ProximaSequencia();
+    const TTravaPasta Trava;
+    ::umask(Anterior);
+    ASSERT_TRUE(Trava.Obtida());
+    const std::pair<QString, mode_t> Esperados[] = {
+        {QStringLiteral("log"), 0700},
+        {ArquivoDeHoje(), 0600},
+        {ArquivoSequencia, 0600},
+        {QString::fromLatin1(TTravaPasta::NomePadrao), 0600},
+    };
+    for (const auto& [Caminho, Modo] : Esperados) {
+        struct stat Estado {};
+        ASSERT_EQ(::stat(QFile::encodeName(Caminho).constData(), &Estado), 0)
+            << qPrintable(Caminho);
+        EXPECT_EQ(Estado.st_mode & 07777, Modo) << qPrintable(Caminho);
+    }
 }
 
 namespace {
