@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <iconv.h>
+#include <vector>
 
 namespace sim {
 namespace {
@@ -53,6 +54,42 @@ std::string_view TextoLimitado(const char* Buffer, long Tamanho) {
                                    ? static_cast<size_t>(static_cast<const char*>(Zero) - Buffer)
                                    : static_cast<size_t>(Tamanho);
     return std::string_view(Buffer, Comprimento);
+}
+
+std::string MascaraCartao(std::string_view Texto) {
+    std::string Resultado(Texto);
+    const auto Digito = [&Resultado](size_t I) {
+        return I < Resultado.size() && Resultado[I] >= '0' && Resultado[I] <= '9';
+    };
+    const auto Separador = [&Resultado](size_t I) {
+        return I < Resultado.size() &&
+               (Resultado[I] == ' ' || Resultado[I] == '.' || Resultado[I] == '-');
+    };
+    for (size_t Inicio = 0; Inicio < Resultado.size(); ++Inicio) {
+        if (!Digito(Inicio)) {
+            continue;
+        }
+        // The whole run: a digit, or one separator and a digit, at a time.
+        std::vector<size_t> Digitos{Inicio};
+        for (size_t Proximo = Inicio + 1;; ++Proximo) {
+            if (Separador(Proximo) && Digito(Proximo + 1)) {
+                ++Proximo;
+            }
+            if (!Digito(Proximo)) {
+                break;
+            }
+            Digitos.push_back(Proximo);
+        }
+        // An unbroken run longer than a card number is a bar code or a key.
+        const bool Inteira = Digitos.back() - Inicio + 1 == Digitos.size();
+        if (Digitos.size() >= 12 && (Digitos.size() <= 19 || !Inteira)) {
+            for (size_t K = 0; K + 4 < Digitos.size(); ++K) {
+                Resultado[Digitos[K]] = '*';
+            }
+        }
+        Inicio = Digitos.back();
+    }
+    return Resultado;
 }
 
 } // namespace sim

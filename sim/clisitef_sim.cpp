@@ -115,7 +115,8 @@ SIM_EXPORTA int ContinuaFuncaoSiTefInterativo(int* Comando, long* TipoCampo, sho
     nlohmann::json Linha = {{"chamada", "ContinuaFuncaoSiTefInterativo"},
                             {"continua", Continua},
                             {"tamanho", Tamanho},
-                            {"buffer", Resposta},
+                            // What the operator typed, card numbers masked.
+                            {"buffer", sim::MascaraCartao(Resposta)},
                             {"resultado", Resultado}};
     if (Resultado == 10000) {
         if (Comando != nullptr)

@@ -4,7 +4,9 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 
 // Outputs of a continuation call: what the library asks the station to do.
@@ -25,6 +27,14 @@ inline constexpr std::int32_t NaoInicializado = -1;
 // The field type that carries a PIX QR code's contents with command 50:
 // shown to the customer, never logged.
 inline constexpr std::int32_t TipoCampoQRCode = 584;
+
+// The library's public command table, all of which the loops serve. The
+// buffer of any other command may hold anything: it is never logged.
+constexpr bool ComandoConhecido(std::int32_t Comando) {
+    constexpr std::int32_t Tabela[] = {0,  1,  2,  3,  4,  11, 12, 13, 14, 15, 16, 20, 21,
+                                       22, 23, 29, 30, 31, 34, 35, 41, 42, 50, 51, 52};
+    return std::find(std::begin(Tabela), std::end(Tabela), Comando) != std::end(Tabela);
+}
 
 // The six calls the station makes into the SiTef interactive client library.
 // TCliSiTef binds the real library; tests answer with a scripted one.

@@ -21,4 +21,5 @@ void TBufferSiTef::EscreveResposta(const QString& Resposta) {
         std::min<size_t>(static_cast<size_t>(Bytes.size()), FDados.size() - 1);
     std::memcpy(FDados.data(), Bytes.constData(), Comprimento);
     FDados[Comprimento] = '\0';
+    FRespondido = true;
 }

@@ -29,8 +29,19 @@ public:
     void EscreveResposta(const QString& Resposta);
 
     // Replaces the first byte only; the rest of the library's text stays.
-    void EscrevePrimeiroCaractere(char Caractere) { FDados[0] = Caractere; }
+    void EscrevePrimeiroCaractere(char Caractere) {
+        FDados[0] = Caractere;
+        FRespondido = true;
+    }
+
+    // Whether the text is the station's reply rather than what the library
+    // last wrote: a command that needs no reply leaves the library's text,
+    // which is then no reply of the station's.
+    bool Respondido() const { return FRespondido; }
+    // The library has written its text over the reply.
+    void DevolvidoPelaBiblioteca() { FRespondido = false; }
 
 private:
     std::array<char, Tamanho> FDados;
+    bool FRespondido = false;
 };

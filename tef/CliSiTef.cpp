@@ -31,9 +31,20 @@ private:
     std::optional<QDebug> FDebug;
 };
 
-// Field types whose replies hold the supervisor password or card data.
-bool CampoSigiloso(std::int32_t TipoCampo) {
-    return TipoCampo == 500 || TipoCampo == 512 || TipoCampo == 513 || TipoCampo == 514;
+const QString Omitido = QStringLiteral("<dado sigiloso omitido>");
+
+// Replies typed unseen or that hold a password or card data: whatever
+// command 41 collects masked, and field types 500 to 514 (the supervisor
+// password, the card number, its expiry and security code among them).
+bool RespostaSigilosa(std::int32_t Comando, std::int32_t TipoCampo) {
+    return Comando == 41 || (TipoCampo >= 500 && TipoCampo <= 514);
+}
+
+// Library texts that are not the station's to keep: a PIX charge, and
+// whatever an unknown command carries.
+bool TextoSigiloso(const TSaidaComando& Saida) {
+    return Saida.Comando == 50 || Saida.TipoCampo == TipoCampoQRCode ||
+           !ComandoConhecido(Saida.Comando);
 }
 
 // An output the library writes through a pointer lands in a zeroed slot as
@@ -140,7 +151,7 @@ TCliSiTef::IniciaFuncaoSiTefInterativo(std::int32_t Funcao, const QString& Valor
                           ParaWin1252(HoraFiscal).constData(), ParaWin1252(Operador).constData(),
                           ParametrosAdicionais ? Parametros.constData() : nullptr);
     }
-    FUltimoTipoCampo = 0;
+    FUltimaSaida = {};
     FDocumento = CupomFiscal;
     Registra(TLinha() << "IniciaFuncaoSiTefInterativo(" << Funcao << Valor << CupomFiscal
                       << DataFiscal << HoraFiscal << Operador
@@ -151,9 +162,15 @@ TCliSiTef::IniciaFuncaoSiTefInterativo(std::int32_t Funcao, const QString& Valor
 
 std::int32_t TCliSiTef::ContinuaFuncaoSiTefInterativo(TSaidaComando& Saida, TBufferSiTef& Buffer,
                                                       std::int32_t Continua) {
-    const QString Resposta = CampoSigiloso(FUltimoTipoCampo)
-                                 ? QStringLiteral("<dado sigiloso omitido>")
-                                 : DeWin1252(Buffer.Bytes());
+    // Only a reply the station wrote is logged, and a secret one not even so.
+    const QByteArray Resposta = Buffer.Respondido() ? Buffer.Bytes() : QByteArray();
+    const bool Sigilosa =
+        Buffer.Respondido() && RespostaSigilosa(FUltimaSaida.Comando, FUltimaSaida.TipoCampo);
+    TLinha Linha;
+    Linha << "ContinuaFuncaoSiTefInterativo(";
+    if (Buffer.Respondido()) {
+        Linha << "resposta" << (Sigilosa ? Omitido : DeWin1252(Resposta));
+    }
     std::int32_t Resultado = ResultadoSiTef::NaoInicializado;
     if (FContinuaFuncao != nullptr) {
         TSlotSaida Comando, TipoCampo, Minimo, Maximo;
@@ -165,14 +182,20 @@ std::int32_t TCliSiTef::ContinuaFuncaoSiTefInterativo(TSaidaComando& Saida, TBuf
         Saida.TamanhoMinimo = Minimo.Estreito<std::int16_t>();
         Saida.TamanhoMaximo = Maximo.Estreito<std::int16_t>();
     }
-    FUltimoTipoCampo = Saida.TipoCampo;
-    Registra(TLinha() << "ContinuaFuncaoSiTefInterativo( resposta" << Resposta << "continua"
-                      << Continua << ") =" << Resultado << "comando" << Saida.Comando << "tipoCampo"
-                      << Saida.TipoCampo << "min" << Saida.TamanhoMinimo << "max"
-                      << Saida.TamanhoMaximo << "texto"
-                      << (Saida.TipoCampo == TipoCampoQRCode
-                              ? QStringLiteral("<dado sigiloso omitido>")
-                              : DeWin1252(Buffer.Bytes())));
+    Buffer.DevolvidoPelaBiblioteca();
+    FUltimaSaida = Saida;
+    Linha << "continua" << Continua << ") =" << Resultado;
+    // Outputs and text belong to a command that follows; a final result
+    // leaves the buffer as the station handed it in. A library that leaves
+    // a secret reply in place under its next command does not get it logged.
+    if (Resultado == ResultadoSiTef::Continua) {
+        const QByteArray Texto = Buffer.Bytes();
+        Linha << "comando" << Saida.Comando << "tipoCampo" << Saida.TipoCampo << "min"
+              << Saida.TamanhoMinimo << "max" << Saida.TamanhoMaximo << "texto"
+              << (TextoSigiloso(Saida) || (Sigilosa && Texto == Resposta) ? Omitido
+                                                                          : DeWin1252(Texto));
+    }
+    Registra(Linha);
     return Resultado;
 }
 

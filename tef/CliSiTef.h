@@ -60,9 +60,9 @@ private:
     TContinuaFuncao FContinuaFuncao = nullptr;
     TFinalizaTransacao FFinalizaTransacao = nullptr;
     TFinalizaFuncao FFinalizaFuncao = nullptr;
-    // Field type of the last command: the reply to a password or card field
-    // is never written to the log.
-    std::int32_t FUltimoTipoCampo = 0;
+    // The last command: the reply to a password or card field is never
+    // written to the log.
+    TSaidaComando FUltimaSaida;
     // Document number of the function in progress, for the log.
     QString FDocumento;
 };

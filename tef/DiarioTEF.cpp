@@ -5,9 +5,11 @@
 #include <QMutex>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -23,6 +25,10 @@ namespace {
 
 const QString PrefixoArquivo = QStringLiteral("tef-");
 const QString SufixoArquivo = QStringLiteral(".log");
+constexpr qsizetype MaximoCartao = 19; // digits
+// The log tells what was sold to whom and when: its user's only.
+constexpr mode_t ModoArquivo = 0600;
+constexpr QFile::Permissions ModoPasta = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
 
 struct TEstado {
     QMutex Trava;
@@ -51,10 +57,13 @@ void Filtro(QLoggingCategory* Categoria) {
 // full disk, a read-only folder).
 QString Acrescenta(const QString& Caminho, const QByteArray& Linha) {
     const int Arquivo = ::open(QFile::encodeName(Caminho).constData(),
-                               O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+                               O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, ModoArquivo);
     if (Arquivo < 0) {
         return QString::fromLocal8Bit(std::strerror(errno));
     }
+    // Whatever the umask, and a day file of an older version too: the
+    // station's user only. A file it cannot tighten is still written.
+    ::fchmod(Arquivo, ModoArquivo);
     QString Erro;
     for (qsizetype Feito = 0; Feito < Linha.size();) {
         const ssize_t N = ::write(Arquivo, Linha.constData() + Feito,
@@ -82,21 +91,23 @@ void Grava(const QString& Mensagem) {
     const QString Caminho = E.Pasta + u'/' + PrefixoArquivo +
                             Agora.toString(QStringLiteral("yyyyMMdd")) + SufixoArquivo;
     const QByteArray Linha =
-        (Agora.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz ")) + Mascara(Mensagem) + u'\n')
-            .toUtf8();
+        (Agora.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz ")) + Mensagem + u'\n').toUtf8();
     const QString Erro = Acrescenta(Caminho, Linha);
     if (!Erro.isEmpty() && E.Falha.isEmpty()) {
         E.Falha = QStringLiteral("Não foi possível gravar o log TEF em %1: %2").arg(Caminho, Erro);
     }
 }
 
+// Every line the process logs, of any category, passes the mask here: the
+// day file and standard error (the debug categories, the shown messages).
 void Tratador(QtMsgType Tipo, const QMessageLogContext& Contexto, const QString& Mensagem) {
+    const QString Mascarada = Mascara(Mensagem);
     if (Contexto.category != nullptr && qstrcmp(Contexto.category, NomeCategoria) == 0) {
-        Grava(Mensagem);
+        Grava(Mascarada);
         return;
     }
     if (Estado().Anterior != nullptr) {
-        Estado().Anterior(Tipo, Contexto, Mensagem);
+        Estado().Anterior(Tipo, Contexto, Mascarada);
     }
 }
 
@@ -119,6 +130,9 @@ void Inicia(const QDir& Pasta, int DiasRetencao) {
     const QString Log = Pasta.filePath(QStringLiteral("log"));
     if (!QDir().mkpath(Log)) {
         E.Falha = QStringLiteral("Não foi possível criar a pasta do log TEF %1.").arg(Log);
+    } else if (!QFile::setPermissions(Log, ModoPasta)) {
+        E.Falha = QStringLiteral("Não foi possível restringir a pasta do log TEF %1 ao usuário.")
+                      .arg(Log);
     }
     RemoveAntigos(QDir(Log), std::max(DiasRetencao, 0));
     {
@@ -151,13 +165,28 @@ QString Falha() {
 }
 
 QString Mascara(const QString& Texto) {
-    static const QRegularExpression Cartao(QStringLiteral("(?<!\\d)\\d{13,19}(?!\\d)"));
+    // A run starts at a digit that no digit precedes, directly or across one
+    // separator, and ends where no digit follows in the same way.
+    static const QRegularExpression Sequencia(
+        QStringLiteral("(?<!\\d)(?<!\\d[ .-])\\d(?:[ .-]?\\d){11,}(?![ .-]?\\d)"));
     QString Resultado = Texto;
-    QRegularExpressionMatchIterator Achados = Cartao.globalMatch(Texto);
+    QRegularExpressionMatchIterator Achados = Sequencia.globalMatch(Texto);
     while (Achados.hasNext()) {
         const QRegularExpressionMatch Achado = Achados.next();
-        Resultado.replace(Achado.capturedStart(), Achado.capturedLength() - 4,
-                          QString(Achado.capturedLength() - 4, u'*'));
+        const qsizetype Digitos =
+            std::count_if(Achado.capturedView().begin(), Achado.capturedView().end(),
+                          [](QChar C) { return C.isDigit(); });
+        // An unbroken run longer than a card number is a bar code or a key;
+        // a broken one may be a card number with its expiry date after it.
+        if (Digitos > MaximoCartao && Digitos == Achado.capturedLength()) {
+            continue;
+        }
+        qsizetype Visiveis = 4;
+        for (qsizetype I = Achado.capturedEnd() - 1; I >= Achado.capturedStart(); --I) {
+            if (Resultado[I].isDigit() && Visiveis-- <= 0) {
+                Resultado[I] = u'*';
+            }
+        }
     }
     return Resultado;
 }

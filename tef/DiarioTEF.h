@@ -10,26 +10,31 @@
 // rules say. It is Qt's logging: the binding writes to the category below,
 // and a message handler puts its lines, with a millisecond timestamp, into
 // the day's file. Card data never reaches it: the binding leaves out the
-// replies to sensitive fields, and every run of 13 to 19 digits is masked
-// but its last four.
+// replies to sensitive fields, and the handler masks card-like runs (see
+// Mascara) in every line the process logs, whatever its category, on its
+// way to this file or to standard error.
 Q_DECLARE_LOGGING_CATEGORY(lcDiarioTEF)
 
 namespace DiarioTEF {
 
 inline constexpr int RetencaoPadrao = 30; // days
 
-// Starts the log in Pasta/log (created when missing) and removes day files
-// older than DiasRetencao days. A log that cannot be written never stops
-// the station: the first failure is kept for Falha().
+// Starts the log in Pasta/log (created when missing; the folder 0700, each
+// day file 0600, whatever the umask) and removes day files older than
+// DiasRetencao days. A log that cannot be written never stops the station:
+// the first failure is kept for Falha().
 void Inicia(const QDir& Pasta, int DiasRetencao);
-// Stops writing (the handler goes back to Qt's).
+// Stops writing (the handler goes back to the one before, unmasked).
 void Encerra();
 
 // What went wrong the first time a line could not be written; empty while
 // nothing has.
 QString Falha();
 
-// Every run of 13 to 19 digits becomes asterisks but its last four digits.
+// Every run of 12 or more digits, single blanks, dots or dashes allowed
+// between them (a card number as printed or typed), keeps its last four
+// digits; the others become asterisks, the separators stay. An unbroken
+// run of more than 19 digits is no card number and stays.
 QString Mascara(const QString& Texto);
 
 } // namespace DiarioTEF

@@ -203,7 +203,7 @@ private Q_SLOTS:
         }
         QCOMPARE(Respostas(),
                  (TRespostas{
-                     {21, "1"}, {30, "4111111111111111"}, {30, "1228"}, {30, "123"}, {20, "0"}}));
+                     {21, "1"}, {30, "************1111"}, {30, "1228"}, {30, "123"}, {20, "0"}}));
         QCOMPARE(Operador->Pausas, 2000);
 
         const auto Confirmacoes = Chamadas("FinalizaTransacaoSiTefInterativo");

@@ -22,14 +22,14 @@ std::function<void()>& GanchoAntesDeRenomear() {
                             .arg(Caminho, QString::fromLocal8Bit(std::strerror(Erro))));
 }
 
+// A new file is private whatever the umask: the station's files hold
+// receipts, document numbers and its configuration.
 mode_t ModoPadrao(const QByteArray& Destino) {
     struct stat Atual {};
     if (::stat(Destino.constData(), &Atual) == 0) {
         return Atual.st_mode & 07777;
     }
-    const mode_t Mascara = ::umask(0);
-    ::umask(Mascara);
-    return 0666 & ~Mascara;
+    return 0600;
 }
 
 bool GravaTudo(int Descritor, const QByteArray& Dados) {

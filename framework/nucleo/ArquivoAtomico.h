@@ -11,7 +11,8 @@
 // old content or the new one, never a torn file: the bytes go to a temporary
 // file in the same folder, are flushed to disk and the temporary is renamed
 // over the old file. Modo: permissions of the new file; by default those of
-// the file it replaces, or the usual ones for a new file.
+// the file it replaces, or 0600 (its user's only, whatever the umask) for a
+// new file.
 // Raises EErroGravacao and leaves the old file untouched when it cannot.
 void GravaArquivoAtomico(const QString& Caminho, const QByteArray& Dados,
                          std::optional<mode_t> Modo = std::nullopt);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End to end: a PIX sale of the demo. The QR code window is read from the
 # screen with zbarimg and must hold, byte for byte, the payload the library
-# sent; the sale then prints and is confirmed.
+# sent; the sale then prints and is confirmed, and the payload is in no log.
 # Usage: tests/e2e/pix.sh BUILD_DIR
 source "$(dirname "$0")/comum.sh" "$@"
 inicia_estacao
@@ -27,4 +27,10 @@ tecla alt+i
 no_diario '"chamada":"FinalizaTransacaoSiTefInterativo"' '"confirma":1' || falha "the PIX sale was not confirmed"
 trabalho_cups=$(ls "$trabalho/cups/saida"/job-*.prn 2>/dev/null | head -n 1)
 [ -n "$trabalho_cups" ] && grep -q 'PAGAMENTO PIX' "$trabalho_cups" || falha "no PIX receipt at the queue"
+# The QR contents reach no log: neither the day's TEF log nor what the
+# station said on stderr (whole, or its PIX key domain after masking).
+log="$trabalho/log/tef-$(date +%Y%m%d).log"
+grep -q 'comando 50 tipoCampo 584' "$log" || falha "the TEF log lacks the QR code command"
+! grep -F -q -e "$payload" -e 'br.gov.bcb.pix' "$log" "$trabalho/estacao.err" \
+  || falha "the QR contents reached a log"
 echo "e2e: PIX QR code read from the screen ($(wc -c <<<"$payload") bytes), sale confirmed"
