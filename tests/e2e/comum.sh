@@ -46,9 +46,7 @@ export XDG_CONFIG_HOME="$trabalho/config" CLISITEF_SIM_DIARIO="$trabalho/diario.
 export XDG_RUNTIME_DIR="$trabalho/execucao"
 mkdir -m 0700 -p "$XDG_RUNTIME_DIR"
 export LD_LIBRARY_PATH="$build/sim"
-mkdir -p "$XDG_CONFIG_HOME"
-printf '[CONF_TEF]\r\nHOST_SERVIDOR=127.0.0.1\r\nIDENT_EMPRESA=00000000\r\nIDENT_ESTACAO=SE000001\r\nSENHA_TEF=1234\r\n' \
-  > "$XDG_CONFIG_HOME/Tef_kimbro.Ini"
+"$raiz/scripts/configuracao-demo.sh" "$XDG_CONFIG_HOME"
 
 # Starts the station in its working folder ($caixa, the temporary folder
 # unless a case says otherwise): the built binary, or the command given;
