@@ -1,5 +1,6 @@
 #include "NReport.h"
 
+#include "RegistroImpressao.h"
 #include "Win1252.h"
 
 #include <QDateTime>
@@ -107,6 +108,8 @@ bool TNTextReport::BeginDoc() {
         FSpooling = FSpool.Open(FSpoolFileName, TFileWriter::ModoExclusivo);
     }
     if (!FSpooling) {
+        qCWarning(lcImpressao).noquote()
+            << QStringLiteral("no spool file in %1: %2").arg(Pasta.path(), FSpool.UltimoErro());
         FSpoolFileName.clear();
     }
     FPrinterINI.Load(QStringLiteral("Printer.ini"), FCodigos);
@@ -216,7 +219,9 @@ void TNTextReport::DescarregaPagina() {
     }
     // A short write (a full disk) fails the document: a cut-off receipt is
     // never reported as sent.
-    if (!EmBranco(FRender) && FSpool.Write(FRender) != FRender.size()) {
+    if (!EmBranco(FRender) && FSpool.Write(FRender) != FRender.size() && !FErroSpool) {
+        qCWarning(lcImpressao).noquote() << QStringLiteral("spool file %1 not written: %2")
+                                                .arg(FSpoolFileName, FSpool.UltimoErro());
         FErroSpool = true;
     }
     FRender.clear();
@@ -227,7 +232,12 @@ bool TNTextReport::EndDoc() {
     if (FSpooling && FPageDirty) {
         DescarregaPagina();
     }
-    const bool Fechado = FSpool.Close() && !FErroSpool;
+    const bool SpoolFechado = FSpool.Close();
+    if (!SpoolFechado) {
+        qCWarning(lcImpressao).noquote() << QStringLiteral("spool file %1 not closed: %2")
+                                                .arg(FSpoolFileName, FSpool.UltimoErro());
+    }
+    const bool Fechado = SpoolFechado && !FErroSpool;
     FSpooling = false;
     if (OnEndDoc) {
         OnEndDoc(*this);
@@ -250,11 +260,10 @@ QByteArray TNTextReport::CodigosDeSaida() const {
 
 std::optional<QByteArray> TNTextReport::CarregaBuffer() const {
     QFile Spool(FSpoolFileName);
-    if (!Spool.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    const QByteArray Conteudo = Spool.readAll();
+    const QByteArray Conteudo = Spool.open(QIODevice::ReadOnly) ? Spool.readAll() : QByteArray();
     if (Spool.error() != QFileDevice::NoError) {
+        qCWarning(lcImpressao).noquote() << QStringLiteral("spool file %1 not read: %2")
+                                                .arg(FSpoolFileName, Spool.errorString());
         return std::nullopt;
     }
     return LinhasComCrLf(Conteudo);
@@ -302,14 +311,17 @@ bool TNTextReport::EnviaBruto(const QByteArray& Buffer, const TPrinterDialogInfo
 
 bool TNTextReport::EnviaArquivo(const QByteArray& Buffer, const TPrinterDialogInfo& Info) {
     TFileWriter Arquivo;
-    if (!Arquivo.Open(Info.PrinterInfo.FileName, TFileWriter::ModoCria)) {
-        return false;
-    }
-    bool Gravado = true;
+    bool Gravado = Arquivo.Open(Info.PrinterInfo.FileName, TFileWriter::ModoCria);
     for (std::int32_t Copia = 0; Copia < Info.Copies && Gravado; ++Copia) {
         Gravado = Arquivo.Write(Buffer) == Buffer.size();
     }
-    return Arquivo.Close() && Gravado;
+    if (!Arquivo.Close() || !Gravado) {
+        qCWarning(lcImpressao).noquote()
+            << QStringLiteral("file %1 not written: %2")
+                   .arg(Info.PrinterInfo.FileName, Arquivo.UltimoErro());
+        return false;
+    }
+    return true;
 }
 
 bool TNTextReport::EnviaJatoDeTinta(const QByteArray& Buffer, const TPrinterDialogInfo& Info) {
@@ -320,6 +332,10 @@ bool TNTextReport::EnviaJatoDeTinta(const QByteArray& Buffer, const TPrinterDial
     bool Impresso = true;
     for (std::int32_t Copia = 0; Copia < Info.Copies && Impresso; ++Copia) {
         Impresso = Interface->ImprimeJatoDeTinta(Texto, Info.PrinterInfo, DocumentName);
+    }
+    if (!Impresso) {
+        qCWarning(lcImpressao).noquote()
+            << QStringLiteral("driver output to %1 failed").arg(Info.PrinterInfo.Device);
     }
     return Impresso;
 }

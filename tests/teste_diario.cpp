@@ -2,6 +2,7 @@
 // that cannot be written is reported, not fatal.
 #include "DiarioTEF.h"
 #include "PastaDeTrabalho.h"
+#include "RegistroImpressao.h"
 
 #include <QDate>
 #include <QRegularExpression>
@@ -59,6 +60,17 @@ TEST_F(TesteDiario, LinhaComHoraAoMilissegundoNoArquivoDoDia) {
         << qPrintable(Linhas[0]);
     EXPECT_TRUE(Linhas[1].endsWith(QStringLiteral(" sempre ligado")));
     EXPECT_TRUE(DiarioTEF::Falha().isEmpty());
+}
+
+// Why a receipt did not print goes into the day's file with the calls of
+// its payment.
+TEST_F(TesteDiario, FalhaDeImpressaoVaiParaOArquivoDoDia) {
+    DiarioTEF::Inicia(QDir::current(), 30);
+    qCWarning(lcImpressao).noquote() << "queue recibos, job 7: sending the data failed: x";
+    const QString Texto = QString::fromUtf8(Pasta.Le(ArquivoDeHoje()));
+    EXPECT_TRUE(
+        Texto.endsWith(QStringLiteral(" queue recibos, job 7: sending the data failed: x\n")))
+        << qPrintable(Texto);
 }
 
 TEST_F(TesteDiario, ArquivosAlemDaRetencaoSaoRemovidosNoInicio) {
