@@ -53,6 +53,15 @@ class TesteIntegracaoTEF : public QObject {
     QStringList Trabalhos() const {
         return QDir(PastaSaida()).entryList({QStringLiteral("job-*.prn")}, QDir::Files, QDir::Time);
     }
+    // The queue's backend writes a job a moment after CUPS accepts it: a
+    // test that counts jobs starts from a queue with none still active.
+    static bool FilaParada() {
+        cups_job_t* Ativos = nullptr;
+        const int Quantos =
+            cupsGetJobs2(CUPS_HTTP_DEFAULT, &Ativos, nullptr, 0, CUPS_WHICHJOBS_ACTIVE);
+        cupsFreeJobs(Quantos, Ativos);
+        return Quantos == 0;
+    }
 
     std::unique_ptr<TForm_Principal> AbreJanela() {
         auto Janela = std::make_unique<TForm_Principal>(Estacao->Ambiente);
@@ -125,6 +134,7 @@ private Q_SLOTS:
     }
 
     void cleanup() {
+        QTRY_VERIFY(FilaParada());
         Caixa.reset();
         Estacao.reset();
         QCOMPARE(JanelasRestantes(), 0);
