@@ -10,6 +10,8 @@
 #include <QRandomGenerator>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace {
 
 constexpr char AvancoFormulario = '\x0c';
@@ -124,9 +126,14 @@ bool TNTextReport::BeginDoc() {
     return FSpooling;
 }
 
+// The page's lines are blanked where they are, so a page costs no allocation
+// once the first one is made.
 void TNTextReport::IniciaPagina() {
-    FRender.clear();
-    FPagina = QStringList(Lines, QString(Columns + 1, u' '));
+    FRender.resize(0); // keeps its room for the next page
+    FPagina.resize(Lines);
+    for (QString& Linha : FPagina) {
+        Linha.fill(u' ', Columns + 1);
+    }
     FCurrentLine = 0;
     FCurrentColumn = 0;
     FPageDirty = false;
@@ -178,14 +185,11 @@ void TNTextReport::PrintText(std::uint16_t Line, std::uint16_t Column, const QSt
     if (FCurrentLine >= FPagina.size()) {
         return;
     }
-    QString& Linha = FPagina[FCurrentLine];
-    for (qsizetype I = 1; I <= Texto.size(); ++I) {
-        const qsizetype Posicao = Column + I;
-        if (Posicao > Columns) {
-            break;
-        }
-        FCurrentColumn = static_cast<std::uint16_t>(Posicao);
-        Linha[Posicao - 1] = Texto[I - 1];
+    // What fits from position Column + 1 up to the last column.
+    const qsizetype Cabe = std::min<qsizetype>(Texto.size(), Columns - Column);
+    if (Cabe > 0) {
+        std::copy_n(Texto.constData(), Cabe, FPagina[FCurrentLine].data() + Column);
+        FCurrentColumn = static_cast<std::uint16_t>(Column + Cabe);
     }
     // Marked after a page break too, so that text on a new page is flushed.
     FPageDirty = true;
@@ -196,11 +200,13 @@ void TNTextReport::DescarregaPagina() {
         OnPrintFooter(*this);
     }
     const QByteArray& SaltoLinha = FCodigos[TCodigo::LineFeed];
+    FRender.reserve(FPagina.size() * (Columns + 1 + SaltoLinha.size()) +
+                    FCodigos[TCodigo::EjectPage].size());
     for (const QString& Linha : FPagina) {
         const bool EmBrancoLinha =
             std::all_of(Linha.begin(), Linha.end(), [](QChar C) { return C.isSpace(); });
         if (!EmBrancoLinha) {
-            FRender += ParaWin1252(Linha);
+            AcrescentaWin1252(FRender, Linha);
         }
         FRender += SaltoLinha;
     }
@@ -224,7 +230,7 @@ void TNTextReport::DescarregaPagina() {
                                                 .arg(FSpoolFileName, FSpool.UltimoErro());
         FErroSpool = true;
     }
-    FRender.clear();
+    FRender.resize(0); // keeps its room for the next page
     FPageDirty = false;
 }
 
