@@ -3,8 +3,9 @@
 #   dev  (warnings as errors): the unit, widget and integration layers, and
 #        the package case (a package of sanitized binaries means nothing);
 #   asan (AddressSanitizer + UndefinedBehaviorSanitizer): the same layers
-#        again, and the system layer (the real binary under Xvfb, the fault
-#        injection), which runs only here;
+#        again, then the system layer (the real binary under Xvfb, the fault
+#        injection), which runs only here, three cases at a time: they spend
+#        most of their time waiting for windows and the simulator;
 #   fuzz (clang, libFuzzer): each target for a bounded time.
 # Each stage says how long it took. Stops at the first failure, non-zero.
 set -euo pipefail
@@ -23,6 +24,7 @@ constroi() {
 etapa constroi dev
 etapa ctest --preset dev -j2 -L 'unit|widgets|integration|pacote'
 etapa constroi asan
-etapa ctest --preset asan -j2 -LE pacote
+etapa ctest --preset asan -j2 -L 'unit|widgets|integration'
+etapa ctest --preset asan -j3 -L system -LE pacote
 etapa constroi fuzz
 etapa ctest --preset fuzz -j2

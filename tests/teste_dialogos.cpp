@@ -174,7 +174,7 @@ private Q_SLOTS:
             ValorColetado = QStringLiteral("4111111111111111");
             const QString Codigo =
                 Coleta(Tipo, 1, 8, QStringLiteral(" Vencimento"), [](TManCaixaTefColeta* C) {
-                    QTest::keyClicks(QApplication::focusWidget(), "12");
+                    QTest::keyClicks(C->focusWidget(), "12");
                     C->close();
                 });
             QCOMPARE(Codigo, QStringLiteral("0"));
