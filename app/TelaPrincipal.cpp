@@ -13,6 +13,7 @@
 #include "NFloatEdit.h"
 #include "NMaskEdit.h"
 #include "NPushButton.h"
+#include "Ocupado.h"
 #include "PassosTEF.h"
 #include "Relogio.h"
 #include "TextosStatus.h"
@@ -365,28 +366,11 @@ void TForm_Principal::NPushButton1Click() {
 }
 
 void TForm_Principal::EmTransacao(const std::function<void()>& Acao) {
-    if (FEmTransacao) {
-        return;
-    }
-    const QList<QWidget*> Bloqueados = {BtnIniciaTransacao, BtnIniciaTEF, BtnTestaTEF,
-                                        NPushButton1};
-    FEmTransacao = true;
-    for (QWidget* Botao : Bloqueados) {
-        Botao->setEnabled(false);
-    }
-    const auto Libera = [&] {
-        FEmTransacao = false;
-        for (QWidget* Botao : Bloqueados) {
-            Botao->setEnabled(true);
-        }
-    };
-    try {
+    const TOcupado Ocupado(FEmTransacao,
+                           {BtnIniciaTransacao, BtnIniciaTEF, BtnTestaTEF, NPushButton1});
+    if (Ocupado.Obtido()) {
         Acao();
-    } catch (...) {
-        Libera();
-        throw;
     }
-    Libera();
 }
 
 void TForm_Principal::showEvent(QShowEvent* Evento) {

@@ -12,12 +12,13 @@ source scripts/demo-config.sh
 export LD_LIBRARY_PATH="$PWD/build/release/sim"
 export QT_LOGGING_RULES="tefkimbro.app.principal.info=true"
 
-tela=":$(( 90 + RANDOM % 100 ))"
-Xvfb "$tela" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# The X server picks a free display and names it once it takes clients.
+tela=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tela" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${tela#:}" ] && break; sleep 0.1; done
-export DISPLAY="$tela"
+trap 'kill $xvfb 2>/dev/null || true; rm -f "$tela"' EXIT
+for _ in $(seq 100); do grep -q . "$tela" && break; sleep 0.05; done
+export DISPLAY=":$(head -n 1 "$tela")"
 
 # Milliseconds from starting program $1 until it prints a line holding $2.
 medida() {

@@ -15,6 +15,8 @@
 #include <QLocale>
 #include <QScreen>
 
+using namespace CodigosDialogo;
+
 QPointer<TManCaixaTefColeta> ManCaixaTefColeta;
 QString ValorColetado;
 QString SenhaSupervisor;
@@ -24,7 +26,6 @@ namespace {
 constexpr int Esc = 27;
 constexpr int AlturaTitulo = 32;
 constexpr int AlturaPainel = 40;
-constexpr std::int32_t TipoMascarado = 6;
 constexpr int AlturaCampo = 24;
 constexpr int PixelsPorCaractere = 10;
 constexpr int FolgaDoFormulario = 50;
@@ -156,13 +157,13 @@ void TManCaixaTefColeta::showEvent(QShowEvent* Evento) {
     // The panels are placed at once; no pending message is let through here,
     // so nothing typed can reach the dialog before it is ready.
     PosicionaPaineis();
-    // Kind 6 is the text field typed masked (the library's masked fields).
-    EdtColeta->setEchoMode(TipoColeta == TipoMascarado ? QLineEdit::Password : QLineEdit::Normal);
-    QWidget* Primeiro = TipoColeta == 1 || TipoColeta == TipoMascarado
+    // The masked kind is the text field typed as a password is.
+    EdtColeta->setEchoMode(TipoColeta == ColetaMascarada ? QLineEdit::Password : QLineEdit::Normal);
+    QWidget* Primeiro = TipoColeta == ColetaTexto || TipoColeta == ColetaMascarada
                             ? static_cast<QWidget*>(EdtColeta)
-                        : TipoColeta == 2 ? static_cast<QWidget*>(EDTCOLETAVALOR)
-                        : TipoColeta == 4 ? static_cast<QWidget*>(EDT_COMPENSACAO)
-                                          : static_cast<QWidget*>(EDT_COLETA_SENHA);
+                        : TipoColeta == ColetaValor  ? static_cast<QWidget*>(EDTCOLETAVALOR)
+                        : TipoColeta == ColetaCheque ? static_cast<QWidget*>(EDT_COMPENSACAO)
+                                                     : static_cast<QWidget*>(EDT_COLETA_SENHA);
     Primeiro->setFocus();
 }
 
@@ -188,11 +189,13 @@ void TManCaixaTefColeta::PosicionaPaineis() {
     const int AlturaConteudo = height() - 2 * MargemInterna - FTopBar->height();
     PNL_TITULO->setGeometry(0, 0, Largura, AlturaTitulo);
     LBL_TITULO->setGeometry(4, 0, Largura - 8, AlturaTitulo);
-    const std::pair<QFrame*, int> Paineis[] = {
-        {PNL_Coleta, 1}, {Pnl_coletaValor, 2}, {Pnl_Coleta_cheque, 4}, {PNL_SENHA, 5}};
+    const std::pair<QFrame*, std::int32_t> Paineis[] = {{PNL_Coleta, ColetaTexto},
+                                                        {Pnl_coletaValor, ColetaValor},
+                                                        {Pnl_Coleta_cheque, ColetaCheque},
+                                                        {PNL_SENHA, ColetaSenha}};
     for (const auto& [Painel, Tipo] : Paineis) {
         Painel->setGeometry(0, AlturaTitulo, Largura, AlturaPainel);
-        Painel->setVisible(Tipo == (TipoColeta == TipoMascarado ? 1 : TipoColeta));
+        Painel->setVisible(Tipo == (TipoColeta == ColetaMascarada ? ColetaTexto : TipoColeta));
     }
     const int Esquerda = qRound((PNL_Coleta->width() - EdtColeta->width()) / 2.0);
     const int Topo = (AlturaPainel - AlturaCampo) / 2;
@@ -262,13 +265,13 @@ void TManCaixaTefColeta::EDT_COLETA_SENHAValidate() {
 }
 
 void TManCaixaTefColeta::BtnSairClick() {
-    CodigoSaida = CodigosDialogo::CodigoAbandono;
+    CodigoSaida = CodigoAbandono;
     ValorColetado = QStringLiteral(" ");
     accept();
 }
 
 void TManCaixaTefColeta::BtnVoltarClick() {
-    CodigoSaida = CodigosDialogo::CodigoVoltar;
+    CodigoSaida = CodigoVoltar;
     accept();
 }
 

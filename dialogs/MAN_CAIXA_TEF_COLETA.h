@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CodigosDialogo.h"
 #include "TPLModalDataForm.h"
 
 #include <QPointer>
@@ -11,17 +12,16 @@ class TNEdit;
 class TNFloatEdit;
 class TNPushButton;
 
-// "Coleta de Dados": asks the operator for a value the library requests: a
-// text (kind 1), an amount (2), check data (4), the supervisor password (5)
-// or text typed masked (6).
-// The caller reads CodigoSaida ("0" abandoned, "999" back, otherwise
-// confirmed) and ValorColetado.
+// "Coleta de Dados": asks the operator for a value the library requests, of
+// the kind TipoColeta names (CodigosDialogo::Coleta...): a text, an amount,
+// check data, the supervisor password or a text typed masked.
+// The caller reads CodigoSaida (CodigosDialogo's exit codes) and ValorColetado.
 class TManCaixaTefColeta : public TTPLModalDataForm {
     Q_OBJECT
 public:
     explicit TManCaixaTefColeta(QWidget* Pai = nullptr);
 
-    std::int32_t TipoColeta = 1;
+    std::int32_t TipoColeta = CodigosDialogo::ColetaTexto;
     std::int32_t TamanhoMinimo = 0;
     std::int32_t TamanhoMaximo = 0;
     bool ExigeValor = false;

@@ -4,9 +4,9 @@
 #include "FAT_DM_TEF_OFFLINE.h"
 #include "FuncoesSiTef.h"
 #include "NPushButton.h"
+#include "Ocupado.h"
 
 #include <QCloseEvent>
-#include <QScopeGuard>
 #include <QVBoxLayout>
 
 QPointer<TManCaixaVarejoMenu> ManCaixaVarejoMenu;
@@ -151,10 +151,8 @@ void TManCaixaVarejoMenu::ExecutaFuncao(const TFuncaoMenu& Funcao) {
 }
 
 void TManCaixaVarejoMenu::SemReentrada(const std::function<void()>& Acao) {
-    if (FExecutando) {
-        return;
+    const TOcupado Ocupado(FExecutando);
+    if (Ocupado.Obtido()) {
+        Acao();
     }
-    FExecutando = true;
-    const auto Fim = qScopeGuard([this] { FExecutando = false; });
-    Acao();
 }

@@ -3,6 +3,7 @@
 #include "CodigosDialogo.h"
 #include "NDialog.h"
 #include "NPrintDialog.h"
+#include "RegistroImpressao.h"
 #include "VeltroTECD.h"
 
 #include <QFontMetrics>
@@ -39,7 +40,12 @@ bool TInterfaceRelatorioQt::ImprimeJatoDeTinta(const QString& Texto, const TPrin
     Printer.setDocName(Titulo);
     Printer.setPageOrientation(Impressora.Orientation == 1 ? QPageLayout::Landscape
                                                            : QPageLayout::Portrait);
-    return Printer.isValid() && ImprimeTextoNoDriver(Printer, Texto);
+    if (!Printer.isValid()) {
+        qCWarning(lcImpressao).noquote()
+            << QStringLiteral("no printer driver for %1").arg(Impressora.Device);
+        return false;
+    }
+    return ImprimeTextoNoDriver(Printer, Texto);
 }
 
 // The driver used as a text device: one line per text line, a new page at
@@ -48,6 +54,8 @@ bool TInterfaceRelatorioQt::ImprimeJatoDeTinta(const QString& Texto, const TPrin
 bool ImprimeTextoNoDriver(QPrinter& Printer, const QString& Texto) {
     QPainter Pintor;
     if (!Pintor.begin(&Printer)) {
+        qCWarning(lcImpressao).noquote()
+            << QStringLiteral("the driver of %1 refused the document").arg(Printer.printerName());
         return false;
     }
     try {
@@ -64,6 +72,9 @@ bool ImprimeTextoNoDriver(QPrinter& Printer, const QString& Texto) {
             for (qsizetype I = 0; I < Paginas.size(); ++I) {
                 if (I > 0 || Topo + Altura > AlturaPagina) {
                     if (!Printer.newPage()) {
+                        qCWarning(lcImpressao).noquote()
+                            << QStringLiteral("the driver of %1 refused a new page")
+                                   .arg(Printer.printerName());
                         Pintor.end();
                         return false;
                     }

@@ -1,8 +1,11 @@
 #include "NPRN.h"
 
+#include "RegistroImpressao.h"
+
 #include <QFile>
 
 #include <cerrno>
+#include <cstring>
 #include <cups/cups.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -14,7 +17,9 @@ TFileWriter::~TFileWriter() {
 
 bool TFileWriter::Open(const QString& FileName, int Mode) {
     Close();
+    FUltimoErro.clear();
     if (FileName.trimmed().isEmpty()) {
+        FUltimoErro = QStringLiteral("no file name");
         return false;
     }
     int Bandeiras = O_WRONLY | O_CLOEXEC;
@@ -27,10 +32,11 @@ bool TFileWriter::Open(const QString& FileName, int Mode) {
     const int Handle = ::open(QFile::encodeName(FileName).constData(), Bandeiras,
                               Mode == ModoExclusivo ? 0600 : 0644);
     if (Handle < 0) {
-        return false;
+        return Falhou();
     }
     // Not shared: a second writer on the same file is refused.
     if (::flock(Handle, LOCK_EX | LOCK_NB) != 0) {
+        Falhou();
         ::close(Handle);
         return false;
     }
@@ -50,6 +56,10 @@ std::int32_t TFileWriter::Write(const QByteArray& Text) {
             continue;
         }
         if (Parte <= 0) {
+            if (Parte == 0) {
+                errno = EIO;
+            }
+            Falhou();
             break;
         }
         Escritos += Parte;
@@ -61,9 +71,29 @@ bool TFileWriter::Close() {
     if (FHandle < 0) {
         return true;
     }
-    const bool Fechado = ::close(FHandle) == 0;
+    const bool Fechado = ::close(FHandle) == 0 || Falhou();
     FHandle = -1;
     return Fechado;
+}
+
+bool TFileWriter::Falhou() {
+    FUltimoErro = QString::fromLocal8Bit(std::strerror(errno));
+    return false;
+}
+
+QString TRawPrinter::Trabalho() const {
+    QString Nome = QStringLiteral("queue ") + QString::fromUtf8(FFila);
+    if (FTrabalho > 0) {
+        Nome += QStringLiteral(", job ") + QString::number(FTrabalho);
+    }
+    return Nome;
+}
+
+bool TRawPrinter::Falhou(const QString& Etapa) const {
+    const QString Linha = Trabalho() + QStringLiteral(": ") + Etapa + QStringLiteral(" failed: ") +
+                          QString::fromUtf8(cupsLastErrorString());
+    qCWarning(lcImpressao).noquote() << Linha;
+    return false;
 }
 
 TRawPrinter::~TRawPrinter() {
@@ -76,25 +106,28 @@ bool TRawPrinter::Open(const QString& Device, const QString& /*Port*/, const QSt
     if (Aberto()) {
         return false;
     }
-    const QByteArray Fila = Device.toUtf8();
-    cups_dest_t* Destino = cupsGetNamedDest(CUPS_HTTP_DEFAULT, Fila.constData(), nullptr);
+    FFila = Device.toUtf8();
+    cups_dest_t* Destino = cupsGetNamedDest(CUPS_HTTP_DEFAULT, FFila.constData(), nullptr);
     if (Destino == nullptr) {
-        return false;
+        return Falhou(QStringLiteral("finding the queue"));
     }
     cupsFreeDests(1, Destino);
     const QByteArray Titulo = DocName.toUtf8();
-    const int Trabalho =
-        cupsCreateJob(CUPS_HTTP_DEFAULT, Fila.constData(), Titulo.constData(), 0, nullptr);
-    if (Trabalho <= 0) {
-        return false;
+    const int Numero =
+        cupsCreateJob(CUPS_HTTP_DEFAULT, FFila.constData(), Titulo.constData(), 0, nullptr);
+    if (Numero <= 0) {
+        return Falhou(QStringLiteral("creating the job"));
     }
-    if (cupsStartDocument(CUPS_HTTP_DEFAULT, Fila.constData(), Trabalho, Titulo.constData(),
+    if (cupsStartDocument(CUPS_HTTP_DEFAULT, FFila.constData(), Numero, Titulo.constData(),
                           CUPS_FORMAT_RAW, 1) != HTTP_STATUS_CONTINUE) {
-        cupsCancelJob2(CUPS_HTTP_DEFAULT, Fila.constData(), Trabalho, 0);
+        FTrabalho = Numero;
+        Falhou(QStringLiteral("starting the document"));
+        cupsCancelJob2(CUPS_HTTP_DEFAULT, FFila.constData(), Numero, 0);
+        FTrabalho = 0;
         return false;
     }
-    FFila = Fila;
-    FTrabalho = Trabalho;
+    FTrabalho = Numero;
+    qCInfo(lcImpressao).noquote() << QString(Trabalho() + QStringLiteral(": started"));
     return true;
 }
 
@@ -103,7 +136,8 @@ bool TRawPrinter::Write(const QByteArray& Text) {
         return false;
     }
     return cupsWriteRequestData(CUPS_HTTP_DEFAULT, Text.constData(),
-                                static_cast<size_t>(Text.size())) == HTTP_STATUS_CONTINUE;
+                                static_cast<size_t>(Text.size())) == HTTP_STATUS_CONTINUE ||
+           Falhou(QStringLiteral("sending the data"));
 }
 
 bool TRawPrinter::Close() {
@@ -112,8 +146,15 @@ bool TRawPrinter::Close() {
     }
     // Every IPP success status means the job was accepted; reporting one as
     // a failure would print the receipt twice or undo a paid sale.
-    const bool Aceito =
-        cupsFinishDocument(CUPS_HTTP_DEFAULT, FFila.constData()) <= IPP_STATUS_OK_EVENTS_COMPLETE;
+    const ipp_status_t Status = cupsFinishDocument(CUPS_HTTP_DEFAULT, FFila.constData());
+    const bool Aceito = Status <= IPP_STATUS_OK_EVENTS_COMPLETE;
+    const QString Resposta = QString::fromLatin1(ippErrorString(Status));
+    if (Aceito) {
+        qCInfo(lcImpressao).noquote()
+            << QString(Trabalho() + QStringLiteral(": accepted, ") + Resposta);
+    } else {
+        Falhou(QStringLiteral("closing the document (") + Resposta + u')');
+    }
     FTrabalho = 0;
     return Aceito;
 }
@@ -149,6 +190,10 @@ void Le() {
     Lista.Atual = -1;
     cups_dest_t* Destinos = nullptr;
     const int Quantos = cupsGetDests2(CUPS_HTTP_DEFAULT, &Destinos);
+    if (Quantos == 0 && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
+        qCWarning(lcImpressao).noquote()
+            << QStringLiteral("no printer list: %1").arg(QString::fromUtf8(cupsLastErrorString()));
+    }
     for (int I = 0; I < Quantos; ++I) {
         if (Destinos[I].instance != nullptr) {
             continue;

@@ -29,13 +29,19 @@ public:
     // True once closed, also when it already was.
     bool Close();
     bool Aberto() const { return FHandle >= 0; }
+    // The system's reason for the last open, write or close that failed.
+    const QString& UltimoErro() const { return FUltimoErro; }
 
 private:
+    bool Falhou(); // keeps errno's reason; always false
+
     int FHandle = -1;
+    QString FUltimoErro;
 };
 
 // Hands bytes unchanged to a CUPS queue as one raw job. The server is the one
-// libcups is configured for (CUPS_SERVER included).
+// libcups is configured for (CUPS_SERVER included). Each failure is logged
+// (tefkimbro.impressao) with the queue, the job and what CUPS said.
 class TRawPrinter {
 public:
     TRawPrinter() = default;
@@ -53,6 +59,10 @@ public:
     bool Aberto() const { return FTrabalho > 0; }
 
 private:
+    QString Trabalho() const; // "queue Q, job N", for the log
+    // Logs the step that failed with what CUPS said; always false.
+    bool Falhou(const QString& Etapa) const;
+
     QByteArray FFila;
     int FTrabalho = 0;
 };

@@ -1,5 +1,6 @@
 #include "NReport.h"
 
+#include "RegistroImpressao.h"
 #include "Win1252.h"
 
 #include <QDateTime>
@@ -8,6 +9,8 @@
 #include <QLocale>
 #include <QRandomGenerator>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace {
 
@@ -107,6 +110,8 @@ bool TNTextReport::BeginDoc() {
         FSpooling = FSpool.Open(FSpoolFileName, TFileWriter::ModoExclusivo);
     }
     if (!FSpooling) {
+        qCWarning(lcImpressao).noquote()
+            << QStringLiteral("no spool file in %1: %2").arg(Pasta.path(), FSpool.UltimoErro());
         FSpoolFileName.clear();
     }
     FPrinterINI.Load(QStringLiteral("Printer.ini"), FCodigos);
@@ -121,9 +126,14 @@ bool TNTextReport::BeginDoc() {
     return FSpooling;
 }
 
+// The page's lines are blanked where they are, so a page costs no allocation
+// once the first one is made.
 void TNTextReport::IniciaPagina() {
-    FRender.clear();
-    FPagina = QStringList(Lines, QString(Columns + 1, u' '));
+    FRender.resize(0); // keeps its room for the next page
+    FPagina.resize(Lines);
+    for (QString& Linha : FPagina) {
+        Linha.fill(u' ', Columns + 1);
+    }
     FCurrentLine = 0;
     FCurrentColumn = 0;
     FPageDirty = false;
@@ -175,14 +185,11 @@ void TNTextReport::PrintText(std::uint16_t Line, std::uint16_t Column, const QSt
     if (FCurrentLine >= FPagina.size()) {
         return;
     }
-    QString& Linha = FPagina[FCurrentLine];
-    for (qsizetype I = 1; I <= Texto.size(); ++I) {
-        const qsizetype Posicao = Column + I;
-        if (Posicao > Columns) {
-            break;
-        }
-        FCurrentColumn = static_cast<std::uint16_t>(Posicao);
-        Linha[Posicao - 1] = Texto[I - 1];
+    // What fits from position Column + 1 up to the last column.
+    const qsizetype Cabe = std::min<qsizetype>(Texto.size(), Columns - Column);
+    if (Cabe > 0) {
+        std::copy_n(Texto.constData(), Cabe, FPagina[FCurrentLine].data() + Column);
+        FCurrentColumn = static_cast<std::uint16_t>(Column + Cabe);
     }
     // Marked after a page break too, so that text on a new page is flushed.
     FPageDirty = true;
@@ -193,11 +200,13 @@ void TNTextReport::DescarregaPagina() {
         OnPrintFooter(*this);
     }
     const QByteArray& SaltoLinha = FCodigos[TCodigo::LineFeed];
+    FRender.reserve(FPagina.size() * (Columns + 1 + SaltoLinha.size()) +
+                    FCodigos[TCodigo::EjectPage].size());
     for (const QString& Linha : FPagina) {
         const bool EmBrancoLinha =
             std::all_of(Linha.begin(), Linha.end(), [](QChar C) { return C.isSpace(); });
         if (!EmBrancoLinha) {
-            FRender += ParaWin1252(Linha);
+            AcrescentaWin1252(FRender, Linha);
         }
         FRender += SaltoLinha;
     }
@@ -216,10 +225,12 @@ void TNTextReport::DescarregaPagina() {
     }
     // A short write (a full disk) fails the document: a cut-off receipt is
     // never reported as sent.
-    if (!EmBranco(FRender) && FSpool.Write(FRender) != FRender.size()) {
+    if (!EmBranco(FRender) && FSpool.Write(FRender) != FRender.size() && !FErroSpool) {
+        qCWarning(lcImpressao).noquote() << QStringLiteral("spool file %1 not written: %2")
+                                                .arg(FSpoolFileName, FSpool.UltimoErro());
         FErroSpool = true;
     }
-    FRender.clear();
+    FRender.resize(0); // keeps its room for the next page
     FPageDirty = false;
 }
 
@@ -227,7 +238,12 @@ bool TNTextReport::EndDoc() {
     if (FSpooling && FPageDirty) {
         DescarregaPagina();
     }
-    const bool Fechado = FSpool.Close() && !FErroSpool;
+    const bool SpoolFechado = FSpool.Close();
+    if (!SpoolFechado) {
+        qCWarning(lcImpressao).noquote() << QStringLiteral("spool file %1 not closed: %2")
+                                                .arg(FSpoolFileName, FSpool.UltimoErro());
+    }
+    const bool Fechado = SpoolFechado && !FErroSpool;
     FSpooling = false;
     if (OnEndDoc) {
         OnEndDoc(*this);
@@ -250,11 +266,10 @@ QByteArray TNTextReport::CodigosDeSaida() const {
 
 std::optional<QByteArray> TNTextReport::CarregaBuffer() const {
     QFile Spool(FSpoolFileName);
-    if (!Spool.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    const QByteArray Conteudo = Spool.readAll();
+    const QByteArray Conteudo = Spool.open(QIODevice::ReadOnly) ? Spool.readAll() : QByteArray();
     if (Spool.error() != QFileDevice::NoError) {
+        qCWarning(lcImpressao).noquote() << QStringLiteral("spool file %1 not read: %2")
+                                                .arg(FSpoolFileName, Spool.errorString());
         return std::nullopt;
     }
     return LinhasComCrLf(Conteudo);
@@ -302,14 +317,17 @@ bool TNTextReport::EnviaBruto(const QByteArray& Buffer, const TPrinterDialogInfo
 
 bool TNTextReport::EnviaArquivo(const QByteArray& Buffer, const TPrinterDialogInfo& Info) {
     TFileWriter Arquivo;
-    if (!Arquivo.Open(Info.PrinterInfo.FileName, TFileWriter::ModoCria)) {
-        return false;
-    }
-    bool Gravado = true;
+    bool Gravado = Arquivo.Open(Info.PrinterInfo.FileName, TFileWriter::ModoCria);
     for (std::int32_t Copia = 0; Copia < Info.Copies && Gravado; ++Copia) {
         Gravado = Arquivo.Write(Buffer) == Buffer.size();
     }
-    return Arquivo.Close() && Gravado;
+    if (!Arquivo.Close() || !Gravado) {
+        qCWarning(lcImpressao).noquote()
+            << QStringLiteral("file %1 not written: %2")
+                   .arg(Info.PrinterInfo.FileName, Arquivo.UltimoErro());
+        return false;
+    }
+    return true;
 }
 
 bool TNTextReport::EnviaJatoDeTinta(const QByteArray& Buffer, const TPrinterDialogInfo& Info) {
@@ -320,6 +338,10 @@ bool TNTextReport::EnviaJatoDeTinta(const QByteArray& Buffer, const TPrinterDial
     bool Impresso = true;
     for (std::int32_t Copia = 0; Copia < Info.Copies && Impresso; ++Copia) {
         Impresso = Interface->ImprimeJatoDeTinta(Texto, Info.PrinterInfo, DocumentName);
+    }
+    if (!Impresso) {
+        qCWarning(lcImpressao).noquote()
+            << QStringLiteral("driver output to %1 failed").arg(Info.PrinterInfo.Device);
     }
     return Impresso;
 }

@@ -1,5 +1,7 @@
 #include "DiarioTEF.h"
 
+#include "RegistroImpressao.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QMutex>
@@ -105,6 +107,12 @@ void Tratador(QtMsgType Tipo, const QMessageLogContext& Contexto, const QString&
     if (Contexto.category != nullptr && qstrcmp(Contexto.category, NomeCategoria) == 0) {
         Grava(Mascarada);
         return;
+    }
+    // Why a receipt did not print belongs with the payment it failed; the
+    // console gets it too.
+    if (Contexto.category != nullptr &&
+        qstrcmp(Contexto.category, lcImpressao().categoryName()) == 0) {
+        Grava(Mensagem);
     }
     if (Estado().Anterior != nullptr) {
         Estado().Anterior(Tipo, Contexto, Mascarada);

@@ -115,25 +115,24 @@ void TLacoTEF::AtendeComando(const TSaidaComando& Saida, TBufferSiTef& Buffer,
     case 30:
         FContadorEspera = 0;
         ColetaDados(Buffer, Texto, Saida,
-                    FRegras.SenhaNoCampo500 && Saida.TipoCampo == 500 ? PassosTEF::ColetaSenha
-                                                                      : PassosTEF::ColetaTexto);
+                    FRegras.SenhaNoCampo500 && Saida.TipoCampo == 500 ? ColetaSenha : ColetaTexto);
         break;
     case 31:
-        ColetaDados(Buffer, Texto, Saida, PassosTEF::ColetaCheque);
+        ColetaDados(Buffer, Texto, Saida, ColetaCheque);
         break;
     case 34:
         FContadorEspera = 0;
-        ColetaDados(Buffer, Texto, Saida, PassosTEF::ColetaValor);
+        ColetaDados(Buffer, Texto, Saida, ColetaValor);
         if (FRegras.ValorEncerraExigencia) {
             Operador.Coleta().DefineExigeValor(false);
         }
         break;
     case 35:
-        ColetaDados(Buffer, Texto, Saida, PassosTEF::ColetaTexto);
+        ColetaDados(Buffer, Texto, Saida, ColetaTexto);
         break;
     case 41:
         FContadorEspera = 0;
-        ColetaDados(Buffer, Texto, Saida, PassosTEF::ColetaMascarada);
+        ColetaDados(Buffer, Texto, Saida, ColetaMascarada);
         break;
     case 50:
     case 51:

@@ -13,14 +13,6 @@
 // administrative functions differ, each loop says so itself.
 namespace PassosTEF {
 
-// Kinds of data collection.
-inline constexpr std::int32_t ColetaTexto = 1;
-inline constexpr std::int32_t ColetaValor = 2;
-inline constexpr std::int32_t ColetaCheque = 4;
-inline constexpr std::int32_t ColetaSenha = 5;
-// A field typed masked, as a password is, but not checked by the station.
-inline constexpr std::int32_t ColetaMascarada = 6;
-
 // The continuation value for a dialog's exit code: "0" abandoned (-1), "999"
 // back (1), anything else confirmed (0).
 std::int32_t ContinuaDoCodigo(const QString& Codigo);
@@ -31,7 +23,7 @@ struct TResultadoColeta {
 };
 
 // Shows the data-collection dialog for one library command: the prompt, the
-// library's limits, the kind of entry.
+// library's limits, the kind of entry (CodigosDialogo::Coleta...).
 TResultadoColeta Coleta(TOperadorTEF& Operador, const QString& Mensagem, const TSaidaComando& Saida,
                         std::int32_t TipoColeta);
 

@@ -14,7 +14,6 @@ std::int32_t TVendaTEF::ExecutaVendaTEF(std::int32_t Operador, Currency Valor,
         AoSortearDocumento(NumeroDocumento);
     }
     SoVisualizar = false;
-    Continua = 0;
     TOperadorTEF& Operador_ = FAmbiente.Operador;
     const std::int32_t Inicio = IniciaLancamento(
         FAmbiente, Lancamento, FuncaoSiTef::Venda, NumeroDocumento, FormataValorTEF(Valor),
@@ -41,6 +40,9 @@ std::int32_t TVendaTEF::ExecutaVendaTEF(std::int32_t Operador, Currency Valor,
         throw;
     }
     Libera();
+    // Closed a second time on a normal end, as the station requires: with no
+    // box left this only processes pending messages, so the dialogs released
+    // above are off the screen before the receipt is printed.
     Operador_.FimAguardeDisplay();
     if (Resultado != ResultadoSiTef::Ok) {
         EncerraSemFinalizacao(FAmbiente.Livro, Lancamento, Resultado);

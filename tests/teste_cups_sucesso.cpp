@@ -1,6 +1,7 @@
 // A raw job closed with any IPP success status counts as sent: against the
 // private CUPS scheduler, with the scheduler's answer to the closing of the
 // document replaced by another status.
+#include "CapturaLog.h"
 #include "InterfaceRelatorioRoteirizada.h"
 #include "NReport.h"
 #include "PastaDeTrabalho.h"
@@ -42,6 +43,13 @@ TEST(TRawPrinter, TodaRespostaDeSucessoDoIppContaComoEnviado) {
         {IPP_STATUS_ERROR_INTERNAL, TResultadoImpressao::Falhou}};
     for (const auto& [Status, Esperado] : Casos) {
         StatusForcado = Status;
+        const TCapturaLog Log("tefkimbro.impressao");
         EXPECT_EQ(Recibo.Execute(), Esperado) << Status;
+        // A refused job is logged with its queue, its number and the answer.
+        const QStringList Recusas = Log.Com({QStringLiteral("queue recibos, job "),
+                                             QStringLiteral(": closing the document (") +
+                                                 QString::fromLatin1(ippErrorString(Status)) +
+                                                 QStringLiteral(") failed: ")});
+        EXPECT_EQ(Recusas.size(), Esperado == TResultadoImpressao::Falhou ? 1 : 0) << Status;
     }
 }

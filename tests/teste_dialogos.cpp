@@ -13,6 +13,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+using namespace CodigosDialogo;
+
 namespace {
 
 QStringList BotoesVisiveis(TManCaixaTefMenu* Menu) {
@@ -168,11 +170,11 @@ private Q_SLOTS:
     // Closed through the window system after a value was typed: abandoned,
     // never the typed or an earlier value taken as the answer.
     void ColetaFechadaPelaJanelaAbandona() {
-        for (const int Tipo : {1, 2, 4, 5}) {
+        for (const std::int32_t Tipo : {ColetaTexto, ColetaValor, ColetaCheque, ColetaSenha}) {
             ValorColetado = QStringLiteral("4111111111111111");
             const QString Codigo =
                 Coleta(Tipo, 1, 8, QStringLiteral(" Vencimento"), [](TManCaixaTefColeta* C) {
-                    QTest::keyClicks(QApplication::focusWidget(), "12");
+                    QTest::keyClicks(C->focusWidget(), "12");
                     C->close();
                 });
             QCOMPARE(Codigo, QStringLiteral("0"));
@@ -216,7 +218,7 @@ private Q_SLOTS:
     void TextoComLimites() {
         // Minimum 2: one character is refused with the alert; two pass.
         QString Alerta;
-        QCOMPARE(Coleta(1, 2, 5, QStringLiteral("Código"),
+        QCOMPARE(Coleta(ColetaTexto, 2, 5, QStringLiteral("Código"),
                         [&](TManCaixaTefColeta* C) {
                             Digita(C->EdtColeta, QStringLiteral("a"));
                             TRespostaAninhada Fecha(C, Qt::Key_Escape);
@@ -232,14 +234,14 @@ private Q_SLOTS:
 
         // Minimum 0: an empty text is accepted.
         QCOMPARE(
-            Coleta(1, 0, 5, QStringLiteral("Opcional"),
+            Coleta(ColetaTexto, 0, 5, QStringLiteral("Opcional"),
                    [](TManCaixaTefColeta* C) { QTest::keyClick(C->EdtColeta, Qt::Key_Return); }),
             QString());
         QCOMPARE(ValorColetado, QString());
 
         // Blanks only with a minimum are refused by the required check.
         QString Obrigatorio;
-        Coleta(1, 1, 5, QStringLiteral("Código"), [&](TManCaixaTefColeta* C) {
+        Coleta(ColetaTexto, 1, 5, QStringLiteral("Código"), [&](TManCaixaTefColeta* C) {
             Digita(C->EdtColeta, QStringLiteral("  "));
             TRespostaAninhada Fecha(C, Qt::Key_Return);
             QTest::keyClick(C->EdtColeta, Qt::Key_Return);
@@ -252,7 +254,7 @@ private Q_SLOTS:
     void SenhaDoSupervisor() {
         SenhaSupervisor = QStringLiteral("1234");
         QStringList Alertas;
-        QCOMPARE(Coleta(5, 4, 8, QStringLiteral("Senha do supervisor"),
+        QCOMPARE(Coleta(ColetaSenha, 4, 8, QStringLiteral("Senha do supervisor"),
                         [&](TManCaixaTefColeta* C) {
                             for (const QString& Tentativa :
                                  {QStringLiteral("12"), QStringLiteral("12345")}) {
@@ -272,7 +274,7 @@ private Q_SLOTS:
         QCOMPARE(ValorColetado, QStringLiteral("1234"));
 
         // Esc in the password field empties it and abandons.
-        QCOMPARE(Coleta(5, 4, 8, QStringLiteral("Senha"),
+        QCOMPARE(Coleta(ColetaSenha, 4, 8, QStringLiteral("Senha"),
                         [](TManCaixaTefColeta* C) {
                             Digita(C->EDT_COLETA_SENHA, QStringLiteral("99"));
                             QTest::keyClick(C->EDT_COLETA_SENHA, Qt::Key_Escape);
@@ -311,7 +313,7 @@ private Q_SLOTS:
         TornaPresente(ManCaixaTefColeta);
         ManCaixaTefColeta->ExigeValor = Exige;
         QString Mostrada;
-        Coleta(2, 0, 0, Titulo, [&](TManCaixaTefColeta* C) {
+        Coleta(ColetaValor, 0, 0, Titulo, [&](TManCaixaTefColeta* C) {
             QCOMPARE(C->EDTCOLETAVALOR->text(), QStringLiteral("0,00"));
             C->EDTCOLETAVALOR->selectAll();
             Digita(C->EDTCOLETAVALOR, Digitado);
@@ -353,7 +355,7 @@ private Q_SLOTS:
     void DadosDoCheque() {
         QFETCH(QString, Numero);
         QFETCH(QString, Resposta);
-        Coleta(4, 0, 0, QStringLiteral("Dados do cheque"), [&](TManCaixaTefColeta* C) {
+        Coleta(ColetaCheque, 0, 0, QStringLiteral("Dados do cheque"), [&](TManCaixaTefColeta* C) {
             // A letter does not reach the compensation field.
             Digita(C->EDT_COMPENSACAO, QStringLiteral("x1"));
             QCOMPARE(C->EDT_COMPENSACAO->text(), QStringLiteral("1"));
@@ -381,8 +383,8 @@ private Q_SLOTS:
     // enough for one character; the answer needs all eight filled.
     void ChequeDentroDoDialogoEConferidoInteiro() {
         QString Alerta;
-        const QString Codigo =
-            Coleta(4, 0, 0, QStringLiteral("Dados do cheque"), [&](TManCaixaTefColeta* C) {
+        const QString Codigo = Coleta(
+            ColetaCheque, 0, 0, QStringLiteral("Dados do cheque"), [&](TManCaixaTefColeta* C) {
                 QCOMPARE(C->width(), TManCaixaTefColeta::LarguraInicial);
                 for (TNEdit* Campo : {C->EDT_COMPENSACAO, C->EDT_Banco, C->EDT_AGENCIA, C->EDT_C1,
                                       C->EDT_Conta, C->EDT_C2, C->EDT_NUM_CHEQUE, C->EDT_C3}) {
@@ -408,7 +410,7 @@ private Q_SLOTS:
     void LarguraDoCampoDeTexto() {
         int Campo = 0;
         int Forma = 0;
-        Coleta(1, 0, 40, QStringLiteral("Texto longo"), [&](TManCaixaTefColeta* C) {
+        Coleta(ColetaTexto, 0, 40, QStringLiteral("Texto longo"), [&](TManCaixaTefColeta* C) {
             Campo = C->EdtColeta->width();
             Forma = C->width();
             Clica(C->BtnSair);
@@ -418,7 +420,7 @@ private Q_SLOTS:
         // Absurd lengths from the library stay on the screen.
         for (const int Maximo : {-5, 0, 30000}) {
             Libera(ManCaixaTefColeta);
-            Coleta(1, 0, Maximo, QStringLiteral("?"), [&](TManCaixaTefColeta* C) {
+            Coleta(ColetaTexto, 0, Maximo, QStringLiteral("?"), [&](TManCaixaTefColeta* C) {
                 Campo = C->EdtColeta->width();
                 Forma = C->width();
                 Clica(C->BtnSair);
@@ -434,16 +436,16 @@ private Q_SLOTS:
 
     void AbandonarVoltarEsc() {
         ValorColetado = QStringLiteral("anterior");
-        QCOMPARE(Coleta(1, 0, 5, QStringLiteral("?"),
+        QCOMPARE(Coleta(ColetaTexto, 0, 5, QStringLiteral("?"),
                         [](TManCaixaTefColeta* C) { Clica(C->BtnVoltar); }),
                  QStringLiteral("999"));
         QCOMPARE(ValorColetado, QStringLiteral("anterior"));
-        QCOMPARE(
-            Coleta(1, 0, 5, QStringLiteral("?"), [](TManCaixaTefColeta* C) { Clica(C->BtnSair); }),
-            QStringLiteral("0"));
+        QCOMPARE(Coleta(ColetaTexto, 0, 5, QStringLiteral("?"),
+                        [](TManCaixaTefColeta* C) { Clica(C->BtnSair); }),
+                 QStringLiteral("0"));
         QCOMPARE(ValorColetado, QStringLiteral(" "));
         ValorColetado = QStringLiteral("anterior");
-        QCOMPARE(Coleta(2, 0, 0, QStringLiteral("?"),
+        QCOMPARE(Coleta(ColetaValor, 0, 0, QStringLiteral("?"),
                         [](TManCaixaTefColeta* C) {
                             QTest::keyClick(C->EDTCOLETAVALOR, Qt::Key_Escape);
                         }),
@@ -469,7 +471,7 @@ private Q_SLOTS:
         QVERIFY(ManCaixaTefMenu.isNull());
 
         Operador.Coleta().DefineTitulo(QStringLiteral(" Número do cartão"));
-        Operador.Coleta().DefineTipoColeta(1);
+        Operador.Coleta().DefineTipoColeta(ColetaTexto);
         Operador.Coleta().DefineTamanhoMinimo(13);
         Operador.Coleta().DefineTamanhoMaximo(19);
         Operador.Coleta().DefineCodigoSaida(QString());

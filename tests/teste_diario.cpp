@@ -7,6 +7,7 @@
 #include "LacoTEF.h"
 #include "OperadorRoteirizado.h"
 #include "PastaDeTrabalho.h"
+#include "RegistroImpressao.h"
 #include "TravaPasta.h"
 
 #include <QDate>
@@ -86,6 +87,17 @@ TEST_F(TesteDiario, LinhaComHoraAoMilissegundoNoArquivoDoDia) {
         << qPrintable(Linhas[0]);
     EXPECT_TRUE(Linhas[1].endsWith(QStringLiteral(" sempre ligado")));
     EXPECT_TRUE(DiarioTEF::Falha().isEmpty());
+}
+
+// Why a receipt did not print goes into the day's file with the calls of
+// its payment.
+TEST_F(TesteDiario, FalhaDeImpressaoVaiParaOArquivoDoDia) {
+    DiarioTEF::Inicia(QDir::current(), 30);
+    qCWarning(lcImpressao).noquote() << "queue recibos, job 7: sending the data failed: x";
+    const QString Texto = QString::fromUtf8(Pasta.Le(ArquivoDeHoje()));
+    EXPECT_TRUE(
+        Texto.endsWith(QStringLiteral(" queue recibos, job 7: sending the data failed: x\n")))
+        << qPrintable(Texto);
 }
 
 TEST_F(TesteDiario, ArquivosAlemDaRetencaoSaoRemovidosNoInicio) {
@@ -254,7 +266,8 @@ protected:
         if (!Caso.Digitado.isEmpty()) {
             Operador.FColeta.Respostas = {{QStringLiteral("1"), Caso.Digitado}};
         }
-        TAmbienteTEF Ambiente{CliSiTef, Operador};
+        TLivroTransacoes Livro(TLivroTransacoes::NomePadrao);
+        TAmbienteTEF Ambiente{CliSiTef, Operador, Livro};
         TNStringList Comprovante;
         DiarioTEF::Inicia(QDir::current(), 30);
         QLoggingCategory::setFilterRules(QStringLiteral("tefkimbro.*.debug=true"));

@@ -1,5 +1,6 @@
 // The report engine against a real private CUPS scheduler (started by the
 // test fixture): the bytes that reach the queue, compared exactly.
+#include "CapturaLog.h"
 #include "InterfaceRelatorioRoteirizada.h"
 #include "NReport.h"
 #include "PastaDeTrabalho.h"
@@ -103,11 +104,19 @@ TEST_F(TesteImpressaoCups, ReciboBrutoComecaPelosCodigosETodasAsCopiasNumTrabalh
     }
 }
 
-TEST_F(TesteImpressaoCups, FilaInexistenteFalhaComAMensagem) {
+// The cashier reads the fixed message; the log says which queue and what
+// CUPS answered.
+TEST_F(TesteImpressaoCups, FilaInexistenteFalhaComAMensagemEOMotivoNoLog) {
     Interface.Escolha.PrinterInfo.Device = QStringLiteral("nao-existe");
+    const TCapturaLog Log("tefkimbro.impressao");
     EXPECT_EQ(Recibo.Execute(), TResultadoImpressao::Falhou);
     EXPECT_EQ(Interface.Eventos.last(),
               QStringLiteral("erro Não foi possivel enviar dados para o dispositivo de saida."));
+    EXPECT_EQ(Log.Com({QStringLiteral("queue nao-existe: finding the queue failed: "),
+                       QString::fromUtf8(cupsLastErrorString())})
+                  .size(),
+              1)
+        << qPrintable(Log.Linhas().join(u'\n'));
     TRawPrinter Impressora;
     EXPECT_FALSE(Impressora.Open(QStringLiteral("nao-existe"), QString(), QStringLiteral("x")));
     EXPECT_FALSE(Impressora.Aberto());

@@ -1,14 +1,12 @@
 // Whole sales from the main window's "Ok" and whole functions from its TEF
 // functions menu: the real binding and the simulator's demo, the operator
 // answering the real dialogs, the receipt printed to the private CUPS queue.
-#include "ArquivoPerfil.h"
 #include "Caixa.h"
-#include "CliSiTef.h"
 #include "ConfirmacaoTEF.h"
 #include "Diario.h"
 #include "DiarioTEF.h"
+#include "EstacaoReal.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
-#include "InterfaceRelatorioQt.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
 #include "MAN_CAIXA_TEF_MENU.h"
 #include "MAN_CAIXA_TEF_QRCODE.h"
@@ -17,8 +15,6 @@
 #include "NFloatEdit.h"
 #include "NPrintDialog.h"
 #include "NPushButton.h"
-#include "OperadorTEFQt.h"
-#include "PastaDeTrabalho.h"
 #include "Relogio.h"
 #include "TelaPrincipal.h"
 
@@ -35,12 +31,6 @@
 
 namespace {
 
-class TOperadorSemPausa : public TOperadorTEFQt {
-public:
-    int Pausas = 0;
-    void Pausa(int Milissegundos) override { Pausas += Milissegundos; }
-};
-
 QString Texto(const QJsonObject& Linha, const char* Chave) {
     return Linha.value(QString::fromLatin1(Chave)).toString();
 }
@@ -50,20 +40,11 @@ QString Texto(const QJsonObject& Linha, const char* Chave) {
 class TesteIntegracaoTEF : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TPastaDeTrabalho> Pasta;
-    std::unique_ptr<TCliSiTef> CliSiTef;
-    std::unique_ptr<TOperadorSemPausa> Operador;
-    std::unique_ptr<TLivroTransacoes> Livro;
-    std::unique_ptr<TAmbienteTEF> Ambiente;
-    std::unique_ptr<TInterfaceRelatorioQt> Interface;
-    std::unique_ptr<TDM_TEF> Modulo;
+    std::unique_ptr<TEstacaoReal> Estacao;
     std::unique_ptr<TCaixa> Caixa;
 
-    QString CaminhoDiario() const { return Pasta->Caminho(QStringLiteral("diario.jsonl")); }
-    QList<QJsonObject> Diario() const { return LeDiario(CaminhoDiario()); }
-    QList<QJsonObject> Chamadas(const char* Nome) const {
-        return ::Chamadas(Diario(), QString::fromLatin1(Nome));
-    }
+    QList<QJsonObject> Diario() const { return LeDiario(Estacao->CaminhoDiario()); }
+    QList<QJsonObject> Chamadas(const char* Nome) const { return Estacao->Chamadas(Nome); }
     QString PastaSaida() const {
         return QFileInfo(QString::fromLocal8Bit(qgetenv("CUPS_SERVER")))
             .dir()
@@ -72,9 +53,18 @@ class TesteIntegracaoTEF : public QObject {
     QStringList Trabalhos() const {
         return QDir(PastaSaida()).entryList({QStringLiteral("job-*.prn")}, QDir::Files, QDir::Time);
     }
+    // The queue's backend writes a job a moment after CUPS accepts it: a
+    // test that counts jobs starts from a queue with none still active.
+    static bool FilaParada() {
+        cups_job_t* Ativos = nullptr;
+        const int Quantos =
+            cupsGetJobs2(CUPS_HTTP_DEFAULT, &Ativos, nullptr, 0, CUPS_WHICHJOBS_ACTIVE);
+        cupsFreeJobs(Quantos, Ativos);
+        return Quantos == 0;
+    }
 
-    std::unique_ptr<TForm_Principal> Estacao() {
-        auto Janela = std::make_unique<TForm_Principal>(*Ambiente);
+    std::unique_ptr<TForm_Principal> AbreJanela() {
+        auto Janela = std::make_unique<TForm_Principal>(Estacao->Ambiente);
         Janela->show();
         return Janela;
     }
@@ -138,46 +128,20 @@ class TesteIntegracaoTEF : public QObject {
 
 private Q_SLOTS:
     void init() {
-        Pasta = std::make_unique<TPastaDeTrabalho>();
-        qputenv("XDG_CONFIG_HOME", Pasta->Caminho(QStringLiteral("config")).toLocal8Bit());
-        qputenv("CLISITEF_SIM_DIARIO", CaminhoDiario().toLocal8Bit());
-        qunsetenv("CLISITEF_SIM_ROTEIRO");
-        cupsSetServer(nullptr);
-        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-        DM_CAIXA_VAREJO = TDM_CAIXA_VAREJO();
-        TArquivoPerfil Ini(TForm_Principal::ArquivoConfiguracao());
-        Ini.GravaTexto(QStringLiteral("CONF_TEF"), QStringLiteral("HOST_SERVIDOR"),
-                       QStringLiteral("127.0.0.1"));
-        Ini.GravaTexto(QStringLiteral("CONF_TEF"), QStringLiteral("IDENT_EMPRESA"),
-                       QStringLiteral("00000000"));
-        Ini.GravaTexto(QStringLiteral("CONF_TEF"), QStringLiteral("IDENT_ESTACAO"),
-                       QStringLiteral("SE000001"));
-        Ini.GravaTexto(QStringLiteral("CONF_TEF"), QStringLiteral("SENHA_TEF"),
-                       QStringLiteral("1234"));
-        CliSiTef = std::make_unique<TCliSiTef>();
-        Operador = std::make_unique<TOperadorSemPausa>();
-        Livro = std::make_unique<TLivroTransacoes>(TLivroTransacoes::NomePadrao);
-        Ambiente = std::make_unique<TAmbienteTEF>(TAmbienteTEF{*CliSiTef, *Operador, *Livro});
-        Interface = std::make_unique<TInterfaceRelatorioQt>();
-        Modulo = std::make_unique<TDM_TEF>(*Ambiente, Interface.get());
-        DM_TEF = Modulo.get();
+        Estacao = std::make_unique<TEstacaoReal>();
+        Estacao->GravaConfiguracaoDemo();
         Caixa = std::make_unique<TCaixa>();
     }
 
     void cleanup() {
+        QTRY_VERIFY(FilaParada());
         Caixa.reset();
-        DM_TEF = nullptr;
-        Modulo.reset();
-        Interface.reset();
-        Ambiente.reset();
-        Operador.reset();
-        CliSiTef.reset();
-        Pasta.reset();
+        Estacao.reset();
         QCOMPARE(JanelasRestantes(), 0);
     }
 
     void VendaAprovadaImpressaEConfirmada() {
-        auto Janela = Estacao();
+        auto Janela = AbreJanela();
         const QStringList Antes = Trabalhos();
         bool Bloqueada = false;
         Caixa->DuranteAVenda = [&] {
@@ -204,7 +168,7 @@ private Q_SLOTS:
         QCOMPARE(Respostas(),
                  (TRespostas{
                      {21, "1"}, {30, "************1111"}, {30, "1228"}, {30, "123"}, {20, "0"}}));
-        QCOMPARE(Operador->Pausas, 2000);
+        QCOMPARE(Estacao->Operador.Pausas, 2000);
 
         const auto Confirmacoes = Chamadas("FinalizaTransacaoSiTefInterativo");
         QCOMPARE(Confirmacoes.size(), 1);
@@ -213,11 +177,11 @@ private Q_SLOTS:
         QCOMPARE(Texto(Confirmacoes[0], "data"), Texto(Venda, "data"));
         QCOMPARE(Texto(Confirmacoes[0], "hora"), Texto(Venda, "hora"));
         QCOMPARE(Chamadas("Bematech_FI_FinalizaModoTEF").size(), 1);
-        QVERIFY(Livro->Abertos().empty());
+        QVERIFY(Estacao->Livro.Abertos().empty());
 
-        const QByteArray Cupom = Pasta->Le(QStringLiteral("CUPOM.TXT"));
+        const QByteArray Cupom = Estacao->Pasta.Le(QStringLiteral("CUPOM.TXT"));
         QVERIFY(Cupom.contains("VIA DO CLIENTE") && Cupom.contains("\r\nloja\r\n"));
-        QVERIFY(Pasta->Le(QStringLiteral("Tef.txt")).contains("VIA DO ESTABELECIMENTO"));
+        QVERIFY(Estacao->Pasta.Le(QStringLiteral("Tef.txt")).contains("VIA DO ESTABELECIMENTO"));
         QTRY_COMPARE(Trabalhos().size(), Antes.size() + 1);
         QFile Trabalho(QDir(PastaSaida()).filePath(Trabalhos().front()));
         QVERIFY(Trabalho.open(QIODevice::ReadOnly));
@@ -235,9 +199,9 @@ private Q_SLOTS:
     // A TEF log that cannot be written (a file where its folder should be)
     // never stops a sale: the status line says so, once.
     void LogQueNaoSeGravaNaoParaAVenda() {
-        Pasta->Grava(QStringLiteral("log"), "não é uma pasta");
+        Estacao->Pasta.Grava(QStringLiteral("log"), "não é uma pasta");
         DiarioTEF::Inicia(QDir::current(), DiarioTEF::RetencaoPadrao);
-        auto Janela = Estacao();
+        auto Janela = AbreJanela();
         Vende(*Janela, QStringLiteral("4,00"));
         QCOMPARE(Finalizacoes(Inicio(0)).size(), 1);
         QTRY_VERIFY(Janela->LBL_AVISO->isVisible());
@@ -250,7 +214,7 @@ private Q_SLOTS:
     // removed, the sale printed and confirmed.
     void VendaPixAprovada() {
         Caixa->Opcoes = {Qt::Key_3};
-        auto Janela = Estacao();
+        auto Janela = AbreJanela();
         Vende(*Janela, QStringLiteral("12,34"));
         QCOMPARE(Caixa->QRCodes.size(), 1);
         const QStringList Lado = Caixa->QRCodes.front().split(u'x');
@@ -272,7 +236,7 @@ private Q_SLOTS:
     void VendaPixAbandonadaNoQRCode() {
         Caixa->Opcoes = {Qt::Key_3};
         Caixa->AbandonaPix = true;
-        auto Janela = Estacao();
+        auto Janela = AbreJanela();
         Vende(*Janela, QStringLiteral("12,34"));
         QCOMPARE(Caixa->QRCodes.size(), 1);
         int Comando = 0;
@@ -290,7 +254,7 @@ private Q_SLOTS:
 
     void VendaRecusadaNaoImprimeNemConfirma() {
         Caixa->Cartao = QStringLiteral("4000000000000002");
-        auto Janela = Estacao();
+        auto Janela = AbreJanela();
         Vende(*Janela, QStringLiteral("50,00"));
         QCOMPARE(Caixa->Mensagens,
                  QStringList{QStringLiteral(
@@ -301,14 +265,14 @@ private Q_SLOTS:
 
     void SemComunicacao() {
         qputenv("CLISITEF_SIM_ROTEIRO", QByteArray(TK_ROTEIROS "/sem-comunicacao.json"));
-        auto Janela = Estacao();
+        auto Janela = AbreJanela();
         Vende(*Janela, QStringLiteral("1,00"));
         QCOMPARE(Caixa->Mensagens, QStringList{QStringLiteral("Sem comunicação com o Sitef.")});
     }
 
     void ImpressaoCanceladaDesfazAVenda() {
         Caixa->Imprime = false;
-        auto Janela = Estacao();
+        auto Janela = AbreJanela();
         Vende(*Janela, QStringLiteral("7,00"));
         QCOMPARE(Caixa->Mensagens,
                  (QStringList{QStringLiteral("Confirma o valor de R$ 7,00?"),
@@ -318,22 +282,22 @@ private Q_SLOTS:
         QCOMPARE(Confirmacoes.size(), 1);
         QCOMPARE(Confirmacoes[0][QStringLiteral("confirma")].toInt(), 0);
         QCOMPARE(Texto(Confirmacoes[0], "cupom"), Janela->EDT_IDENT_TRANS->text());
-        QVERIFY(Livro->Abertos().empty());
+        QVERIFY(Estacao->Livro.Abertos().empty());
     }
 
     // Without field type 105 the sale is confirmed with its own start
     // moment; a second sale replaces "CUPOM.TXT" whole.
     void SemCampo105EOutraVendaSubstituiOCupom() {
         qputenv("CLISITEF_SIM_ROTEIRO", QByteArray(TK_ROTEIROS "/sem-105.json"));
-        auto Janela = Estacao();
+        auto Janela = AbreJanela();
         Vende(*Janela, QStringLiteral("123,45"));
-        QVERIFY(Pasta->Le(ArquivoCupom).contains("123,45"));
+        QVERIFY(Estacao->Pasta.Le(ArquivoCupom).contains("123,45"));
         DM_CAIXA_VAREJO.DataHoraTransacao = QStringLiteral("20000101000000");
         Vende(*Janela, QStringLiteral("2,00"));
         const QJsonObject Segunda = Inicio(0);
         QCOMPARE(Finalizacoes(Segunda), (QList<std::pair<int, QString>>{
                                             {1, Texto(Segunda, "data") + Texto(Segunda, "hora")}}));
-        QCOMPARE(Pasta->Le(ArquivoCupom),
+        QCOMPARE(Estacao->Pasta.Le(ArquivoCupom),
                  (" VIA DO CLIENTE DOC " + Texto(Segunda, "cupom") + " R$ 2,00\r\n").toLatin1());
     }
 
@@ -341,7 +305,7 @@ private Q_SLOTS:
     // start, its movement date and its confirmation.
     void VendaDaMeiaNoiteFicaNoSeuDia() {
         qputenv("CLISITEF_SIM_ROTEIRO", QByteArray(TK_ROTEIROS "/sem-105.json"));
-        auto Janela = Estacao();
+        auto Janela = AbreJanela();
         QDateTime Leitura(QDate(2026, 12, 8), QTime(23, 59, 59, 999));
         Relogio::Define([&Leitura] {
             const QDateTime Lida = Leitura;
@@ -361,7 +325,7 @@ private Q_SLOTS:
     // printed, nothing confirmed.
     void ResultadoSoParaVisualizar() {
         qputenv("CLISITEF_SIM_ROTEIRO", QByteArray(TK_ROTEIROS "/so-visualizar.json"));
-        auto Janela = Estacao();
+        auto Janela = AbreJanela();
         const QStringList Antes = Trabalhos();
         Vende(*Janela, QStringLiteral("1,00"));
         QCOMPARE(Caixa->Visualizados, QStringList{QString()});
@@ -374,7 +338,7 @@ private Q_SLOTS:
     // left, the approval is confirmed without an empty print dialog.
     void SaldoNoVisualizadorConfirmadoSemCupom() {
         qputenv("CLISITEF_SIM_ROTEIRO", QByteArray(TK_ROTEIROS "/saldo.json"));
-        auto Janela = Estacao();
+        auto Janela = AbreJanela();
         const QStringList Antes = Trabalhos();
         Vende(*Janela, QStringLiteral("1,00"));
         QCOMPARE(Caixa->Visualizados, QStringList{QStringLiteral("Saldo disponível: R$ 10,00")});
@@ -386,13 +350,13 @@ private Q_SLOTS:
     void TentarNovamenteImprimeEConfirmaUmaVez() {
         Caixa->Imprime = false;
         Caixa->TentaDeNovo = true;
-        auto Janela = Estacao();
+        auto Janela = AbreJanela();
         const QStringList Antes = Trabalhos();
         Vende(*Janela, QStringLiteral("3,00"));
         QCOMPARE(Finalizacoes(Inicio(0)).size(), 1);
         QCOMPARE(Finalizacoes(Inicio(0)).front().first, 1);
         QTRY_COMPARE(Trabalhos().size(), Antes.size() + 1);
-        QVERIFY(Livro->Abertos().empty());
+        QVERIFY(Estacao->Livro.Abertos().empty());
     }
 
     void QuedaDepoisDaAprovacaoEhDesfeitaNoInicio() {
@@ -402,10 +366,10 @@ private Q_SLOTS:
         QVERIFY(Anterior.waitForFinished(20000));
         QCOMPARE(Anterior.exitCode(), 0);
         const QString Documento = QString::fromLatin1(Anterior.readAllStandardOutput()).trimmed();
-        QCOMPARE(Livro->Abertos().size(), size_t(1));
+        QCOMPARE(Estacao->Livro.Abertos().size(), size_t(1));
 
         qunsetenv("CLISITEF_SIM_ROTEIRO");
-        auto Janela = Estacao();
+        auto Janela = AbreJanela();
         QCOMPARE(Caixa->Mensagens,
                  QStringList{QStringLiteral(
                                  "Transação TEF não efetuada. Favor reter o Cupom.\nDocumento: ") +
@@ -420,14 +384,14 @@ private Q_SLOTS:
                                     Texto(Linha, "cupom") == Documento);
         }
         QVERIFY(Desfeita);
-        QVERIFY(Livro->Abertos().empty());
+        QVERIFY(Estacao->Livro.Abertos().empty());
         // The sequence goes on after the number spent by the start's test.
         QCOMPARE(ProximaSequencia(), Documento.toInt() + 2);
     }
 
     void CancelamentoComSenhaDoSupervisor() {
         Caixa->Senhas = {QStringLiteral("9999"), QStringLiteral("1234")};
-        auto Janela = Estacao();
+        auto Janela = AbreJanela();
         const QStringList Antes = Trabalhos();
         Menu(*Janela, {Qt::Key_A});
         const QJsonObject Cancelamento = Inicio(200);
@@ -447,14 +411,14 @@ private Q_SLOTS:
         QTRY_COMPARE(Trabalhos().size(), Antes.size() + 1);
         const QByteArray Bytes = UltimoTrabalho();
         QVERIFY(Bytes.contains("CANCELAMENTO DE VENDA") && Bytes.contains("R$ 12,34"));
-        QVERIFY(Pasta->Le(ArquivoDadosTEF)
+        QVERIFY(Estacao->Pasta.Le(ArquivoDadosTEF)
                     .startsWith(Texto(Cancelamento, "cupom").toLatin1() + "\r\n"));
-        QVERIFY(Livro->Abertos().empty());
+        QVERIFY(Estacao->Livro.Abertos().empty());
         QVERIFY(Janela->BtnTestaTEF->isEnabled());
     }
 
     void ReimpressaoEResultadoAdministrativoVisualizado() {
-        auto Janela = Estacao();
+        auto Janela = AbreJanela();
         const QStringList Antes = Trabalhos();
         Caixa->Opcoes = {Qt::Key_3};
         Menu(*Janela, {Qt::Key_B, Qt::Key_F});
@@ -469,7 +433,7 @@ private Q_SLOTS:
     }
 
     void PreAutorizacaoECaptura() {
-        auto Janela = Estacao();
+        auto Janela = AbreJanela();
         Menu(*Janela, {Qt::Key_C, Qt::Key_D});
         for (const int Funcao : {115, 116}) {
             const QJsonObject Abertura = Inicio(Funcao);
@@ -482,7 +446,7 @@ private Q_SLOTS:
     }
 
     void TesteDeComunicacaoPeloMenu() {
-        auto Janela = Estacao();
+        auto Janela = AbreJanela();
         DM_CAIXA_VAREJO.StatusTEF = -5;
         Menu(*Janela, {Qt::Key_E});
         // The start's silent test and this one, which tells the operator.
@@ -500,13 +464,13 @@ private Q_SLOTS:
         QVERIFY(Anterior.waitForFinished(20000));
         const QString Documento = QString::fromLatin1(Anterior.readAllStandardOutput()).trimmed();
         qputenv("CLISITEF_SIM_ROTEIRO", QByteArray(TK_ROTEIROS "/voltar.json")); // configuration 1
-        auto Janela = Estacao();
+        auto Janela = AbreJanela();
         QCOMPARE(Caixa->Mensagens,
                  QStringList{QStringLiteral("Transação TEF pendente (documento %1) ainda não "
                                             "resolvida: será confirmada ou desfeita quando o TEF "
                                             "for iniciado.")
                                  .arg(Documento)});
-        QCOMPARE(Livro->Abertos().size(), size_t(1));
+        QCOMPARE(Estacao->Livro.Abertos().size(), size_t(1));
         QVERIFY(Chamadas("FinalizaTransacaoSiTefInterativo").isEmpty());
 
         qunsetenv("CLISITEF_SIM_ROTEIRO");
@@ -515,7 +479,7 @@ private Q_SLOTS:
         Janela->BtnIniciaTEF->click();
         QCOMPARE(Caixa->Mensagens.size(), 1);
         QVERIFY(Caixa->Mensagens.front().endsWith(QStringLiteral("Documento: ") + Documento));
-        QVERIFY(Livro->Abertos().empty());
+        QVERIFY(Estacao->Livro.Abertos().empty());
         QCOMPARE(Chamadas("FinalizaTransacaoSiTefInterativo").size(), 1);
     }
 
@@ -541,14 +505,14 @@ private Q_SLOTS:
             QCOMPARE(Anterior.exitCode(), 0);
             const QString Documento =
                 QString::fromLatin1(Anterior.readAllStandardOutput()).trimmed();
-            const std::vector<TLancamentoTEF> Abertos = Livro->Abertos();
+            const std::vector<TLancamentoTEF> Abertos = Estacao->Livro.Abertos();
             QCOMPARE(Abertos.size(), size_t(1));
             QCOMPARE(Abertos[0].Estado, TEstadoLancamento::Imprimindo);
             QCOMPARE(Abertos[0].Funcao, QString::fromLatin1(Caso.Funcao).toInt());
             QCOMPARE(Abertos[0].Documento, Documento);
 
             Caixa->Mensagens.clear();
-            auto Janela = Estacao();
+            auto Janela = AbreJanela();
             QCOMPARE(Caixa->Mensagens, QStringList{Caso.Mensagem + Documento});
             bool Desfeita = false;
             int Confirmacoes = 0;
@@ -562,7 +526,7 @@ private Q_SLOTS:
             }
             QCOMPARE(Confirmacoes, Caso.Confirma);
             QCOMPARE(Desfeita, Caso.Confirma == 0);
-            QVERIFY(Livro->Abertos().empty());
+            QVERIFY(Estacao->Livro.Abertos().empty());
         }
     }
 };

@@ -3,8 +3,8 @@
 // when the loop fails, and no second function while one runs.
 #include "BibliotecaRoteirizada.h"
 #include "Erros.h"
+#include "EstacaoReal.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
-#include "FAT_DM_TEF_OFFLINE.h"
 #include "InterfaceRelatorioRoteirizada.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
 #include "MAN_CAIXA_TEF_MENU.h"
@@ -12,11 +12,8 @@
 #include "MAN_CAIXA_VAREJO_MENU.h"
 #include "Modais.h"
 #include "NPushButton.h"
-#include "OperadorTEFQt.h"
-#include "PastaDeTrabalho.h"
 
 #include <QLabel>
-#include <QLocale>
 #include <QTest>
 
 namespace {
@@ -41,13 +38,9 @@ QList<bool> Habilitados(TManCaixaVarejoMenu* Menu) {
 class TesteMenuTEF : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TPastaDeTrabalho> Pasta;
     std::unique_ptr<TBibliotecaRoteirizada> Biblioteca;
-    std::unique_ptr<TOperadorTEFQt> Operador;
-    std::unique_ptr<TLivroTransacoes> Livro;
-    std::unique_ptr<TAmbienteTEF> Ambiente;
     TInterfaceRelatorioRoteirizada Interface;
-    std::unique_ptr<TDM_TEF> Modulo;
+    std::unique_ptr<TEstacaoReal> Estacao;
     int ParaFrente = 0;
 
     // The menu shown (not modally, so the test goes on) with StatusTEF as given.
@@ -60,27 +53,14 @@ class TesteMenuTEF : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
-
     void init() {
-        Pasta = std::make_unique<TPastaDeTrabalho>();
         Biblioteca = std::make_unique<TBibliotecaRoteirizada>();
-        Operador = std::make_unique<TOperadorTEFQt>();
-        Livro = std::make_unique<TLivroTransacoes>(TLivroTransacoes::NomePadrao);
-        Ambiente = std::make_unique<TAmbienteTEF>(TAmbienteTEF{*Biblioteca, *Operador, *Livro});
-        Modulo = std::make_unique<TDM_TEF>(*Ambiente, &Interface);
-        DM_TEF = Modulo.get();
-        DM_CAIXA_VAREJO = TDM_CAIXA_VAREJO();
+        Estacao = std::make_unique<TEstacaoReal>(Biblioteca.get(), &Interface);
         ParaFrente = 0;
     }
 
     void cleanup() {
-        Libera(ManCaixaVarejoMenu);
-        Libera(ManCaixaTefMenu);
-        Libera(ManCaixaTefColeta);
-        Libera(ManCaixaTefVisualiza);
-        DM_TEF = nullptr;
-        Modulo.reset();
+        Estacao.reset();
         QCOMPARE(JanelasRestantes(), 0);
     }
 

@@ -1,16 +1,12 @@
 // The main window against the simulator through the real binding.
 #include "ArquivoPerfil.h"
-#include "CliSiTef.h"
-#include "Diario.h"
+#include "EstacaoReal.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
-#include "FAT_DM_TEF_OFFLINE.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
 #include "Modais.h"
 #include "NFloatEdit.h"
 #include "NMaskEdit.h"
 #include "NPushButton.h"
-#include "OperadorTEFQt.h"
-#include "PastaDeTrabalho.h"
 #include "TelaPrincipal.h"
 
 #include <QApplication>
@@ -41,50 +37,31 @@ QString CorDoTexto(const QLabel* Rotulo) {
 class TestePrincipal : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TPastaDeTrabalho> Pasta;
-    std::unique_ptr<TCliSiTef> CliSiTef;
-    std::unique_ptr<TOperadorTEFQt> Operador;
-    std::unique_ptr<TLivroTransacoes> Livro;
-    std::unique_ptr<TAmbienteTEF> Ambiente;
+    std::unique_ptr<TEstacaoReal> Estacao;
 
-    QString CaminhoDiario() const { return Pasta->Caminho(QStringLiteral("diario.jsonl")); }
-    QList<QJsonObject> Chamadas(const char* Nome) const {
-        return ::Chamadas(LeDiario(CaminhoDiario()), QString::fromLatin1(Nome));
-    }
+    QList<QJsonObject> Chamadas(const char* Nome) const { return Estacao->Chamadas(Nome); }
     TArquivoPerfil Ini() const { return TArquivoPerfil(TForm_Principal::ArquivoConfiguracao()); }
 
+    // The demonstration's configuration with another server and PIN pad text.
     void GravaConfiguracao(const QString& Host, const QString& PinPad) {
+        Estacao->GravaConfiguracaoDemo();
         TArquivoPerfil Arquivo = Ini();
         Arquivo.GravaTexto(Secao, QStringLiteral("HOST_SERVIDOR"), Host);
-        Arquivo.GravaTexto(Secao, QStringLiteral("IDENT_EMPRESA"), QStringLiteral("00000000"));
-        Arquivo.GravaTexto(Secao, QStringLiteral("IDENT_ESTACAO"), QStringLiteral("SE000001"));
-        Arquivo.GravaTexto(Secao, QStringLiteral("SENHA_TEF"), QStringLiteral("1234"));
         Arquivo.GravaTexto(Secao, QStringLiteral("TEXTO_PINPAD"), PinPad);
     }
 
     std::unique_ptr<TForm_Principal> NovaJanela() {
-        return std::make_unique<TForm_Principal>(*Ambiente);
+        return std::make_unique<TForm_Principal>(Estacao->Ambiente);
     }
 
 private Q_SLOTS:
     void init() {
-        Pasta = std::make_unique<TPastaDeTrabalho>();
-        qputenv("XDG_CONFIG_HOME", Pasta->Caminho(QStringLiteral("config")).toLocal8Bit());
-        qputenv("CLISITEF_SIM_DIARIO", CaminhoDiario().toLocal8Bit());
-        qunsetenv("CLISITEF_SIM_ROTEIRO");
-        DM_CAIXA_VAREJO = TDM_CAIXA_VAREJO();
-        CliSiTef = std::make_unique<TCliSiTef>();
-        QVERIFY(CliSiTef->Carregada());
-        Operador = std::make_unique<TOperadorTEFQt>();
-        Livro = std::make_unique<TLivroTransacoes>(TLivroTransacoes::NomePadrao);
-        Ambiente = std::make_unique<TAmbienteTEF>(TAmbienteTEF{*CliSiTef, *Operador, *Livro});
+        Estacao = std::make_unique<TEstacaoReal>();
+        QVERIFY(Estacao->CliSiTef->Carregada());
     }
 
     void cleanup() {
-        Ambiente.reset();
-        Operador.reset();
-        CliSiTef.reset();
-        Pasta.reset();
+        Estacao.reset();
         QCOMPARE(JanelasRestantes(), 0);
     }
 

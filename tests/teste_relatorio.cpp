@@ -1,3 +1,4 @@
+#include "CapturaLog.h"
 #include "InterfaceRelatorioRoteirizada.h"
 #include "NReport.h"
 #include "PastaDeTrabalho.h"
@@ -7,7 +8,9 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 
 #include <gtest/gtest.h>
@@ -189,10 +192,17 @@ TEST_F(TRelatorioTeste, SpoolQueNaoSeGravaFalhaORelatorio) {
     rlimit Pequeno = Anterior;
     Pequeno.rlim_cur = 4096;
     ::setrlimit(RLIMIT_FSIZE, &Pequeno);
+    const TCapturaLog Log("tefkimbro.impressao");
     const TResultadoImpressao Resultado = Recibo.Execute();
     ::setrlimit(RLIMIT_FSIZE, &Anterior);
     EXPECT_EQ(Resultado, TResultadoImpressao::Falhou);
     EXPECT_TRUE(Interface.Eventos.contains(
         QStringLiteral("erro Não foi possivel descarregar os buffers do arquivo de spool Local.")));
     EXPECT_FALSE(QFile::exists(Pasta.Caminho(QStringLiteral("saida.prn"))));
+    // Logged once, with the file and the system's reason.
+    EXPECT_EQ(Log.Com({QStringLiteral("spool file "), QStringLiteral(" not written: "),
+                       QString::fromLocal8Bit(std::strerror(EFBIG))})
+                  .size(),
+              1)
+        << qPrintable(Log.Linhas().join(u'\n'));
 }

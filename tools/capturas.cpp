@@ -105,15 +105,16 @@ int main(int argc, char** argv) {
         int Tipo;
         const char* Titulo;
         const char* Arquivo;
-    } Coletas[] = {{1, " Digite o número do cartão de crédito", "coleta-texto.png"},
-                   {2, " Valor da pré-autorização", "coleta-valor.png"},
-                   {4, " Dados do cheque", "coleta-cheque.png"},
-                   {5, " Senha do supervisor", "coleta-senha.png"}};
+    } Coletas[] = {
+        {CodigosDialogo::ColetaTexto, " Digite o número do cartão de crédito", "coleta-texto.png"},
+        {CodigosDialogo::ColetaValor, " Valor da pré-autorização", "coleta-valor.png"},
+        {CodigosDialogo::ColetaCheque, " Dados do cheque", "coleta-cheque.png"},
+        {CodigosDialogo::ColetaSenha, " Senha do supervisor", "coleta-senha.png"}};
     for (const auto& Coleta : Coletas) {
         TornaPresente(ManCaixaTefColeta);
         ManCaixaTefColeta->TipoColeta = Coleta.Tipo;
         ManCaixaTefColeta->TamanhoMinimo = 4;
-        ManCaixaTefColeta->TamanhoMaximo = Coleta.Tipo == 1 ? 19 : 8;
+        ManCaixaTefColeta->TamanhoMaximo = Coleta.Tipo == CodigosDialogo::ColetaTexto ? 19 : 8;
         ManCaixaTefColeta->FTopBar->setText(QString::fromUtf8(Coleta.Titulo));
         ManCaixaTefColeta->LBL_TITULO->setText(QString::fromUtf8(Coleta.Titulo));
         CapturaModal([] { MostraModal(ManCaixaTefColeta); },

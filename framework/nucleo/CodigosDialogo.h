@@ -35,4 +35,13 @@ inline constexpr std::uint8_t BotaoPadraoAutomatico = 4;
 inline const QString CodigoAbandono = QStringLiteral("0");
 inline const QString CodigoVoltar = QStringLiteral("999");
 
+// Kinds of entry of the data-collection dialog, set by the TEF loops.
+inline constexpr std::int32_t ColetaTexto = 1;
+inline constexpr std::int32_t ColetaValor = 2;
+inline constexpr std::int32_t ColetaCheque = 4;
+inline constexpr std::int32_t ColetaSenha = 5; // the supervisor password, checked
+// A text typed masked, as a password is, but not checked by the station (the
+// library's masked fields).
+inline constexpr std::int32_t ColetaMascarada = 6;
+
 } // namespace CodigosDialogo

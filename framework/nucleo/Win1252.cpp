@@ -7,6 +7,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -19,8 +21,8 @@ QStringEncoder NovoCodificador() {
     return QStringEncoder(NomeCodificacao, QStringConverter::Flag::Stateless);
 }
 
-// One character's byte; "?" for one that has none.
-char CodificaUmCaractere(char32_t Caractere) {
+// One character's byte, asked of the converter; "?" for one that has none.
+char PerguntaAoConversor(char32_t Caractere) {
     // Opening a converter costs far more than converting: one per thread.
     thread_local QStringEncoder Codificador = NovoCodificador();
     const char32_t Unidades[] = {Caractere};
@@ -29,6 +31,22 @@ char CodificaUmCaractere(char32_t Caractere) {
         return '?';
     }
     return Bytes[0];
+}
+
+// The same, remembered for the 16-bit characters: a receipt repeats its few
+// accented letters on every line, and the converter costs a call and two
+// allocations each time. An entry holds the byte plus one; 0 is not asked yet.
+char CodificaUmCaractere(char32_t Caractere) {
+    if (Caractere > 0xffff) {
+        return PerguntaAoConversor(Caractere);
+    }
+    thread_local std::vector<std::uint16_t> Lembrados(0x10000, 0);
+    std::uint16_t& Lembrado = Lembrados[Caractere];
+    if (Lembrado == 0) {
+        Lembrado = static_cast<std::uint16_t>(
+            static_cast<unsigned char>(PerguntaAoConversor(Caractere)) + 1);
+    }
+    return static_cast<char>(Lembrado - 1);
 }
 
 } // namespace
@@ -41,24 +59,31 @@ void VerificaCodificacaoWin1252() {
     }
 }
 
-QByteArray ParaWin1252(const QString& Texto) {
-    QByteArray Resultado(Texto.size(), Qt::Uninitialized);
-    char* Saida = Resultado.data();
+void AcrescentaWin1252(QByteArray& Destino, QStringView Texto) {
+    const qsizetype Inicio = Destino.size();
     const qsizetype Tamanho = Texto.size();
+    Destino.resize(Inicio + Tamanho);
+    char* Saida = Destino.data() + Inicio;
+    const QChar* Entrada = Texto.data();
     for (qsizetype I = 0; I < Tamanho; ++I) {
-        const QChar Unidade = Texto[I];
+        const QChar Unidade = Entrada[I];
         // ASCII is the same in both.
         if (Unidade.unicode() < 0x80) {
             *Saida++ = static_cast<char>(Unidade.unicode());
             continue;
         }
         char32_t Caractere = Unidade.unicode();
-        if (Unidade.isHighSurrogate() && I + 1 < Tamanho && Texto[I + 1].isLowSurrogate()) {
-            Caractere = QChar::surrogateToUcs4(Unidade, Texto[++I]);
+        if (Unidade.isHighSurrogate() && I + 1 < Tamanho && Entrada[I + 1].isLowSurrogate()) {
+            Caractere = QChar::surrogateToUcs4(Unidade, Entrada[++I]);
         }
         *Saida++ = CodificaUmCaractere(Caractere);
     }
-    Resultado.truncate(Saida - Resultado.data());
+    Destino.truncate(Saida - Destino.data());
+}
+
+QByteArray ParaWin1252(const QString& Texto) {
+    QByteArray Resultado;
+    AcrescentaWin1252(Resultado, Texto);
     return Resultado;
 }
 

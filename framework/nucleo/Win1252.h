@@ -13,5 +13,7 @@ void VerificaCodificacaoWin1252();
 
 // A character with no Windows-1252 byte becomes "?", never a control byte.
 QByteArray ParaWin1252(const QString& Texto);
+// The same, appended to Destino (the report renders a page line by line).
+void AcrescentaWin1252(QByteArray& Destino, QStringView Texto);
 
 QString DeWin1252(QByteArrayView Bytes);

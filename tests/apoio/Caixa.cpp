@@ -131,13 +131,13 @@ void TCaixa::Coleta(QWidget* Modal) {
     auto* Dialogo = qobject_cast<TManCaixaTefColeta*>(Modal);
     QLineEdit* Campo = Dialogo->EdtColeta;
     QString Texto = QStringLiteral("123");
-    if (Dialogo->TipoColeta == 5) {
+    if (Dialogo->TipoColeta == CodigosDialogo::ColetaSenha) {
         Campo = Dialogo->EDT_COLETA_SENHA;
         Texto = Senhas.empty() ? QStringLiteral("1234") : Senhas.front();
         if (!Senhas.empty()) {
             Senhas.pop_front();
         }
-    } else if (Dialogo->TipoColeta == 2) {
+    } else if (Dialogo->TipoColeta == CodigosDialogo::ColetaValor) {
         Campo = Dialogo->EDTCOLETAVALOR;
         Texto = Valor;
     } else {

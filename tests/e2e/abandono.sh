@@ -29,10 +29,7 @@ digita "4111"
 tecla Escape
 abandonada cartao
 
-inicia_venda "3,00"
-tecla 1
-coleta 4111111111111111 1228 123
-janela "Responda"
+ate_pergunta "3,00"
 mostrou "Confirma o valor de R$ 3,00?" || falha "the amount question was not shown"
 retrato "Responda"
 tecla alt+c

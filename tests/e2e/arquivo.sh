@@ -6,10 +6,7 @@
 source "$(dirname "$0")/comum.sh" "$@"
 inicia_estacao
 
-inicia_venda "21,00"
-tecla 1
-coleta 4111111111111111 1228 123
-janela "Responda"
+ate_pergunta "21,00"
 tecla alt+s
 janela "Propriedades de impressão"
 tecla alt+e a                          # "&Enviar para:" "Arquivo"

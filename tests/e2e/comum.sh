@@ -7,7 +7,6 @@ set -euo pipefail
 raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="$(cd "${1:?build folder}" && pwd)"
 trabalho="$(mktemp -d)"
-tela=":$(( 200 + RANDOM % 100 ))"
 pids=()
 encerra() {
   # The station first, then its X server.
@@ -24,9 +23,13 @@ falha() {
 
 servidor=$("$raiz/scripts/cups-privado.sh" start "$trabalho/cups")
 export "${servidor?}"
-Xvfb "$tela" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# The X server picks a free display itself and names it once it takes
+# clients, so cases running side by side never meet on one display.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$trabalho/tela" >/dev/null 2>&1 &
 pids+=($!)
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${tela#:}" ] && break; sleep 0.1; done
+for _ in $(seq 100); do grep -q . "$trabalho/tela" 2>/dev/null && break; sleep 0.05; done
+tela=":$(head -n 1 "$trabalho/tela")"
+[ "$tela" != ":" ] || falha "Xvfb did not start"
 # A real window manager, as on a store's desktop: it stacks the windows.
 DISPLAY="$tela" openbox --sm-disable >/dev/null 2>&1 &
 pids+=($!)
@@ -46,9 +49,7 @@ export XDG_CONFIG_HOME="$trabalho/config" CLISITEF_SIM_DIARIO="$trabalho/diario.
 export XDG_RUNTIME_DIR="$trabalho/execucao"
 mkdir -m 0700 -p "$XDG_RUNTIME_DIR"
 export LD_LIBRARY_PATH="$build/sim"
-mkdir -p "$XDG_CONFIG_HOME"
-printf '[CONF_TEF]\r\nHOST_SERVIDOR=127.0.0.1\r\nIDENT_EMPRESA=00000000\r\nIDENT_ESTACAO=SE000001\r\nSENHA_TEF=1234\r\n' \
-  > "$XDG_CONFIG_HOME/Tef_kimbro.Ini"
+"$raiz/scripts/configuracao-demo.sh" "$XDG_CONFIG_HOME"
 
 # Starts the station in its working folder ($caixa, the temporary folder
 # unless a case says otherwise): the built binary, or the command given;
@@ -148,13 +149,18 @@ coleta() {
   done
 }
 
-# A credit sale of the demo typed as a cashier does: the amount, "Ok", credit,
-# card number, expiry, security code, "&Sim" to the amount, print.
-vende_credito() {
+# A credit sale of the demo typed as a cashier does, up to the amount
+# question: the amount, "Ok", credit, card number, expiry, security code.
+ate_pergunta() {
   inicia_venda "$1"
   tecla 1
   coleta 4111111111111111 1228 123
   janela "Responda"
+}
+
+# The same sale to its end: "&Sim" to the amount, print.
+vende_credito() {
+  ate_pergunta "$1"
   tecla alt+s
   janela "Propriedades de impressão"
   tecla alt+i

@@ -8,10 +8,7 @@ inicia_estacao
 
 # A credit sale up to its print dialog.
 ate_imprimir() {
-  inicia_venda "$1"
-  tecla 1
-  coleta 4111111111111111 1228 123
-  janela "Responda"
+  ate_pergunta "$1"
   tecla s
   janela "Propriedades de impressão"
 }

@@ -13,13 +13,6 @@ montagens=()
 desmonta() { for m in "${montagens[@]}"; do umount -l "$m" 2>/dev/null || true; done; encerra; }
 trap desmonta EXIT
 
-# A credit sale up to the amount question.
-ate_pergunta() {
-  inicia_venda "$1"
-  tecla 1
-  coleta 4111111111111111 1228 123
-  janela "Responda"
-}
 # The document number of the last start in the journal.
 ultimo_cupom() {
   grep '"chamada":"IniciaFuncaoSiTefInterativo"' "$trabalho/diario.jsonl" | tail -n 1 \

@@ -8,24 +8,29 @@
 # never empty or torn, every approved sale or function is confirmed once
 # after its receipt reached the queue or undone (or, for those the station's
 # rule confirms, confirmed once), never both, never neither.
-# Usage: tests/falhas/matar.sh BUILD_DIR [KILLS]   (the test command runs a few;
-#        by hand: tests/falhas/matar.sh build/release 200)
+# Usage: tests/falhas/matar.sh BUILD_DIR [KILLS [SEED]]   (the test command runs
+#        a few; by hand: tests/falhas/matar.sh build/release 200). The seed it
+#        prints replays the same transactions and kill moments.
 source "$(dirname "$0")/../e2e/comum.sh" "$1"
 mortes="${2:-8}"
+semente="${3:-$(( (RANDOM << 15) | RANDOM ))}"
+RANDOM=$semente
+echo "matar: seed $semente (replay: $0 $1 $mortes $semente)"
 
 imprime() {
   janela "Propriedades de impressão"
   tecla alt+i
 }
-# Types a transaction, answering first the notice of one the last run left;
-# gives up quietly when the station is killed under it. Half are sales.
+# Types transaction $1 (the amount $2 for a sale), answering first the notice
+# of one the last run left; gives up quietly when the station is killed under
+# it. Half are sales. Drawn by the caller: a subshell draws another sequence.
 digita_transacao() {
   procura "Atenção" 15 && tecla Return
-  case $(( RANDOM % 6 )) in
+  case $1 in
     0) abre_menu_tef; tecla a; coleta 1234 "12,34" 123 08122026; janela "Responda"; tecla alt+s; imprime ;;
     1) abre_menu_tef; tecla b; imprime ;;
     2) abre_menu_tef; tecla c; coleta 4111111111111111 1228 "50,00"; imprime ;;
-    *) vende_credito "$(( RANDOM % 90 + 1 )),$(( RANDOM % 90 + 10 ))" ;;
+    *) vende_credito "$2" ;;
   esac
   sleep 30
 }
@@ -33,7 +38,9 @@ digita_transacao() {
 for (( i = 1; i <= mortes; i++ )); do
   inicia_estacao
   estacao=${pids[-1]}
-  ( digita_transacao ) >/dev/null 2>&1 &
+  transacao=$(( RANDOM % 6 ))
+  valor="$(( RANDOM % 90 + 1 )),$(( RANDOM % 90 + 10 ))"
+  ( digita_transacao "$transacao" "$valor" ) >/dev/null 2>&1 &
   digitador=$!
   # Up to 12 s: a typed sale takes about 8 (2 of them the approval's pause),
   # its printing about 1; the functions take less.

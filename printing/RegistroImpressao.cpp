@@ -1,0 +1,3 @@
+#include "RegistroImpressao.h"
+
+Q_LOGGING_CATEGORY(lcImpressao, "tefkimbro.impressao", QtWarningMsg)
