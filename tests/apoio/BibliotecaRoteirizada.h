@@ -51,6 +51,8 @@ public:
 
     // Called inside a continuation, before the answer is written.
     std::function<void()> AoContinuar;
+    // Called inside the finish call, once it is recorded.
+    std::function<void(const Finalizacao&)> AoFinalizar;
 
     std::int32_t ConfiguraIntSiTefInterativo(const QString&, const QString&,
                                              const QString&) override {
@@ -67,6 +69,9 @@ public:
     void FinalizaTransacaoSiTefInterativo(std::int16_t Confirma, const QString& Cupom,
                                           const QString& Data, const QString& Hora) override {
         Finalizacoes.push_back({Confirma, Cupom, Data, Hora});
+        if (AoFinalizar) {
+            AoFinalizar(Finalizacoes.back());
+        }
     }
 };
 

@@ -1,0 +1,212 @@
+// The transaction journal: a station that dies at any state change, or
+// inside the finish call, never has a confirmed document undone nor a
+// printed receipt followed by an undo after its next start; a journal that
+// refuses a write at any state ends the transaction by the rules.
+#include "ConfirmacaoTEF.h"
+#include "Erros.h"
+#include "EstacaoRoteirizada.h"
+#include "FuncoesSiTef.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace PassosRoteiro;
+using Estado = TEstadoLancamento;
+
+constexpr int Morreu = 9;
+const QString ArquivoFinalizacoes = QStringLiteral("finalizacoes.txt");
+
+enum class Finalizacao { Normal, Morre, Lanca };
+
+// A station on a scripted library in its own folder; the operator prints
+// to a file, or cancels the print dialog and declines the retry.
+struct TEstacao : TEstacaoRoteirizada {
+    explicit TEstacao(bool Imprime) {
+        Interface.Confirma = Imprime;
+        Interface.Escolha.Output = 1;
+        Interface.Escolha.Copies = 1;
+        Interface.Escolha.PrinterInfo.FileName = Pasta.Caminho(QStringLiteral("recibo.prn"));
+        Operador.Respostas = {3};
+        Biblioteca.Passos = {Campo(121, "VIA")};
+    }
+    bool Executa(std::int32_t Funcao) {
+        return Modulo.ExecutaFuncaoTEF(Funcao, 999, QString(), Currency(), false);
+    }
+};
+
+// Every finish call the library saw, in order, for document "1".
+std::vector<std::int16_t> Decisoes(const TEstacao& E) {
+    std::vector<std::int16_t> Vistas;
+    QFile Arquivo(ArquivoFinalizacoes);
+    if (Arquivo.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& Linha : Arquivo.readAll().split('\n')) {
+            if (!Linha.isEmpty()) {
+                Vistas.push_back(static_cast<std::int16_t>(Linha.toInt()));
+            }
+        }
+    }
+    for (const auto& F : E.Biblioteca.Finalizacoes) {
+        Vistas.push_back(F.Confirma);
+    }
+    return Vistas;
+}
+
+// A file-size limit of one byte fails every write as a full disk does.
+void EncheDisco(bool Cheio) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit Limite{};
+    ::getrlimit(RLIMIT_FSIZE, &Limite);
+    Limite.rlim_cur = Cheio ? 1 : Limite.rlim_max;
+    ::setrlimit(RLIMIT_FSIZE, &Limite);
+}
+
+} // namespace
+
+TEST(LivroTransacoes, MorteEmCadaEstadoRepeteADecisaoSemDesfazerOConfirmado) {
+    const struct {
+        std::int32_t Funcao;
+        bool Imprime;
+        std::optional<Estado> MorreAntesDe;
+        Finalizacao NaFinalizacao;
+        std::optional<std::int16_t> Decisao; // what the library ends up with
+    } Casos[] = {
+        {FuncaoSiTef::PreAutorizacao, true, Estado::Iniciada, Finalizacao::Normal, {}},
+        {FuncaoSiTef::PreAutorizacao, true, Estado::Aprovada, Finalizacao::Normal, {}},
+        {FuncaoSiTef::PreAutorizacao, true, Estado::Imprimindo, Finalizacao::Normal, 0},
+        {FuncaoSiTef::PreAutorizacao, true, Estado::Impressa, Finalizacao::Normal, 0},
+        {FuncaoSiTef::PreAutorizacao, true, Estado::Decidida, Finalizacao::Normal, 1},
+        {FuncaoSiTef::PreAutorizacao, true, Estado::Finalizada, Finalizacao::Normal, 1},
+        {FuncaoSiTef::PreAutorizacao, true, {}, Finalizacao::Morre, 1},
+        {FuncaoSiTef::PreAutorizacao, true, {}, Finalizacao::Lanca, 1},
+        {FuncaoSiTef::PreAutorizacao, true, {}, Finalizacao::Normal, 1},
+        {FuncaoSiTef::PreAutorizacao, false, Estado::NaoImpressa, Finalizacao::Normal, 0},
+        {FuncaoSiTef::PreAutorizacao, false, Estado::Decidida, Finalizacao::Normal, 0},
+        {FuncaoSiTef::PreAutorizacao, false, {}, Finalizacao::Morre, 0},
+        {FuncaoSiTef::Cancelamento, true, Estado::Imprimindo, Finalizacao::Normal, 1},
+        {FuncaoSiTef::Cancelamento, false, Estado::Decidida, Finalizacao::Normal, 1},
+        {FuncaoSiTef::Cancelamento, false, {}, Finalizacao::Morre, 1},
+    };
+    for (const auto& Caso : Casos) {
+        SCOPED_TRACE(testing::Message()
+                     << Caso.Funcao << " imprime " << Caso.Imprime << " morre antes de "
+                     << (Caso.MorreAntesDe ? static_cast<int>(*Caso.MorreAntesDe) : -1)
+                     << " finalizacao " << static_cast<int>(Caso.NaFinalizacao));
+        TEstacao E(Caso.Imprime);
+        const auto Anterior = [&] {
+            TLivroTransacoes::DefineGanchoAntesDeGravar([&](Estado Gravando) {
+                if (Gravando == Caso.MorreAntesDe) {
+                    ::_exit(Morreu);
+                }
+            });
+            E.Biblioteca.AoFinalizar = [&](const TBibliotecaRoteirizada::Finalizacao& F) {
+                QFile Arquivo(ArquivoFinalizacoes);
+                Arquivo.open(QIODevice::Append);
+                Arquivo.write(QByteArray::number(F.Confirma) + '\n');
+                Arquivo.close();
+                if (Caso.NaFinalizacao == Finalizacao::Morre) {
+                    ::_exit(Morreu);
+                }
+                if (Caso.NaFinalizacao == Finalizacao::Lanca) {
+                    throw std::runtime_error("finalização interrompida");
+                }
+            };
+            try {
+                E.Executa(Caso.Funcao);
+            } catch (const std::exception&) {
+            }
+            ::_exit(Morreu); // the station stops here, whatever happened
+        };
+        EXPECT_EXIT(Anterior(), testing::ExitedWithCode(Morreu), "");
+
+        // The next start resolves what the dead station left.
+        ResolvePendencias(E.Ambiente);
+        EXPECT_TRUE(E.Livro.Abertos().empty());
+        const std::vector<std::int16_t> Vistas = Decisoes(E);
+        // One decision per document, sent again only as it was.
+        for (const std::int16_t Vista : Vistas) {
+            EXPECT_EQ(Vista, Vistas.front());
+        }
+        EXPECT_EQ(Vistas.empty() ? std::nullopt : std::optional(Vistas.front()), Caso.Decisao);
+        const std::vector<TLancamentoTEF> Todos = E.Livro.Todos();
+        ASSERT_EQ(Todos.size(), Caso.MorreAntesDe == Estado::Iniciada ? 0u : 1u);
+        for (const TLancamentoTEF& Lancamento : Todos) {
+            if (Lancamento.Impresso) {
+                EXPECT_EQ(Lancamento.Confirma, std::optional(true));
+            }
+        }
+    }
+}
+
+TEST(LivroTransacoes, RegistroQueNaoSeGravaEncerraPelasRegras) {
+    const struct {
+        Estado FalhaEm;
+        bool Iniciou;
+        bool Imprimiu;
+        std::int16_t Decisao;
+        const char* Mensagem;
+    } Casos[] = {
+        {Estado::Aprovada, true, false, 0, "Transação TEF desfeita, nada foi impresso"},
+        {Estado::Imprimindo, true, false, 0, "Transação TEF desfeita, nada foi impresso"},
+        {Estado::Impressa, true, true, 1, "Transação TEF confirmada (documento 1), mas"},
+        {Estado::Decidida, true, true, 1, "Transação TEF confirmada (documento 1), mas"},
+        {Estado::Finalizada, true, true, 1, "Transação TEF confirmada (documento 1), mas"},
+    };
+    for (const auto& Caso : Casos) {
+        SCOPED_TRACE(static_cast<int>(Caso.FalhaEm));
+        TEstacao E(true);
+        TLivroTransacoes::DefineGanchoAntesDeGravar([&](Estado Gravando) {
+            if (Gravando == Caso.FalhaEm) {
+                EncheDisco(true);
+            }
+        });
+        E.Executa(FuncaoSiTef::PreAutorizacao);
+        TLivroTransacoes::DefineGanchoAntesDeGravar({});
+        EXPECT_EQ(E.Interface.Eventos.filter(QStringLiteral("dialogo")).size(),
+                  Caso.Imprimiu ? 1 : 0);
+        ASSERT_EQ(E.Biblioteca.Finalizacoes.size(), 1u);
+        EXPECT_EQ(E.Biblioteca.Finalizacoes[0].Confirma, Caso.Decisao);
+        EXPECT_EQ(E.Operador.Conta(QStringLiteral("mensagem Atenção|") +
+                                   QString::fromUtf8(Caso.Mensagem)),
+                  1);
+        // Nothing new starts until the journal takes the held state again.
+        EXPECT_FALSE(E.Livro.Falha().isEmpty());
+        EXPECT_THROW(E.Livro.ExigeLivre(), EErroGravacao);
+        EncheDisco(false);
+        EXPECT_NO_THROW(E.Livro.ExigeLivre());
+        EXPECT_TRUE(E.Livro.Falha().isEmpty());
+        EXPECT_EQ(E.Livro.Todos().back().Estado, Estado::Finalizada);
+    }
+    // Refused before the start call: nothing happened at the library.
+    TEstacao E(true);
+    TLivroTransacoes::DefineGanchoAntesDeGravar([](Estado) { EncheDisco(true); });
+    EXPECT_THROW(E.Executa(FuncaoSiTef::PreAutorizacao), EErroGravacao);
+    TLivroTransacoes::DefineGanchoAntesDeGravar({});
+    EncheDisco(false);
+    EXPECT_TRUE(E.Biblioteca.Inicios.empty());
+}
+
+TEST(LivroTransacoes, ArquivoDanificadoGuardadoEPendenciaAntigaImportada) {
+    TPastaDeTrabalho Pasta;
+    Pasta.Grava(TLivroTransacoes::NomePadrao, QByteArray(8192, 'x'));
+    Pasta.Grava(QStringLiteral("tef_pendente.txt"), "115\r\n41\r\n20261208\r\n101530\r\n");
+    TLivroTransacoes Livro(TLivroTransacoes::NomePadrao);
+    EXPECT_TRUE(Livro.Aviso().startsWith(QStringLiteral("O registro de transações estava")));
+    const QStringList Guardados = Pasta.Arquivos().filter(QStringLiteral(".danificado-"));
+    ASSERT_EQ(Guardados.size(), 1);
+    EXPECT_EQ(Pasta.Le(Guardados.front()), QByteArray(8192, 'x'));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("tef_pendente.txt")));
+    EXPECT_EQ(QFile::permissions(TLivroTransacoes::NomePadrao) & 0x0077, QFile::Permissions());
+    const std::vector<TLancamentoTEF> Abertos = Livro.Abertos();
+    ASSERT_EQ(Abertos.size(), 1u);
+    EXPECT_EQ(Abertos[0].Estado, Estado::Aprovada);
+    EXPECT_EQ(Abertos[0].Funcao, 115);
+    EXPECT_EQ(Abertos[0].Documento, QStringLiteral("41"));
+    EXPECT_EQ(Abertos[0].DataHoraTransacao, QStringLiteral("20261208101530"));
+}
