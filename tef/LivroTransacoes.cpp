@@ -16,6 +16,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
@@ -237,9 +238,25 @@ void Atualiza(TConexao& Conexao, const TLancamentoTEF& L) {
     }
 }
 
+// SQLite's text names its own error ("disk I/O error"); the cashier and the
+// store's IT person need the folder's state in plain words.
+QString EstadoDaPasta(const QString& Arquivo) {
+    struct statvfs Pasta {};
+    if (::statvfs(QFile::encodeName(QFileInfo(Arquivo).absolutePath()).constData(), &Pasta) != 0) {
+        return QString();
+    }
+    if ((Pasta.f_flag & ST_RDONLY) != 0) {
+        return QStringLiteral(" (pasta somente leitura)");
+    }
+    if (Pasta.f_bavail == 0) {
+        return QStringLiteral(" (disco cheio)");
+    }
+    return QString();
+}
+
 QString MensagemFalha(const QString& Arquivo, const QString& Texto) {
-    return QStringLiteral("Não foi possível gravar o registro de transações %1: %2.")
-        .arg(Arquivo, Texto.trimmed());
+    return QStringLiteral("Não foi possível gravar o registro de transações %1: %2%3.")
+        .arg(Arquivo, Texto.trimmed(), EstadoDaPasta(Arquivo));
 }
 
 } // namespace

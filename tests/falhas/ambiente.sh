@@ -118,38 +118,27 @@ caso_disco_cheio() {
   dd if=/dev/zero of="$caixa/enche" bs=4k 2>/dev/null || true
   tecla alt+s
   janela "Atenção"
-  mostrou "No space left on device" || falha "full disk: the cashier was not told why"
+  mostrou "Transação TEF desfeita, nada foi impresso" || falha "full disk: the undone sale was not told"
+  mostrou "disco cheio" || falha "full disk: the cashier was not told why"
   retrato "Atenção" disco
   tecla Return
-  janela "Responda"
   [ -z "$(ls "$trabalho/cups/saida")" ] || falha "full disk: something was printed"
+  no_diario '"chamada":"FinalizaTransacaoSiTefInterativo"' '"confirma":0' \
+    || falha "full disk: the approval was not undone at once"
   grep -q "Não foi possível gravar o log TEF .*No space left on device" "$trabalho/estacao.err" \
     || falha "full disk: the TEF log's failure does not say why"
   rm -f "$caixa/enche"
-  tecla s
-  janela "Propriedades de impressão"
-  tecla alt+i
+  sleep 1 # the held state is written at the next tick
+  vende_credito "10,00"
   no_diario '"chamada":"FinalizaTransacaoSiTefInterativo"' '"confirma":1' \
     || falha "disk freed: the sale was not confirmed"
-  ate_pergunta "10,00"
-  dd if=/dev/zero of="$caixa/enche" bs=4k 2>/dev/null || true
-  tecla alt+s
-  janela "Atenção"
-  tecla Return
-  janela "Responda"
-  tecla n
-  janela "Atenção"
-  mostrou "Transação TEF não efetuada. Favor reter o Cupom." || falha "full disk: the undone sale was not told"
-  tecla Return
-  no_diario '"evento":"desfeita"' || no_diario '"confirma":0' || falha "full disk: the declined sale was not undone"
-  rm -f "$caixa/enche"
   para_estacao
   verifica disco_cheio
 }
 
-# 4. The working folder turns read-only in the middle of a sale: the cashier
-# is told, declines the retry, and the sale is undone. Read-write again, the
-# station sells as before.
+# 4. The working folder turns read-only in the middle of a sale: the
+# journal refuses the approval, so nothing prints and the sale is undone at
+# once, the cashier told. Read-write again, the station sells as before.
 caso_somente_leitura() {
   pasta_em_tmpfs somente-leitura 2048
   inicia_estacao
@@ -157,20 +146,49 @@ caso_somente_leitura() {
   mount -o remount,ro "$caixa"
   tecla alt+s
   janela "Atenção"
-  mostrou "Read-only file system" || falha "read-only: the cashier was not told why"
+  mostrou "pasta somente leitura" || falha "read-only: the cashier was not told why"
+  mostrou "Transação TEF desfeita, nada foi impresso" || falha "read-only: the undone sale was not told"
   retrato "Atenção" leitura
   tecla Return
-  janela "Responda"
-  tecla n
-  janela "Atenção"
-  mostrou "Transação TEF não efetuada. Favor reter o Cupom." || falha "read-only: the undone sale was not told"
-  tecla Return
   mount -o remount,rw "$caixa"
+  sleep 1
   vende_credito "12,00"
   no_diario '"chamada":"FinalizaTransacaoSiTefInterativo"' '"confirma":1' \
     || falha "read-write again: the sale was not confirmed"
   para_estacao
   verifica somente_leitura
+}
+
+# 5. The folder turns read-only while the print dialog is open: the receipt
+# prints, the journal cannot record it, the sale is confirmed all the same
+# and the cashier told. Read-write again, the held state is written; a
+# restart then finds nothing to undo.
+caso_leitura_na_impressao() {
+  pasta_em_tmpfs leitura-impressao 2048
+  inicia_estacao
+  ate_pergunta "13,00"
+  tecla alt+s
+  janela "Propriedades de impressão"
+  mount -o remount,ro "$caixa"
+  tecla alt+i
+  janela "Atenção"
+  mostrou "Transação TEF confirmada (documento" || falha "read-only at print: the confirmed sale was not told"
+  tecla Return
+  local cupom
+  cupom=$(ultimo_cupom)
+  mount -o remount,rw "$caixa"
+  sleep 1
+  para_estacao
+  inicia_estacao
+  janela "TEF - Kimbro"
+  sleep 1
+  ! grep '"chamada":"FinalizaTransacaoSiTefInterativo"' "$trabalho/diario.jsonl" \
+    | grep '"cupom":"'"$cupom"'"' | grep -q '"confirma":0' \
+    || falha "read-only at print: the restart undid the confirmed sale"
+  ! grep '"evento":"desfeita"' "$trabalho/diario.jsonl" | grep -q '"cupom":"'"$cupom"'"' \
+    || falha "read-only at print: the confirmed sale was undone"
+  para_estacao
+  verifica leitura_na_impressao
 }
 
 casos=("${@:2}")
@@ -179,7 +197,7 @@ if [ "${#casos[@]}" -eq 0 ]; then
   mkdir -p "$trabalho/sonda"
   if mount -t tmpfs -o size=64k tmpfs "$trabalho/sonda" 2>/dev/null; then
     umount "$trabalho/sonda"
-    casos+=(disco_cheio somente_leitura)
+    casos+=(disco_cheio somente_leitura leitura_na_impressao)
   else
     echo "ambiente: cannot mount a tmpfs here: the full-disk and read-only cases are skipped"
   fi
