@@ -8,8 +8,11 @@
 #include "Texto.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <string>
+#include <thread>
 
 #define SIM_EXPORTA extern "C" __attribute__((visibility("default")))
 
@@ -145,5 +148,10 @@ SIM_EXPORTA void FinalizaTransacaoSiTefInterativo(short Confirma, const char* Cu
                    {"cupom", Utf8(Cupom)},
                    {"data", Utf8(Data)},
                    {"hora", Utf8(Hora)}});
+    // The real call talks to the server and can take seconds: a station
+    // may die between the call and its answer.
+    if (const char* Pausa = std::getenv("CLISITEF_SIM_PAUSA_FINALIZA")) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(Pausa)));
+    }
     sim::ResolvePendente(Utf8(Cupom), Confirma == 1);
 }

@@ -3,11 +3,14 @@
 # pre-authorisation) one after another against the simulator's demo, the
 # station killed with SIGKILL at a random moment of each (during the
 # library's dialogue, between approval and printing, while printing, while a
-# working file is written) and started again; a last start resolves what was
+# working file is written, inside the finish call, which the simulator makes
+# last 1.5 s as a server's answer may) and started again; a last start resolves what was
 # left. Then the invariants: document numbers never repeat, working files are
 # never empty or torn, every approved sale or function is confirmed once
 # after its receipt reached the queue or undone (or, for those the station's
-# rule confirms, confirmed once), never both, never neither.
+# rule confirms, confirmed once), never both, never neither; a decision sent
+# again only as it was; nothing the station's journal recorded as printed
+# undone, and nothing left open in it.
 # Usage: tests/falhas/matar.sh BUILD_DIR [KILLS [SEED]]   (the test command runs
 #        a few; by hand: tests/falhas/matar.sh build/release 200). The seed it
 #        prints replays the same transactions and kill moments.
@@ -16,6 +19,7 @@ mortes="${2:-8}"
 semente="${3:-$(( (RANDOM << 15) | RANDOM ))}"
 RANDOM=$semente
 echo "matar: seed $semente (replay: $0 $1 $mortes $semente)"
+export CLISITEF_SIM_PAUSA_FINALIZA=1500
 
 imprime() {
   janela "Propriedades de impressão"
@@ -42,9 +46,9 @@ for (( i = 1; i <= mortes; i++ )); do
   valor="$(( RANDOM % 90 + 1 )),$(( RANDOM % 90 + 10 ))"
   ( digita_transacao "$transacao" "$valor" ) >/dev/null 2>&1 &
   digitador=$!
-  # Up to 12 s: a typed sale takes about 8 (2 of them the approval's pause),
-  # its printing about 1; the functions take less.
-  sleep "$(( RANDOM % 12 )).$(( RANDOM % 10 ))"
+  # Up to 13 s: a typed sale takes about 8 (2 of them the approval's pause),
+  # its printing about 1, its finish call 1.5; the functions take less.
+  sleep "$(( RANDOM % 13 )).$(( RANDOM % 10 ))"
   kill -KILL "$estacao" 2>/dev/null || true
   kill "$digitador" 2>/dev/null || true
   wait "$estacao" "$digitador" 2>/dev/null || true

@@ -1,8 +1,11 @@
 // After a run of killed stations: checks from the simulator's journal, the
 // queue's jobs and the working files that no payment was lost, doubled or
 // confirmed without its receipt, and that no working file was left torn.
-// Cancellations, reprints and administrative functions may be confirmed
-// without their receipt: the station's rule confirms them when the receipt
+// A decision may reach the library twice (the station died inside the
+// finish call and sent it again at its next start), never two different
+// ones; a document the station's own journal recorded as printed is never
+// undone. Cancellations, reprints and administrative functions may be
+// confirmed without their receipt: the station's rule confirms them when the receipt
 // did not print (undoing a cancellation would charge the customer again).
 //   verifica_falhas DIARIO PASTA_DE_TRABALHO PASTA_DA_FILA ARQUIVO_DE_CONFIGURACAO
 #include "Diario.h"
@@ -12,6 +15,8 @@
 #include <QMap>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 #include <cstdio>
 
@@ -50,6 +55,38 @@ void VerificaArquivo(const QString& Caminho, const QRegularExpression& Inteiro, 
     }
 }
 
+// The station's journal after its last start: nothing left open, and no
+// document it recorded as printed undone by the library.
+void VerificaLivro(const QString& Caminho, const QMap<QString, int>& Desfeitas) {
+    if (!QFile::exists(Caminho)) {
+        return;
+    }
+    {
+        QSqlDatabase Banco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+        Banco.setDatabaseName(Caminho);
+        if (!Banco.open()) {
+            Viola(QStringLiteral("%1 cannot be opened").arg(Caminho));
+            return;
+        }
+        QSqlQuery Consulta(QStringLiteral("SELECT documento, estado, impresso FROM lancamentos"),
+                           Banco);
+        while (Consulta.next()) {
+            const QString Documento = Consulta.value(0).toString();
+            const QString Estado = Consulta.value(1).toString();
+            if (QStringList{QStringLiteral("aprovada"), QStringLiteral("imprimindo"),
+                            QStringLiteral("impressa"), QStringLiteral("nao_impressa"),
+                            QStringLiteral("decidida")}
+                    .contains(Estado)) {
+                Viola(QStringLiteral("document %1 left %2 in the journal").arg(Documento, Estado));
+            }
+            if (Consulta.value(2).toInt() != 0 && Desfeitas.value(Documento) > 0) {
+                Viola(QStringLiteral("document %1 printed but undone").arg(Documento));
+            }
+        }
+    }
+    QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -83,9 +120,13 @@ int main(int argc, char** argv) {
             if (Linha.value(QStringLiteral("resultado")).toInt() == 0 && Comprovante) {
                 Aprovadas.insert(Atual);
             }
-        } else if (Chamada == QStringLiteral("FinalizaTransacaoSiTefInterativo") &&
-                   Linha.value(QStringLiteral("confirma")).toInt() == 1) {
-            ++Confirmacoes[Texto(Linha, "cupom")];
+        } else if (Chamada == QStringLiteral("FinalizaTransacaoSiTefInterativo")) {
+            const QString Cupom = Texto(Linha, "cupom");
+            if (Linha.value(QStringLiteral("confirma")).toInt() == 1) {
+                ++Confirmacoes[Cupom];
+            } else if (Confirmacoes.contains(Cupom)) {
+                Viola(QStringLiteral("document %1 undone after it was confirmed").arg(Cupom));
+            }
         } else if (Texto(Linha, "evento") == QStringLiteral("desfeita")) {
             ++Desfeitas[Texto(Linha, "cupom")];
         }
@@ -98,7 +139,7 @@ int main(int argc, char** argv) {
     for (const QString& Cupom : Aprovadas) {
         const int Confirmada = Confirmacoes.value(Cupom);
         const int Desfeita = Desfeitas.value(Cupom);
-        if (Confirmada + Desfeita != 1) {
+        if ((Confirmada > 0) == (Desfeita > 0) || Desfeita > 1) {
             Viola(QStringLiteral("document %1 confirmed %2 and undone %3 times")
                       .arg(Cupom)
                       .arg(Confirmada)
@@ -123,10 +164,7 @@ int main(int argc, char** argv) {
                     QRegularExpression(QStringLiteral("^[0-9]+\\r\\n$")), true);
     VerificaArquivo(Pasta.filePath(QStringLiteral("CUPOM.TXT")),
                     QRegularExpression(QStringLiteral("DOC: [0-9]+[\\s\\S]*\\r\\n$")), false);
-    VerificaArquivo(Pasta.filePath(QStringLiteral("tef_pendente.txt")),
-                    QRegularExpression(
-                        QStringLiteral("^[0-9]+\\r\\n[0-9]+\\r\\n[0-9]{8}\\r\\n[0-9]{6}\\r\\n$")),
-                    false);
+    VerificaLivro(Pasta.filePath(QStringLiteral("tefkimbro.db")), Desfeitas);
     VerificaArquivo(QString::fromLocal8Bit(argv[4]),
                     QRegularExpression(QStringLiteral("HOST_SERVIDOR=127\\.0\\.0\\.1")), true);
 
