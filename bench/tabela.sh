@@ -9,6 +9,7 @@ cmake --build --preset release >/dev/null
 inicio=$(bench/inicio.sh "${1:-5}")
 laco=$(build/release/bench/laco)
 impressao=$(bench/impressao.sh)
+livro=$(cd build/release/bench && ./livro)
 
 valor() { grep -m1 "$1" | grep -oE '[0-9]+(\.[0-9]+)?' | head -n "${2:-1}" | tail -n 1; }
 linha() { printf '| %-62s | %14s | %14s | %7s | %7s |\n' "$@"; }
@@ -22,6 +23,8 @@ copia=$(valor 'copy of one 30001-byte buffer' 2 <<<"$laco")
 geracao=$(grep -E '^ +[0-9]+ ' <<<"$impressao" | head -n 3)
 entrega=$(grep -E '^ +[0-9]+ ' <<<"$impressao" | tail -n 2)
 
+transacao=$(valor 'journal, one transaction' 3 <<<"$livro")
+sincrona=$(valor 'one synced 4 KB write' 3 <<<"$livro")
 primeiro=$(valor 'first document of the process' 2 <<<"$impressao")
 vazio=$(valor 'empty document' <<<"$impressao")
 # The targets: start-up at most 1.5 times the bare window, report generation
@@ -33,6 +36,7 @@ linha "------" "-----" "---------" "-----" "------"
 linha "start-up to the window ready for input (ms) vs bare Qt window" "$pronta" "$vazia" "$(razao "$pronta" "$vazia")" "<= 1.5"
 linha "start-up to the first Online status (ms; 500 ms timer)" "$online" "$vazia" "$(razao "$online" "$vazia")" ""
 linha "sale loop per command (ns) vs copying one buffer" "$comando" "$copia" "$(razao "$comando" "$copia")" ""
+linha "journal, one transaction's commits (ms) vs one synced 4 KB write" "$transacao" "$sincrona" "$(razao "$transacao" "$sincrona")" ""
 linha "report, first document of the process, 1 page (us)" "$primeiro" "" "" ""
 linha "report, empty document (us)" "$vazio" "" "" ""
 while read -r paginas porPagina memoria simples fator; do
