@@ -20,6 +20,7 @@ fora=$(grep 'libclisitef' <<<"$conteudo" | grep -v '^/usr/lib/tefkimbro/simulado
 [ -z "$fora" ] || falha "a libclisitef.so outside the simulator's private folder: $fora"
 controle=$(dpkg-deb -I "$deb")
 grep -q '^ Depends: .*libqt6widgets6' <<<"$controle" || falha "dependencies not computed"
+grep -q '^ Depends: .*libqt6sql6-sqlite' <<<"$controle" || falha "the journal's SQLite driver is not a dependency"
 
 dpkg-deb -x "$deb" "$trabalho/raiz"
 desktop-file-validate "$trabalho/raiz/usr/share/applications/"*.desktop || falha "a desktop entry is invalid"
