@@ -18,7 +18,6 @@
 #include "Relogio.h"
 #include "TextosStatus.h"
 #include "TratadorErros.h"
-#include "VeltroTECD.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -347,9 +346,9 @@ void TForm_Principal::MostraFalhas() {
 
 void TForm_Principal::BtnSalvarClick() {
     using namespace CodigosDialogo;
-    if (MsgDisplayResp(QStringLiteral("Confirma dados de configuração?"),
-                       QStringLiteral("Responda"), BotoesSimNao, IconeQuestao,
-                       BotaoPadraoAutomatico) == RespNao) {
+    if (FAmbiente.Operador.MsgDisplayResp(QStringLiteral("Confirma dados de configuração?"),
+                                          QStringLiteral("Responda"), BotoesSimNao, IconeQuestao,
+                                          BotaoPadraoAutomatico) == RespNao) {
         return;
     }
     for (const auto& [Chave, Edicao] : CamposConfiguracao()) {
@@ -390,23 +389,7 @@ void TForm_Principal::closeEvent(QCloseEvent* Evento) {
 }
 
 void TForm_Principal::BtnIniciaTransacaoClick() {
-    // One reading of the clock: a sale started at midnight keeps one day.
-    const QDateTime HoraFiscal = Relogio::Agora();
-    DM_CAIXA_VAREJO.DataMovimento = QDateTime(HoraFiscal.date(), QTime());
-    // The confirmation names the sale's own moment, also when the library
-    // sends no field type 105.
-    DM_CAIXA_VAREJO.DataHoraTransacao = FormataDataHoraTEF(HoraFiscal);
-    const std::int32_t Resultado =
-        ExecutaVendaTEF(999, EDT_VALOR->Valor(), DM_CAIXA_VAREJO.DataMovimento, HoraFiscal);
-    if (Resultado == 0) {
-        ConcluiVenda(FAmbiente, *DM_TEF, Venda);
-        return;
-    }
-    if (const std::optional<QString> Mensagem = PassosTEF::MensagemDoResultado(Resultado)) {
-        using namespace CodigosDialogo;
-        MsgDisplay(*Mensagem, QStringLiteral("Atenção"), BotoesOk, IconeInformacao,
-                   BotaoPadraoAutomatico);
-    }
+    Venda.Vende(*DM_TEF, 999, EDT_VALOR->Valor(), Relogio::Agora());
 }
 
 std::int32_t TForm_Principal::ExecutaVendaTEF(std::int32_t Operador, Currency Valor,

@@ -13,7 +13,6 @@
 #include "OperadorTEFQt.h"
 #include "TelaPrincipal.h"
 #include "TravaPasta.h"
-#include "VeltroTECD.h"
 #include "Win1252.h"
 
 #include <QApplication>
@@ -76,6 +75,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", qPrintable(Erro));
         return 1;
     }
+    TOperadorTEFQt Operador;
     // Before any file or the library is touched.
     const TTravaPasta Trava;
     if (!Trava.Obtida()) {
@@ -85,14 +85,14 @@ int main(int argc, char** argv) {
                                   .arg(QDir::currentPath(), Trava.Erro());
         std::fprintf(stderr, "%s\n", qPrintable(Mensagem));
         using namespace CodigosDialogo;
-        MsgDisplay(Mensagem, QStringLiteral("Atenção"), BotoesOk, IconeErro, BotaoPadraoAutomatico);
+        Operador.MsgDisplay(Mensagem, QStringLiteral("Atenção"), BotoesOk, IconeErro,
+                            BotaoPadraoAutomatico);
         return Trava.Ocupada() ? 3 : 4;
     }
 
     DiarioTEF::Inicia(QDir::current(), TForm_Principal::DiasLogTEF());
     TLivroTransacoes Livro(TLivroTransacoes::NomePadrao);
     TCliSiTef CliSiTef;
-    TOperadorTEFQt Operador;
     TAmbienteTEF Ambiente{CliSiTef, Operador, Livro};
     TInterfaceRelatorioQt InterfaceRelatorio;
 

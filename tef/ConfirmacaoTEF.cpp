@@ -211,7 +211,8 @@ TFimVenda ConcluiTransacao(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, TLancamentoT
     return Confirma ? TFimVenda::ConfirmadaSemCupom : TFimVenda::Desfeita;
 }
 
-TFimVenda ConcluiVenda(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, TVendaTEF& Venda) {
+TFimVenda ConcluiVenda(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, TVendaTEF& Venda,
+                       const QDateTime& Momento) {
     TOperadorTEF& Operador = Ambiente.Operador;
     DM_CAIXA_VAREJO.StatusTEF = 0;
     if (Venda.SoVisualizar && AparaControles(Venda.Str_Primeira_via.Text()).isEmpty()) {
@@ -221,7 +222,7 @@ TFimVenda ConcluiVenda(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, TVendaTEF& Venda
         Operador.Visualizador().Libera();
         return TFimVenda::Visualizada;
     }
-    Venda.Lancamento.DataHoraTransacao = AparaControles(DM_CAIXA_VAREJO.DataHoraTransacao);
+    Venda.Lancamento.DataHoraTransacao = FormataDataHoraTEF(Momento);
     return ConcluiTransacao(Ambiente, Modulo, Venda.Lancamento,
                             {ArquivoCupom, Venda.Str_Primeira_via}, Venda.Str_Primeira_via);
 }

@@ -59,7 +59,8 @@ QStringList ResolvePendencias(TAmbienteTEF& Ambiente);
 // cannot be reached: they wait for it.
 QStringList MensagensPendenciasAbertas(TLivroTransacoes& Livro);
 
-enum class TFimVenda { Visualizada, Confirmada, ConfirmadaSemCupom, Desfeita };
+// How a sale ended; NaoAprovada: the library's final result was not 0.
+enum class TFimVenda { NaoAprovada, Visualizada, Confirmada, ConfirmadaSemCupom, Desfeita };
 
 // The approved transaction's receipt saved, printed and the transaction
 // confirmed, each step recorded in the journal before it is taken. A disk
@@ -72,7 +73,9 @@ TFimVenda ConcluiTransacao(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, TLancamentoT
                            const TRegistroTransacao& Registro, TNStringList& Comprovante);
 
 // After an approved sale: the view-only ending, or the receipt saved as
-// "CUPOM.TXT", printed and the sale confirmed with its own document number,
-// date and time. A receipt that was not printed is offered again; when the
-// operator declines, the sale is undone and the operator told.
-TFimVenda ConcluiVenda(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, TVendaTEF& Venda);
+// "CUPOM.TXT", printed and the sale confirmed with its own document number
+// and Momento (its date and time). A receipt that was not printed is
+// offered again; when the operator declines, the sale is undone and the
+// operator told.
+TFimVenda ConcluiVenda(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, TVendaTEF& Venda,
+                       const QDateTime& Momento);

@@ -1,9 +1,11 @@
 #include "VendaTEF.h"
 
-#include "ConfirmacaoTEF.h"
+#include "CodigosDialogo.h"
+#include "FAT_DM_CAIXA_VAREJO.h"
 #include "FormatosTEF.h"
 #include "FuncoesSiTef.h"
 #include "LacoTEF.h"
+#include "PassosTEF.h"
 
 std::int32_t TVendaTEF::ExecutaVendaTEF(std::int32_t Operador, Currency Valor,
                                         const QDateTime& DataFiscal, const QDateTime& HoraFiscal) {
@@ -48,4 +50,21 @@ std::int32_t TVendaTEF::ExecutaVendaTEF(std::int32_t Operador, Currency Valor,
         EncerraSemFinalizacao(FAmbiente.Livro, Lancamento, Resultado);
     }
     return Resultado;
+}
+
+TFimVenda TVendaTEF::Vende(TDM_TEF& Modulo, std::int32_t Operador, Currency Valor,
+                           const QDateTime& Momento) {
+    DM_CAIXA_VAREJO.DataMovimento = QDateTime(Momento.date(), QTime());
+    DM_CAIXA_VAREJO.DataHoraTransacao = FormataDataHoraTEF(Momento);
+    const std::int32_t Resultado =
+        ExecutaVendaTEF(Operador, Valor, DM_CAIXA_VAREJO.DataMovimento, Momento);
+    if (Resultado == ResultadoSiTef::Ok) {
+        return ConcluiVenda(FAmbiente, Modulo, *this, Momento);
+    }
+    if (const std::optional<QString> Mensagem = PassosTEF::MensagemDoResultado(Resultado)) {
+        using namespace CodigosDialogo;
+        FAmbiente.Operador.MsgDisplay(*Mensagem, QStringLiteral("Atenção"), BotoesOk,
+                                      IconeInformacao, BotaoPadraoAutomatico);
+    }
+    return TFimVenda::NaoAprovada;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConfirmacaoTEF.h"
 #include "Currency.h"
 #include "FAT_DM_TEF_OFFLINE.h"
 #include "LivroTransacoes.h"
@@ -30,6 +31,12 @@ public:
     // dialog are released and the wait box closed on every way out.
     std::int32_t ExecutaVendaTEF(std::int32_t Operador, Currency Valor, const QDateTime& DataFiscal,
                                  const QDateTime& HoraFiscal);
+
+    // The whole sale at Momento (one reading of the clock, so a sale started
+    // at midnight keeps one day): the library's dialogue, then its
+    // conclusion (ConcluiVenda), or the fixed message of a failed result.
+    TFimVenda Vende(TDM_TEF& Modulo, std::int32_t Operador, Currency Valor,
+                    const QDateTime& Momento);
 
 private:
     TAmbienteTEF& FAmbiente;

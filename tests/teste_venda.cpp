@@ -1,5 +1,6 @@
 #include "BibliotecaRoteirizada.h"
 #include "Erros.h"
+#include "EstacaoRoteirizada.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
 #include "OperadorRoteirizado.h"
 #include "PastaDeTrabalho.h"
@@ -178,4 +179,54 @@ TEST_F(TesteVenda, RespostaLongaDemaisECortada) {
     Operador.FColeta.Respostas = {{QString(), QString(40000, u'7')}};
     EXPECT_EQ(Executa({Comando(30, "Texto"), Fim(0)}), 0);
     EXPECT_EQ(Biblioteca.Entregue(1).second, QByteArray(30000, '7'));
+}
+
+// The sale concluded in the engine: printed, printed at the second attempt,
+// undone when the operator declines the retry, viewed, a blank receipt,
+// declined by the library.
+TEST(ConclusaoDaVenda, ImprimeTentaDeNovoDesfazVisualizaOuRecusa) {
+    const struct {
+        const char* Nome;
+        std::vector<Passo> Passos;
+        std::vector<std::uint8_t> Respostas; // to "Tentar novamente?"
+        TFimVenda Fim;
+        int Dialogos;
+        std::optional<std::int16_t> Confirma;
+    } Casos[] = {
+        {"impressa", {Campo(121, "VIA"), Fim(0)}, {}, TFimVenda::Confirmada, 1, 1},
+        {"segunda tentativa", {Campo(121, "VIA"), Fim(0)}, {2}, TFimVenda::Confirmada, 2, 1},
+        {"desfeita", {Campo(121, "VIA"), Fim(0)}, {3}, TFimVenda::Desfeita, 1, 0},
+        {"visualizada", {Campo(19), Fim(0)}, {}, TFimVenda::Visualizada, 0, {}},
+        {"em branco", {Campo(121, "  "), Fim(0)}, {}, TFimVenda::Confirmada, 0, 1},
+        {"recusada", {Comando(22, "Negada"), Fim(5)}, {}, TFimVenda::NaoAprovada, 0, {}},
+    };
+    for (const auto& Caso : Casos) {
+        SCOPED_TRACE(Caso.Nome);
+        TEstacaoRoteirizada E;
+        E.Interface.Escolha.Output = 1;
+        E.Interface.Escolha.Copies = 1;
+        E.Interface.Escolha.PrinterInfo.FileName = E.Pasta.Caminho(QStringLiteral("recibo.prn"));
+        // The print dialog is cancelled until the operator is asked to retry.
+        E.Interface.Confirma = Caso.Respostas.empty();
+        E.Operador.AoEvento = [&E](const QString& Evento) {
+            if (Evento.contains(QStringLiteral("Tentar novamente?"))) {
+                E.Interface.Confirma = true;
+            }
+        };
+        E.Operador.Respostas.assign(Caso.Respostas.begin(), Caso.Respostas.end());
+        E.Biblioteca.Passos.assign(Caso.Passos.begin(), Caso.Passos.end());
+        TVendaTEF Venda(E.Ambiente);
+        EXPECT_EQ(Venda.Vende(E.Modulo, 999, Currency::DeCentavos(1234), Inicio), Caso.Fim);
+        EXPECT_EQ(E.Interface.Eventos.filter(QStringLiteral("dialogo")).size(), Caso.Dialogos);
+        ASSERT_EQ(E.Biblioteca.Finalizacoes.size(), Caso.Confirma ? 1u : 0u);
+        if (Caso.Confirma) {
+            const auto& Final = E.Biblioteca.Finalizacoes.front();
+            EXPECT_EQ(Final.Confirma, *Caso.Confirma);
+            // The sale's own number and moment, also without field type 105.
+            EXPECT_EQ(Final.Cupom, QStringLiteral("1"));
+            EXPECT_EQ(Final.Data + Final.Hora, QStringLiteral("20261208101530"));
+            EXPECT_TRUE(QFile::exists(ArquivoCupom));
+        }
+        EXPECT_TRUE(E.Livro.Abertos().empty());
+    }
 }

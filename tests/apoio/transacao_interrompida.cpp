@@ -84,9 +84,6 @@ int main(int argc, char** argv) {
     }
     TVendaTEF Venda(Ambiente);
     const QDateTime Agora = QDateTime::currentDateTime();
-    DM_CAIXA_VAREJO.DataHoraTransacao = FormataDataHoraTEF(Agora);
-    if (Venda.ExecutaVendaTEF(999, Currency::DeCentavos(500), Agora, Agora) == 0) {
-        ConcluiVenda(Ambiente, Modulo, Venda);
-    }
+    Venda.Vende(Modulo, 999, Currency::DeCentavos(500), Agora);
     return 1;
 }
