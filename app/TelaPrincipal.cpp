@@ -381,11 +381,28 @@ void TForm_Principal::showEvent(QShowEvent* Evento) {
 
 void TForm_Principal::closeEvent(QCloseEvent* Evento) {
     // A transaction in progress is never abandoned by closing the window.
-    if (FEmTransacao) {
+    if (FEmTransacao || !PodeFechar()) {
         Evento->ignore();
         return;
     }
     TTPLCustomForm::closeEvent(Evento);
+}
+
+// A state the journal still holds in memory is lost with the process: the
+// next start would then decide again. The cashier is asked first.
+bool TForm_Principal::PodeFechar() {
+    TLivroTransacoes& Livro = FAmbiente.Livro;
+    if (Livro.GravaRetido() || Livro.Retido().isEmpty()) {
+        return true;
+    }
+    using namespace CodigosDialogo;
+    return FAmbiente.Operador.MsgDisplayResp(
+               QStringLiteral("O registro de transações ainda não gravou a transação TEF "
+                              "(documento %1): %2 Fechada agora, a estação não saberá ao "
+                              "reiniciar que ela foi decidida. Fechar assim mesmo?")
+                   .arg(Livro.Retido(), Livro.Falha()),
+               QStringLiteral("Responda"), BotoesSimNao, IconeQuestao,
+               BotaoPadraoAutomatico) == RespSim;
 }
 
 void TForm_Principal::BtnIniciaTransacaoClick() {

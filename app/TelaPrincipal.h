@@ -90,6 +90,7 @@ private:
     // Each message in its own box, one after the other.
     void Avisa(const QStringList& Mensagens);
     void MostraFalhas();
+    bool PodeFechar();
     // Runs Acao as the one TEF operation in progress: "Ok", "&Iniciar TEF",
     // "&Menu TEF", "Fechar" and the close control do nothing meanwhile.
     void EmTransacao(const std::function<void()>& Acao);

@@ -54,8 +54,9 @@ void Decide(TAmbienteTEF& Ambiente, TLancamentoTEF& Lancamento, bool Confirma,
             const QString& Motivo) {
     Lancamento.Confirma = Confirma;
     Lancamento.Motivo = Motivo;
-    const bool Decidida = Ambiente.Livro.Registra(Lancamento, TEstadoLancamento::Decidida);
-    if (Finaliza(Ambiente, Lancamento) && Decidida) {
+    Ambiente.Livro.Registra(Lancamento, TEstadoLancamento::Decidida);
+    Finaliza(Ambiente, Lancamento);
+    if (Ambiente.Livro.Falha().isEmpty()) {
         return;
     }
     Avisa(Ambiente.Operador,
@@ -127,11 +128,17 @@ void EncerraSemFinalizacao(TLivroTransacoes& Livro, TLancamentoTEF& Lancamento,
 
 QStringList ResolvePendencias(TAmbienteTEF& Ambiente) {
     TLivroTransacoes& Livro = Ambiente.Livro;
+    // A held state goes first: what it says is newer than the file.
+    if (!Livro.GravaRetido()) {
+        return {QStringLiteral("Transações TEF pendentes não resolvidas: %1").arg(Livro.Falha())};
+    }
     QStringList Mensagens;
     for (TLancamentoTEF& Lancamento : Livro.Abertos()) {
         if (Lancamento.Estado == TEstadoLancamento::Iniciada) {
             // Stopped during the dialogue: nothing was approved to decide on.
-            Livro.Registra(Lancamento, TEstadoLancamento::Interrompida);
+            if (!Livro.Registra(Lancamento, TEstadoLancamento::Interrompida)) {
+                break;
+            }
             continue;
         }
         if (Lancamento.Estado != TEstadoLancamento::Decidida) {
@@ -147,8 +154,13 @@ QStringList ResolvePendencias(TAmbienteTEF& Ambiente) {
                 break;
             }
         }
-        Finaliza(Ambiente, Lancamento);
+        const bool Gravado = Finaliza(Ambiente, Lancamento);
         Mensagens.append(MensagemResolvida(Lancamento));
+        if (!Gravado) {
+            // One state is held at a time: the rest waits for the journal.
+            Mensagens.append(Livro.Falha());
+            break;
+        }
     }
     return Mensagens;
 }

@@ -107,17 +107,19 @@ public:
         FBanco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), FNome);
         FBanco.setDatabaseName(Arquivo);
         FBanco.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
-        if (!FBanco.open()) {
-            Falha(FBanco.lastError());
+        try {
+            if (!FBanco.open()) {
+                Falha(FBanco.lastError());
+            }
+            Executa(QStringLiteral("PRAGMA journal_mode=WAL"));
+            Executa(QStringLiteral("PRAGMA synchronous=FULL"));
+        } catch (...) {
+            // A failed open is retried every half second: nothing may stay behind.
+            Fecha();
+            throw;
         }
-        Executa(QStringLiteral("PRAGMA journal_mode=WAL"));
-        Executa(QStringLiteral("PRAGMA synchronous=FULL"));
     }
-    ~TConexao() {
-        FBanco.close();
-        FBanco = QSqlDatabase();
-        QSqlDatabase::removeDatabase(FNome);
-    }
+    ~TConexao() { Fecha(); }
     TConexao(const TConexao&) = delete;
     TConexao& operator=(const TConexao&) = delete;
 
@@ -140,6 +142,11 @@ public:
     }
 
 private:
+    void Fecha() {
+        FBanco.close();
+        FBanco = QSqlDatabase();
+        QSqlDatabase::removeDatabase(FNome);
+    }
     static QAtomicInteger<int>& Contador() {
         static QAtomicInteger<int> Valor;
         return Valor;
@@ -148,10 +155,6 @@ private:
     QString FNome;
     QSqlDatabase FBanco;
 };
-
-QVariant Opcional(const std::optional<QString>& Texto) {
-    return Texto ? QVariant(*Texto) : QVariant(QMetaType(QMetaType::QString));
-}
 
 template <typename T> QVariant Opcional(const std::optional<T>& Valor) {
     return Valor ? QVariant::fromValue(*Valor) : QVariant(QMetaType::fromType<T>());
@@ -214,6 +217,14 @@ TLancamentoTEF LeLinha(const QSqlQuery& Consulta) {
     }
     L.ChamadaFinaliza = V("finaliza_chamada_em").toString();
     return L;
+}
+
+// The table, and an index on the states so that the open transactions are
+// found without reading a year of closed ones.
+void CriaEsquema(TConexao& Conexao) {
+    Conexao.Executa(Esquema);
+    Conexao.Executa(
+        QStringLiteral("CREATE INDEX IF NOT EXISTS lancamentos_estado ON lancamentos (estado)"));
 }
 
 void Insere(TConexao& Conexao, TLancamentoTEF& L) {
@@ -280,13 +291,45 @@ void TLivroTransacoes::DefineGanchoAntesDeGravar(std::function<void(TEstadoLanca
 
 TLivroTransacoes::TLivroTransacoes(const QString& Arquivo)
     : FArquivo(QFileInfo(Arquivo).absoluteFilePath()) {
+    GaranteAberto();
+}
+
+// A journal that could not be opened (a full or read-only folder at start)
+// is opened again at the next use, and its failure cleared once it is.
+bool TLivroTransacoes::GaranteAberto() {
+    if (FAberto) {
+        return true;
+    }
     try {
         Abre();
+    } catch (const EFalhaBanco& Erro) {
+        const QString Mensagem = MensagemFalha(FArquivo, Erro.Texto);
+        if (Mensagem != FFalha) {
+            qCWarning(lcLivroTEF).noquote() << Mensagem;
+        }
+        FFalha = Mensagem;
+        return false;
+    }
+    FAberto = true;
+    FFalha.clear();
+    try {
         ImportaPendenciaAntiga();
     } catch (const EFalhaBanco& Erro) {
-        FFalha = MensagemFalha(FArquivo, Erro.Texto);
-        qCWarning(lcLivroTEF).noquote() << FFalha;
+        FAviso = MensagemImportacao(Erro.Texto);
+    } catch (const EErro& Erro) {
+        FAviso = MensagemImportacao(Erro.Mensagem());
     }
+    return true;
+}
+
+QString TLivroTransacoes::MensagemImportacao(const QString& Motivo) const {
+    const QString Mensagem =
+        QStringLiteral("A transação pendente de %1 não pôde ser importada para o registro de "
+                       "transações (%2); o arquivo foi mantido. Confira no SiTef a transação "
+                       "em aberto.")
+            .arg(QFileInfo(FArquivo).dir().filePath(ArquivoPendenciaAntiga), Motivo.trimmed());
+    qCWarning(lcLivroTEF).noquote() << Mensagem;
+    return Mensagem;
 }
 
 // SQLite gives its files the database's own mode: the file is made private
@@ -308,7 +351,7 @@ void TLivroTransacoes::Abre() {
         if (Verificacao.next() && Verificacao.value(0).toString() != QLatin1String("ok")) {
             throw EFalhaBanco{Verificacao.value(0).toString(), 11};
         }
-        Conexao.Executa(Esquema);
+        CriaEsquema(Conexao);
         return;
     } catch (const EFalhaBanco& Erro) {
         if (!Erro.Danificado()) {
@@ -330,7 +373,7 @@ void TLivroTransacoes::Abre() {
     qCWarning(lcLivroTEF).noquote() << FAviso;
     CriaArquivoPrivado();
     TConexao Conexao(FArquivo);
-    Conexao.Executa(Esquema);
+    CriaEsquema(Conexao);
 }
 
 // Imported as approved, so the start-up rule resolves it as the earlier
@@ -342,7 +385,10 @@ void TLivroTransacoes::ImportaPendenciaAntiga() {
     }
     TNStringList Linhas;
     Linhas.LoadFromFile(Antiga);
-    if (Linhas.Count() >= 4) {
+    if (Linhas.Count() < 4) {
+        throw EErroArquivo(QStringLiteral("conteúdo incompleto"));
+    }
+    {
         TLancamentoTEF L;
         L.Funcao = Linhas[0].trimmed().toInt();
         L.Documento = Linhas[1].trimmed();
@@ -376,6 +422,9 @@ void TLivroTransacoes::Inicia(TLancamentoTEF& Lancamento) {
     }
     Lancamento.Estado = TEstadoLancamento::Iniciada;
     Lancamento.Momentos[0] = Agora();
+    if (!GaranteAberto()) {
+        throw EErroGravacao(FFalha + QStringLiteral(" A transação não foi iniciada."));
+    }
     try {
         TConexao Conexao(FArquivo);
         Insere(Conexao, Lancamento);
@@ -397,6 +446,9 @@ bool TLivroTransacoes::Registra(TLancamentoTEF& Lancamento, TEstadoLancamento Es
 }
 
 bool TLivroTransacoes::GravaRetido() {
+    if (!GaranteAberto()) {
+        return false;
+    }
     if (!FRetido) {
         return true;
     }
@@ -434,6 +486,9 @@ void TLivroTransacoes::ExigeLivre() {
 
 std::vector<TLancamentoTEF> TLivroTransacoes::Le(const QString& Filtro) {
     std::vector<TLancamentoTEF> Lidos;
+    if (!GaranteAberto()) {
+        throw EErroArquivo(FFalha);
+    }
     try {
         TConexao Conexao(FArquivo);
         QSqlQuery Consulta = Conexao.Executa(

@@ -48,8 +48,8 @@ struct TLancamentoTEF {
     bool Impresso = false;
     std::optional<bool> Confirma;
     QString Motivo;
-    // When each state was reached (see TLivroTransacoes::Colunas), and when
-    // the finish call was made.
+    // When each state was reached: started, approved, printing, printed or
+    // not, decided, ended; and when the finish call was made.
     std::array<QString, 6> Momentos;
     QString ChamadaFinaliza;
 
@@ -89,8 +89,11 @@ public:
     // failed: the state is held and written again (GravaRetido) before
     // anything new starts.
     bool Registra(TLancamentoTEF& Lancamento, TEstadoLancamento Estado);
-    // Writes the held state; true when nothing is held any more.
+    // Writes the held state; true when nothing is held any more and the
+    // journal is open.
     bool GravaRetido();
+    // The document whose state is held unwritten; empty when none is.
+    QString Retido() const { return FRetido ? FRetido->Documento : QString(); }
     // Transactions started or approved and not yet ended, oldest first.
     // Raises EErro when the journal cannot be read.
     std::vector<TLancamentoTEF> Abertos();
@@ -102,6 +105,8 @@ public:
     static void DefineGanchoAntesDeGravar(std::function<void(TEstadoLancamento)> Gancho);
 
 private:
+    bool GaranteAberto();
+    QString MensagemImportacao(const QString& Motivo) const;
     void Abre();
     void CriaArquivoPrivado() const;
     void ImportaPendenciaAntiga();
@@ -111,6 +116,7 @@ private:
     QString FAviso;
     QString FFalha;
     std::optional<TLancamentoTEF> FRetido;
+    bool FAberto = false;
 };
 
 // States of a transaction that still needs the library's finish call.

@@ -21,7 +21,10 @@ std::int32_t TVendaTEF::ExecutaVendaTEF(std::int32_t Operador, Currency Valor,
         FAmbiente, Lancamento, FuncaoSiTef::Venda, NumeroDocumento, FormataValorTEF(Valor),
         DataFiscal, HoraFiscal, Operador, QStringLiteral("[]"));
     if (Inicio != ResultadoSiTef::Continua) {
-        EncerraSemFinalizacao(FAmbiente.Livro, Lancamento, Inicio);
+        // Approved at once (0) is concluded by the caller like any approval.
+        if (Inicio != ResultadoSiTef::Ok) {
+            EncerraSemFinalizacao(FAmbiente.Livro, Lancamento, Inicio);
+        }
         Operador_.FimAguardeDisplay();
         return Inicio;
     }

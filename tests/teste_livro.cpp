@@ -209,4 +209,12 @@ TEST(LivroTransacoes, ArquivoDanificadoGuardadoEPendenciaAntigaImportada) {
     EXPECT_EQ(Abertos[0].Funcao, 115);
     EXPECT_EQ(Abertos[0].Documento, QStringLiteral("41"));
     EXPECT_EQ(Abertos[0].DataHoraTransacao, QStringLiteral("20261208101530"));
+    // Nothing new starts while it is open, and the cashier reads which one.
+    try {
+        Livro.ExigeLivre();
+        ADD_FAILURE() << "a transaction started while document 41 was open";
+    } catch (const EErro& Erro) {
+        EXPECT_TRUE(Erro.Mensagem().contains(QStringLiteral("(documento 41)")));
+        EXPECT_TRUE(Erro.Mensagem().contains(QStringLiteral("\"Iniciar TEF\"")));
+    }
 }
