@@ -39,6 +39,10 @@ digita_transacao() {
   sleep 30
 }
 
+conta_finalizacoes() {
+  grep -c '"chamada":"FinalizaTransacaoSiTefInterativo"' "$trabalho/diario.jsonl" 2>/dev/null || true
+}
+
 for (( i = 1; i <= mortes; i++ )); do
   inicia_estacao
   estacao=${pids[-1]}
@@ -46,9 +50,19 @@ for (( i = 1; i <= mortes; i++ )); do
   valor="$(( RANDOM % 90 + 1 )),$(( RANDOM % 90 + 10 ))"
   ( digita_transacao "$transacao" "$valor" ) >/dev/null 2>&1 &
   digitador=$!
-  # Up to 13 s: a typed sale takes about 8 (2 of them the approval's pause),
-  # its printing about 1, its finish call 1.5; the functions take less.
-  sleep "$(( RANDOM % 13 )).$(( RANDOM % 10 ))"
+  if (( i % 5 == 0 )); then
+    # Every fifth is killed inside the finish call, once it reached the
+    # library, whatever the random moments would have hit.
+    finalizacoes=$(conta_finalizacoes)
+    for _ in $(seq 150); do
+      (( $(conta_finalizacoes) > finalizacoes )) && break
+      sleep 0.1
+    done
+  else
+    # Up to 13 s: a typed sale takes about 8 (2 of them the approval's
+    # pause), its printing about 1, its finish call 1.5; the functions less.
+    sleep "$(( RANDOM % 13 )).$(( RANDOM % 10 ))"
+  fi
   kill -KILL "$estacao" 2>/dev/null || true
   kill "$digitador" 2>/dev/null || true
   wait "$estacao" "$digitador" 2>/dev/null || true
