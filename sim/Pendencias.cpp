@@ -70,12 +70,17 @@ bool ResolvePendente(const std::string& Cupom, bool Confirmada) {
     return Encontrada;
 }
 
-void DesfazPendentes() {
-    const nlohmann::json Pendentes = LePendentes();
-    for (const nlohmann::json& Pendente : Pendentes) {
-        RegistraDesfeita(Pendente);
+void DesfazPendentes(const std::string& Cupom, const std::string& Data, const std::string& Hora) {
+    nlohmann::json Partes = nlohmann::json::array();
+    for (const nlohmann::json& Pendente : LePendentes()) {
+        if (Pendente.value("cupom", "") == Cupom && Pendente.value("data", "") == Data &&
+            Pendente.value("hora", "") == Hora) {
+            Partes.push_back(Pendente);
+        } else {
+            RegistraDesfeita(Pendente);
+        }
     }
-    GravaPendentes(nlohmann::json::array());
+    GravaPendentes(Partes);
 }
 
 } // namespace sim

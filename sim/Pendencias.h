@@ -13,7 +13,9 @@ void RegistraPendente(const std::string& Cupom, const std::string& Data, const s
 // ones are told in the journal. Returns whether one was pending.
 bool ResolvePendente(const std::string& Cupom, bool Confirmada);
 
-// Undoes every pending transaction (at the start of a function).
-void DesfazPendentes();
+// At the start of a function: undoes every pending transaction but the
+// parts of the same sale (the same document number, date and time), which
+// are confirmed or undone together.
+void DesfazPendentes(const std::string& Cupom, const std::string& Data, const std::string& Hora);
 
 } // namespace sim

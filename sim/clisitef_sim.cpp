@@ -93,7 +93,7 @@ SIM_EXPORTA int EscreveMensagemPermanentePinPad(const char* Mensagem) {
 SIM_EXPORTA int IniciaFuncaoSiTefInterativo(int Funcao, const char* Valor, const char* Cupom,
                                             const char* Data, const char* Hora,
                                             const char* Operador, const char* Parametros) {
-    sim::DesfazPendentes();
+    sim::DesfazPendentes(Utf8(Cupom), Utf8(Data), Utf8(Hora));
     const int Resultado = DialogoAtual().Inicia(
         sim::CarregaRoteiro(),
         sim::DadosInicio{Funcao, Utf8(Valor), Utf8(Cupom), Utf8(Data), Utf8(Hora), Utf8(Operador)});

@@ -9,6 +9,8 @@
 #include "Textos.h"
 #include "VendaTEF.h"
 
+#include <algorithm>
+
 using namespace CodigosDialogo;
 
 namespace {
@@ -36,26 +38,43 @@ bool ImprimeOuRelata(TOperadorTEF& Operador, TDM_TEF& Modulo, const TRegistroTra
     return Modulo.UltimaImpressao == TResultadoImpressao::Enviado;
 }
 
-// The finish call with the transaction's decision, its moment recorded.
-// False when the journal could not record that it was sent.
-bool Finaliza(TAmbienteTEF& Ambiente, TLancamentoTEF& Lancamento) {
-    Lancamento.ChamadaFinaliza = Relogio::Agora().toString(Qt::ISODateWithMs);
+bool RegistraTodos(TLivroTransacoes& Livro, const TGrupoLancamentos& Grupo,
+                   TEstadoLancamento Estado) {
+    for (TLancamentoTEF* Lancamento : Grupo) {
+        if (!Livro.Registra(*Lancamento, Estado)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// One finish call for the group's document (it confirms or undoes every
+// payment of that document and date), its moment recorded. False when the
+// journal could not record that it was sent.
+bool Finaliza(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo) {
+    const TLancamentoTEF& Primeiro = *Grupo.front();
+    const QString Chamada = Relogio::Agora().toString(Qt::ISODateWithMs);
     Ambiente.Biblioteca.FinalizaTransacaoSiTefInterativo(
-        *Lancamento.Confirma ? 1 : 0, Lancamento.Documento, Lancamento.DataFinaliza(),
-        Lancamento.HoraFinaliza());
-    return Ambiente.Livro.Registra(Lancamento, TEstadoLancamento::Finalizada);
+        *Primeiro.Confirma ? 1 : 0, Primeiro.Documento, Primeiro.DataFinaliza(),
+        Primeiro.HoraFinaliza());
+    for (TLancamentoTEF* Lancamento : Grupo) {
+        Lancamento->ChamadaFinaliza = Chamada;
+    }
+    return RegistraTodos(Ambiente.Livro, Grupo, TEstadoLancamento::Finalizada);
 }
 
 // The decision recorded, then sent. Sent also when it could not be
 // recorded: the library must not keep an approved transaction the station
 // has decided on; the operator is then told, and nothing new starts until
 // the journal takes it.
-void Decide(TAmbienteTEF& Ambiente, TLancamentoTEF& Lancamento, bool Confirma,
+void Decide(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo, bool Confirma,
             const QString& Motivo) {
-    Lancamento.Confirma = Confirma;
-    Lancamento.Motivo = Motivo;
-    Ambiente.Livro.Registra(Lancamento, TEstadoLancamento::Decidida);
-    Finaliza(Ambiente, Lancamento);
+    for (TLancamentoTEF* Lancamento : Grupo) {
+        Lancamento->Confirma = Confirma;
+        Lancamento->Motivo = Motivo;
+    }
+    RegistraTodos(Ambiente.Livro, Grupo, TEstadoLancamento::Decidida);
+    Finaliza(Ambiente, Grupo);
     if (Ambiente.Livro.Falha().isEmpty()) {
         return;
     }
@@ -63,34 +82,93 @@ void Decide(TAmbienteTEF& Ambiente, TLancamentoTEF& Lancamento, bool Confirma,
           QStringLiteral("Transação TEF %1 (documento %2), mas %3 Nenhuma transação nova "
                          "começa até que o registro volte a ser gravado.")
               .arg(Confirma ? QStringLiteral("confirmada") : QStringLiteral("desfeita"),
-                   Lancamento.Documento, Ambiente.Livro.Falha()),
+                   Grupo.front()->Documento, Ambiente.Livro.Falha()),
           IconeErro);
 }
 
 // The journal refused a step before anything was printed: the approval is
 // undone at once.
-TFimVenda DesfazSemRegistro(TAmbienteTEF& Ambiente, TLancamentoTEF& Lancamento) {
-    Lancamento.Confirma = false;
-    Lancamento.Motivo = QStringLiteral("registro de transações sem gravação");
-    Ambiente.Livro.Registra(Lancamento, TEstadoLancamento::Decidida);
-    Finaliza(Ambiente, Lancamento);
+TFimVenda DesfazSemRegistro(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo) {
+    for (TLancamentoTEF* Lancamento : Grupo) {
+        Lancamento->Confirma = false;
+        Lancamento->Motivo = QStringLiteral("registro de transações sem gravação");
+    }
+    RegistraTodos(Ambiente.Livro, Grupo, TEstadoLancamento::Decidida);
+    Finaliza(Ambiente, Grupo);
     Avisa(Ambiente.Operador,
           QStringLiteral("Transação TEF desfeita, nada foi impresso (documento %1). %2")
-              .arg(Lancamento.Documento, Ambiente.Livro.Falha()),
+              .arg(Grupo.front()->Documento, Ambiente.Livro.Falha()),
           IconeErro);
     return TFimVenda::Desfeita;
 }
 
-QString MensagemResolvida(const TLancamentoTEF& Lancamento) {
+QString MensagemResolvida(const TLancamentoTEF& Lancamento, bool Impresso) {
     const QString Documento = QStringLiteral("\nDocumento: ") + Lancamento.Documento;
     if (!*Lancamento.Confirma) {
         return MensagemNaoEfetuada + Documento;
     }
-    if (Lancamento.Impresso) {
+    if (Impresso) {
         return QStringLiteral("Transação TEF pendente confirmada: o cupom foi impresso.") +
                Documento;
     }
     return QStringLiteral("Função TEF pendente confirmada. ") + MensagemUseReimpressao + Documento;
+}
+
+// The open payments that one finish call decides together: those of one
+// document and one moment, in the order they were approved.
+std::vector<TGrupoLancamentos> PorDocumento(std::vector<TLancamentoTEF>& Abertos) {
+    std::vector<TGrupoLancamentos> Grupos;
+    for (TLancamentoTEF& Lancamento : Abertos) {
+        if (!AguardaFinalizacao(Lancamento.Estado)) {
+            continue;
+        }
+        const auto Mesmo = std::find_if(Grupos.begin(), Grupos.end(), [&](const auto& Grupo) {
+            return Grupo.front()->Documento == Lancamento.Documento &&
+                   Grupo.front()->DataHoraTransacao == Lancamento.DataHoraTransacao;
+        });
+        if (Mesmo != Grupos.end()) {
+            Mesmo->push_back(&Lancamento);
+        } else {
+            Grupos.push_back({&Lancamento});
+        }
+    }
+    return Grupos;
+}
+
+// A recorded decision is sent again as it was; otherwise every receipt
+// printed confirms (the customer holds them), and anything less follows the
+// function's rule. False when the journal stopped the resolution.
+bool ResolveDocumento(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo,
+                      QStringList& Mensagens) {
+    TLivroTransacoes& Livro = Ambiente.Livro;
+    const auto Decidido = std::find_if(Grupo.begin(), Grupo.end(), [](const auto* L) {
+        return L->Estado == TEstadoLancamento::Decidida && L->Confirma.has_value();
+    });
+    const bool Impressos =
+        std::all_of(Grupo.begin(), Grupo.end(), [](const auto* L) { return L->Impresso; });
+    const bool Confirma = Decidido != Grupo.end()
+                              ? *(*Decidido)->Confirma
+                              : Impressos || ConfirmaSemCupom(Grupo.front()->Funcao);
+    for (TLancamentoTEF* Lancamento : Grupo) {
+        if (Lancamento->Estado != TEstadoLancamento::Decidida) {
+            Lancamento->Confirma = Confirma;
+            Lancamento->Motivo = Impressos ? QStringLiteral("cupom impresso, resolvida ao iniciar")
+                                           : QStringLiteral("cupom não impresso, resolvida ao "
+                                                            "iniciar");
+        }
+    }
+    if (!RegistraTodos(Livro, Grupo, TEstadoLancamento::Decidida)) {
+        Mensagens.append(QStringLiteral("Transação TEF pendente (documento %1) não resolvida: %2")
+                             .arg(Grupo.front()->Documento, Livro.Falha()));
+        return false;
+    }
+    const bool Gravado = Finaliza(Ambiente, Grupo);
+    Mensagens.append(MensagemResolvida(*Grupo.front(), Impressos));
+    if (!Gravado) {
+        // One state is held at a time: the rest waits for the journal.
+        Mensagens.append(Livro.Falha());
+    }
+    return Gravado;
 }
 
 } // namespace
@@ -132,33 +210,17 @@ QStringList ResolvePendencias(TAmbienteTEF& Ambiente) {
     if (!Livro.GravaRetido()) {
         return {QStringLiteral("Transações TEF pendentes não resolvidas: %1").arg(Livro.Falha())};
     }
+    std::vector<TLancamentoTEF> Abertos = Livro.Abertos();
     QStringList Mensagens;
-    for (TLancamentoTEF& Lancamento : Livro.Abertos()) {
-        if (Lancamento.Estado == TEstadoLancamento::Iniciada) {
-            // Stopped during the dialogue: nothing was approved to decide on.
-            if (!Livro.Registra(Lancamento, TEstadoLancamento::Interrompida)) {
-                break;
-            }
-            continue;
+    for (TLancamentoTEF& Lancamento : Abertos) {
+        // Stopped during the dialogue: nothing was approved to decide on.
+        if (Lancamento.Estado == TEstadoLancamento::Iniciada &&
+            !Livro.Registra(Lancamento, TEstadoLancamento::Interrompida)) {
+            return Mensagens;
         }
-        if (Lancamento.Estado != TEstadoLancamento::Decidida) {
-            // The customer holds a printed receipt: confirmed.
-            Lancamento.Confirma = Lancamento.Impresso || ConfirmaSemCupom(Lancamento.Funcao);
-            Lancamento.Motivo = Lancamento.Impresso
-                                    ? QStringLiteral("cupom impresso, resolvida ao iniciar")
-                                    : QStringLiteral("cupom não impresso, resolvida ao iniciar");
-            if (!Livro.Registra(Lancamento, TEstadoLancamento::Decidida)) {
-                Mensagens.append(QStringLiteral("Transação TEF pendente (documento %1) não "
-                                                "resolvida: %2")
-                                     .arg(Lancamento.Documento, Livro.Falha()));
-                break;
-            }
-        }
-        const bool Gravado = Finaliza(Ambiente, Lancamento);
-        Mensagens.append(MensagemResolvida(Lancamento));
-        if (!Gravado) {
-            // One state is held at a time: the rest waits for the journal.
-            Mensagens.append(Livro.Falha());
+    }
+    for (const TGrupoLancamentos& Grupo : PorDocumento(Abertos)) {
+        if (!ResolveDocumento(Ambiente, Grupo, Mensagens)) {
             break;
         }
     }
@@ -178,14 +240,18 @@ QStringList MensagensPendenciasAbertas(TLivroTransacoes& Livro) {
     return Mensagens;
 }
 
-TFimVenda ConcluiTransacao(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, TLancamentoTEF& Lancamento,
+TFimVenda ConcluiTransacao(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, const TGrupoLancamentos& Grupo,
                            const TRegistroTransacao& Registro, TNStringList& Comprovante) {
     TOperadorTEF& Operador = Ambiente.Operador;
     TLivroTransacoes& Livro = Ambiente.Livro;
-    Lancamento.Resultado = ResultadoSiTef::Ok;
-    Lancamento.Comprovante = Comprovante.Text();
-    if (!Livro.Registra(Lancamento, TEstadoLancamento::Aprovada)) {
-        return DesfazSemRegistro(Ambiente, Lancamento);
+    for (TLancamentoTEF* Lancamento : Grupo) {
+        if (Lancamento->Estado == TEstadoLancamento::Iniciada) {
+            Lancamento->Resultado = ResultadoSiTef::Ok;
+            Lancamento->Comprovante = Comprovante.Text();
+            if (!Livro.Registra(*Lancamento, TEstadoLancamento::Aprovada)) {
+                return DesfazSemRegistro(Ambiente, Grupo);
+            }
+        }
     }
     // No receipt text (for instance after a view-only notice): there is
     // nothing to print, and an empty print dialog must not undo an approval.
@@ -196,31 +262,41 @@ TFimVenda ConcluiTransacao(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, TLancamentoT
         } catch (const EErro& Erro) {
             Avisa(Operador, Erro.Mensagem(), IconeErro);
         }
-        Decide(Ambiente, Lancamento, true, QStringLiteral("comprovante em branco"));
+        Decide(Ambiente, Grupo, true, QStringLiteral("comprovante em branco"));
         return TFimVenda::Confirmada;
     }
     for (;;) {
-        if (!Livro.Registra(Lancamento, TEstadoLancamento::Imprimindo)) {
-            return DesfazSemRegistro(Ambiente, Lancamento);
+        if (!RegistraTodos(Livro, Grupo, TEstadoLancamento::Imprimindo)) {
+            return DesfazSemRegistro(Ambiente, Grupo);
         }
         if (ImprimeOuRelata(Operador, Modulo, Registro, Comprovante)) {
-            Lancamento.Impresso = true;
-            Livro.Registra(Lancamento, TEstadoLancamento::Impressa);
-            Decide(Ambiente, Lancamento, true, QStringLiteral("cupom impresso"));
+            for (TLancamentoTEF* Lancamento : Grupo) {
+                Lancamento->Impresso = true;
+            }
+            RegistraTodos(Livro, Grupo, TEstadoLancamento::Impressa);
+            Decide(Ambiente, Grupo, true, QStringLiteral("cupom impresso"));
             return TFimVenda::Confirmada;
         }
-        Livro.Registra(Lancamento, TEstadoLancamento::NaoImpressa);
+        RegistraTodos(Livro, Grupo, TEstadoLancamento::NaoImpressa);
         if (Operador.MsgDisplayResp(QStringLiteral("Cupom TEF não foi impresso. Tentar novamente?"),
                                     QStringLiteral("Responda"), BotoesSimNao, IconeQuestao,
                                     BotaoPadraoAutomatico) != RespSim) {
             break;
         }
     }
-    const bool Confirma = ConfirmaSemCupom(Lancamento.Funcao);
-    Decide(Ambiente, Lancamento, Confirma,
+    const bool Confirma = ConfirmaSemCupom(Grupo.front()->Funcao);
+    Decide(Ambiente, Grupo, Confirma,
            QStringLiteral("cupom não impresso, nova tentativa recusada pelo operador"));
     Avisa(Operador, Confirma ? MensagemUseReimpressao : MensagemNaoEfetuada, IconeInformacao);
     return Confirma ? TFimVenda::ConfirmadaSemCupom : TFimVenda::Desfeita;
+}
+
+TFimVenda DesfazPartes(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo,
+                       const QString& Motivo) {
+    if (!Grupo.empty()) {
+        Decide(Ambiente, Grupo, false, Motivo);
+    }
+    return TFimVenda::Desfeita;
 }
 
 TFimVenda ConcluiVenda(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, TVendaTEF& Venda,
@@ -235,6 +311,6 @@ TFimVenda ConcluiVenda(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, TVendaTEF& Venda
         return TFimVenda::Visualizada;
     }
     Venda.Lancamento.DataHoraTransacao = FormataDataHoraTEF(Momento);
-    return ConcluiTransacao(Ambiente, Modulo, Venda.Lancamento,
+    return ConcluiTransacao(Ambiente, Modulo, {&Venda.Lancamento},
                             {ArquivoCupom, Venda.Str_Primeira_via}, Venda.Str_Primeira_via);
 }

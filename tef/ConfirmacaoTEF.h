@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class TVendaTEF;
 
@@ -60,6 +61,10 @@ QStringList ResolvePendencias(TAmbienteTEF& Ambiente);
 QStringList MensagensPendenciasAbertas(TLivroTransacoes& Livro);
 
 // How a sale ended; NaoAprovada: the library's final result was not 0.
+// The payments one finish call decides together: one transaction, or the
+// parts of a sale paid in parts (one document, one moment).
+using TGrupoLancamentos = std::vector<TLancamentoTEF*>;
+
 enum class TFimVenda { NaoAprovada, Visualizada, Confirmada, ConfirmadaSemCupom, Desfeita };
 
 // The approved transaction's receipt saved, printed and the transaction
@@ -69,8 +74,12 @@ enum class TFimVenda { NaoAprovada, Visualizada, Confirmada, ConfirmadaSemCupom,
 // and when the operator declines, the function's rule (ConfirmaSemCupom)
 // confirms or undoes it and the operator is told. A journal that cannot be
 // written before printing undoes the transaction at once, nothing printed.
-TFimVenda ConcluiTransacao(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, TLancamentoTEF& Lancamento,
+TFimVenda ConcluiTransacao(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, const TGrupoLancamentos& Grupo,
                            const TRegistroTransacao& Registro, TNStringList& Comprovante);
+
+// The approved parts of a sale given up: one finish call undoes them all.
+TFimVenda DesfazPartes(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo,
+                       const QString& Motivo);
 
 // After an approved sale: the view-only ending, or the receipt saved as
 // "CUPOM.TXT", printed and the sale confirmed with its own document number

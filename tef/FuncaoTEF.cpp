@@ -85,6 +85,6 @@ void TDM_TEF::FimDaFuncao(TLancamentoTEF& Lancamento, std::int32_t Resultado, co
     }
     Lancamento.DataHoraTransacao = AparaControles(DM_CAIXA_VAREJO.DataHoraTransacao);
     Lancamento.DadosTransacao = StrDadosTransacaoTEf.Text();
-    ConcluiTransacao(FAmbiente, *this, Lancamento, {ArquivoDadosTEF, StrDadosTransacaoTEf},
+    ConcluiTransacao(FAmbiente, *this, {&Lancamento}, {ArquivoDadosTEF, StrDadosTransacaoTEf},
                      Comprovante);
 }

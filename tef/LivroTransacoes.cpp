@@ -469,13 +469,13 @@ bool TLivroTransacoes::GravaRetido() {
     return true;
 }
 
-void TLivroTransacoes::ExigeLivre() {
+void TLivroTransacoes::ExigeLivre(const QString& Documento) {
     if (!GravaRetido()) {
         throw EErroGravacao(FFalha + QStringLiteral(" Nenhuma transação nova começa até que o "
                                                     "registro volte a ser gravado."));
     }
     for (const TLancamentoTEF& Aberto : Abertos()) {
-        if (AguardaFinalizacao(Aberto.Estado)) {
+        if (AguardaFinalizacao(Aberto.Estado) && Aberto.Documento != Documento) {
             throw EErro(QStringLiteral("Transação TEF pendente (documento %1) ainda não "
                                        "resolvida: nenhuma transação nova pode começar. Use "
                                        "\"Iniciar TEF\" na aba Configuração.")

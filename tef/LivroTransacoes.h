@@ -80,8 +80,9 @@ public:
     QString Falha() const;
 
     // Raises EErro, telling which document, while a transaction is approved
-    // and not finished or a state is held unwritten (written first when it can).
-    void ExigeLivre();
+    // and not finished or a state is held unwritten (written first when it
+    // can). The parts of Documento, a sale paid in parts, may stay open.
+    void ExigeLivre(const QString& Documento = QString());
     // Writes the new transaction (Iniciada). Raises EErro when it cannot:
     // nothing has happened at the library then.
     void Inicia(TLancamentoTEF& Lancamento);

@@ -9,12 +9,24 @@
 
 std::int32_t TVendaTEF::ExecutaVendaTEF(std::int32_t Operador, Currency Valor,
                                         const QDateTime& DataFiscal, const QDateTime& HoraFiscal) {
-    Str_Primeira_via.Clear();
     FAmbiente.Livro.ExigeLivre();
     NumeroDocumento = ProximaSequencia();
     if (AoSortearDocumento) {
         AoSortearDocumento(NumeroDocumento);
     }
+    return Executa(Operador, Valor, DataFiscal, HoraFiscal);
+}
+
+std::int32_t TVendaTEF::ExecutaParte(std::int32_t Documento, std::int32_t Operador, Currency Valor,
+                                     const QDateTime& DataFiscal, const QDateTime& HoraFiscal) {
+    FAmbiente.Livro.ExigeLivre(QString::number(Documento));
+    NumeroDocumento = Documento;
+    return Executa(Operador, Valor, DataFiscal, HoraFiscal);
+}
+
+std::int32_t TVendaTEF::Executa(std::int32_t Operador, Currency Valor, const QDateTime& DataFiscal,
+                                const QDateTime& HoraFiscal) {
+    Str_Primeira_via.Clear();
     SoVisualizar = false;
     TOperadorTEF& Operador_ = FAmbiente.Operador;
     const std::int32_t Inicio = IniciaLancamento(

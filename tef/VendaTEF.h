@@ -32,6 +32,11 @@ public:
     std::int32_t ExecutaVendaTEF(std::int32_t Operador, Currency Valor, const QDateTime& DataFiscal,
                                  const QDateTime& HoraFiscal);
 
+    // One part of a sale paid in parts: the sale's own document number, the
+    // other parts of that document left open.
+    std::int32_t ExecutaParte(std::int32_t Documento, std::int32_t Operador, Currency Valor,
+                              const QDateTime& DataFiscal, const QDateTime& HoraFiscal);
+
     // The whole sale at Momento (one reading of the clock, so a sale started
     // at midnight keeps one day): the library's dialogue, then its
     // conclusion (ConcluiVenda), or the fixed message of a failed result.
@@ -39,5 +44,8 @@ public:
                     const QDateTime& Momento);
 
 private:
+    std::int32_t Executa(std::int32_t Operador, Currency Valor, const QDateTime& DataFiscal,
+                         const QDateTime& HoraFiscal);
+
     TAmbienteTEF& FAmbiente;
 };

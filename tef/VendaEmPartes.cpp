@@ -1,0 +1,120 @@
+#include "VendaEmPartes.h"
+
+#include "CodigosDialogo.h"
+#include "Erros.h"
+#include "FAT_DM_CAIXA_VAREJO.h"
+#include "FormatosTEF.h"
+#include "PassosTEF.h"
+
+#include <QLocale>
+
+using namespace CodigosDialogo;
+
+namespace {
+
+constexpr std::int32_t OperadorCaixa = 999;
+
+QString Reais(Currency Valor) {
+    return QStringLiteral("R$ ") + Valor.Formata(0, 2, QLocale().decimalPoint().front());
+}
+
+} // namespace
+
+QString ValoresDasPartes(const std::vector<TParteVenda>& Partes, bool SoAprovadas) {
+    QStringList Valores;
+    for (const TParteVenda& Parte : Partes) {
+        if (!SoAprovadas || Parte.Aprovada()) {
+            Valores.append(Reais(Parte.Valor));
+        }
+    }
+    return Valores.join(QStringLiteral("; "));
+}
+
+TVendaEmPartes::TVendaEmPartes(TAmbienteTEF& Ambiente, Currency Total, const QDateTime& Momento)
+    : FAmbiente(Ambiente), FTotal(Total), FMomento(Momento), FVenda(Ambiente) {
+    if (Total.Bruto() <= 0) {
+        throw EErro(QStringLiteral("Digite o valor total da venda antes de dividi-la."));
+    }
+    DM_CAIXA_VAREJO.DataMovimento = QDateTime(Momento.date(), QTime());
+    DM_CAIXA_VAREJO.DataHoraTransacao = FormataDataHoraTEF(Momento);
+}
+
+Currency TVendaEmPartes::Pago() const {
+    std::int64_t Soma = 0;
+    for (const TParteVenda& Parte : FPartes) {
+        Soma += Parte.Aprovada() ? Parte.Valor.Bruto() : 0;
+    }
+    return Currency::DeBruto(Soma);
+}
+
+Currency TVendaEmPartes::Restante() const {
+    return Currency::DeBruto(FTotal.Bruto() - Pago().Bruto());
+}
+
+TGrupoLancamentos TVendaEmPartes::Aprovadas() {
+    TGrupoLancamentos Grupo;
+    for (TParteVenda& Parte : FPartes) {
+        if (Parte.Aprovada()) {
+            Grupo.push_back(&Parte.Lancamento);
+        }
+    }
+    return Grupo;
+}
+
+std::int32_t TVendaEmPartes::PagaParte(Currency Valor) {
+    if (Valor.Bruto() <= 0 || Valor.Bruto() > Restante().Bruto()) {
+        throw EErro(QStringLiteral("O valor da parte deve ser maior que zero e no máximo o que "
+                                   "resta da venda, %1.")
+                        .arg(Reais(Restante())));
+    }
+    const QDateTime Data = DM_CAIXA_VAREJO.DataMovimento;
+    const std::int32_t Resultado =
+        Documento() == 0 ? FVenda.ExecutaVendaTEF(OperadorCaixa, Valor, Data, FMomento)
+                         : FVenda.ExecutaParte(Documento(), OperadorCaixa, Valor, Data, FMomento);
+    FPartes.push_back({Valor, Resultado, FVenda.Lancamento, FVenda.Str_Primeira_via});
+    TParteVenda& Parte = FPartes.back();
+    if (Parte.Aprovada()) {
+        // Approved now, printed with the others: the journal keeps it open.
+        Parte.Lancamento.Resultado = Resultado;
+        Parte.Lancamento.Comprovante = Parte.Comprovante.Text();
+        Parte.Lancamento.DataHoraTransacao = FormataDataHoraTEF(FMomento);
+        if (!FAmbiente.Livro.Registra(Parte.Lancamento, TEstadoLancamento::Aprovada)) {
+            DesfazPartes(FAmbiente, Aprovadas(),
+                         QStringLiteral("registro de transações sem gravação"));
+            FPartes.clear();
+            throw EErroGravacao(QStringLiteral("Venda desfeita, nada foi impresso: ") +
+                                FAmbiente.Livro.Falha());
+        }
+        DM_CAIXA_VAREJO.StatusTEF = 0;
+    } else if (const std::optional<QString> Mensagem = PassosTEF::MensagemDoResultado(Resultado)) {
+        FAmbiente.Operador.MsgDisplay(*Mensagem, QStringLiteral("Atenção"), BotoesOk,
+                                      IconeInformacao, BotaoPadraoAutomatico);
+    }
+    return Resultado;
+}
+
+TFimVenda TVendaEmPartes::Conclui(TDM_TEF& Modulo) {
+    TNStringList Comprovantes;
+    for (const TParteVenda& Parte : FPartes) {
+        if (Parte.Aprovada()) {
+            for (const QString& Linha : Parte.Comprovante.Itens()) {
+                Comprovantes.Add(Linha);
+            }
+        }
+    }
+    return ConcluiTransacao(FAmbiente, Modulo, Aprovadas(), {ArquivoCupom, Comprovantes},
+                            Comprovantes);
+}
+
+TFimVenda TVendaEmPartes::Desiste() {
+    const TGrupoLancamentos Grupo = Aprovadas();
+    if (Grupo.empty()) {
+        return TFimVenda::NaoAprovada;
+    }
+    DesfazPartes(FAmbiente, Grupo, QStringLiteral("venda em partes abandonada pelo operador"));
+    FAmbiente.Operador.MsgDisplay(MensagemNaoEfetuada + QStringLiteral("\nPartes desfeitas: ") +
+                                      ValoresDasPartes(FPartes, true),
+                                  QStringLiteral("Atenção"), BotoesOk, IconeInformacao,
+                                  BotaoPadraoAutomatico);
+    return TFimVenda::Desfeita;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ConfirmacaoTEF.h"
+#include "Currency.h"
+#include "VendaTEF.h"
+
+#include <QDateTime>
+
+#include <vector>
+
+// One part of a sale paid in parts: its amount, the library's final result
+// and, approved, its journal row and receipt.
+struct TParteVenda {
+    Currency Valor;
+    std::int32_t Resultado = 0;
+    TLancamentoTEF Lancamento;
+    TNStringList Comprovante;
+
+    bool Aprovada() const { return Resultado == 0; }
+};
+
+// A sale paid in parts (one card and another, or a card and PIX): each part
+// is the library's sale dialogue with the sale's one document number, date
+// and time; the approved parts stay open until nothing remains, then their
+// receipts print in the order they were approved and one finish call
+// confirms them all. Given up, one finish call undoes them all.
+class TVendaEmPartes {
+public:
+    TVendaEmPartes(TAmbienteTEF& Ambiente, Currency Total, const QDateTime& Momento);
+
+    Currency Total() const { return FTotal; }
+    Currency Pago() const;
+    Currency Restante() const;
+    const std::vector<TParteVenda>& Partes() const { return FPartes; }
+    // The sale's document number; 0 before the first part.
+    std::int32_t Documento() const { return FVenda.NumeroDocumento; }
+
+    // Runs one part. Raises EErro, with nothing asked of the library, for an
+    // amount not above zero or above what remains. Returns the library's
+    // final result; a failed part leaves the others as they are.
+    std::int32_t PagaParte(Currency Valor);
+    // Once nothing remains: every receipt printed, then one finish call.
+    TFimVenda Conclui(TDM_TEF& Modulo);
+    // The cashier gives up: one finish call undoes every approved part, and
+    // the cashier is told with their amounts.
+    TFimVenda Desiste();
+
+private:
+    TGrupoLancamentos Aprovadas();
+
+    TAmbienteTEF& FAmbiente;
+    Currency FTotal;
+    QDateTime FMomento;
+    TVendaTEF FVenda;
+    std::vector<TParteVenda> FPartes;
+};
+
+// "R$ 60,00; R$ 40,00": the amounts of the parts, for the cashier.
+QString ValoresDasPartes(const std::vector<TParteVenda>& Partes, bool SoAprovadas);
