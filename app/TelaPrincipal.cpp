@@ -4,6 +4,7 @@
 #include "CodigosDialogo.h"
 #include "ConfirmacaoTEF.h"
 #include "DiarioTEF.h"
+#include "Erros.h"
 #include "Estilo.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
 #include "FAT_DM_TEF_OFFLINE.h"
@@ -25,8 +26,10 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QLoggingCategory>
 #include <QScopeGuard>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTimer>
@@ -160,6 +163,18 @@ void TForm_Principal::MontaAbaTransacao(QWidget* Aba) {
     BtnIniciaTransacao =
         TNPushButton::Cria(Aba, QStringLiteral("BtnIniciaTransacao"), QStringLiteral("Ok"),
                            [this] { EmTransacao([this] { BtnIniciaTransacaoClick(); }); });
+    BtnDividir = TNPushButton::Cria(Aba, QStringLiteral("BtnDividir"), QStringLiteral("&Dividir"),
+                                    [this] { EmTransacao([this] { BtnDividirClick(); }); });
+    LBL_PARTES = NovoRotulo(QStringLiteral("LBL_PARTES"), QString(), Aba);
+    LBL_PARTES->hide();
+    // Esc at a part's amount gives the sale up, as "Cancelar venda" does.
+    auto* Desiste = new QShortcut(QKeySequence(Qt::Key_Escape), EDT_VALOR);
+    Desiste->setContext(Qt::WidgetShortcut);
+    connect(Desiste, &QShortcut::activated, this, Protegido([this] {
+                if (VendaEmPartes) {
+                    EmTransacao([this] { BtnDividirClick(); });
+                }
+            }));
     NPushButton1 = TNPushButton::Cria(Aba, QStringLiteral("NPushButton1"), QStringLiteral("Fechar"),
                                       [this] { NPushButton1Click(); });
 
@@ -173,9 +188,11 @@ void TForm_Principal::MontaAbaTransacao(QWidget* Aba) {
     Grade->addSpacing(8);
     Grade->addWidget(Label11);
     Grade->addWidget(EDT_VALOR);
+    Grade->addWidget(LBL_PARTES);
     Grade->addStretch();
     auto* Botoes = new QHBoxLayout();
     Botoes->addWidget(BtnIniciaTransacao);
+    Botoes->addWidget(BtnDividir);
     Botoes->addWidget(NPushButton1);
     Grade->addLayout(Botoes);
 }
@@ -278,6 +295,7 @@ void TForm_Principal::NFormCreate() {
 }
 
 void TForm_Principal::BtnIniciaTEFClick() {
+    ExigeSemVendaEmPartes();
     DM_CAIXA_VAREJO.HostServidor = EDT_HOST_SERVIDOR->text();
     DM_CAIXA_VAREJO.IdentEmpresa = EDT_IDENT_EMPRESA->text();
     DM_CAIXA_VAREJO.IdentEstacao = EDT_IDENT_ESTACAO->text();
@@ -299,6 +317,7 @@ void TForm_Principal::BtnIniciaTEFClick() {
 }
 
 void TForm_Principal::BtnTestaTEFClick() {
+    ExigeSemVendaEmPartes();
     TornaPresente(ManCaixaVarejoMenu);
     const auto Fim = qScopeGuard([] { Libera(ManCaixaVarejoMenu); });
     ManCaixaVarejoMenu->TrazParaFrente = [this] {
@@ -365,8 +384,8 @@ void TForm_Principal::NPushButton1Click() {
 }
 
 void TForm_Principal::EmTransacao(const std::function<void()>& Acao) {
-    const TOcupado Ocupado(FEmTransacao,
-                           {BtnIniciaTransacao, BtnIniciaTEF, BtnTestaTEF, NPushButton1});
+    const TOcupado Ocupado(
+        FEmTransacao, {BtnIniciaTransacao, BtnDividir, BtnIniciaTEF, BtnTestaTEF, NPushButton1});
     if (Ocupado.Obtido()) {
         Acao();
     }
@@ -381,7 +400,7 @@ void TForm_Principal::showEvent(QShowEvent* Evento) {
 
 void TForm_Principal::closeEvent(QCloseEvent* Evento) {
     // A transaction in progress is never abandoned by closing the window.
-    if (FEmTransacao || !PodeFechar()) {
+    if (FEmTransacao || VendaEmPartes || !PodeFechar()) {
         Evento->ignore();
         return;
     }
@@ -406,7 +425,65 @@ bool TForm_Principal::PodeFechar() {
 }
 
 void TForm_Principal::BtnIniciaTransacaoClick() {
+    if (VendaEmPartes) {
+        PagaParte();
+        return;
+    }
     Venda.Vende(*DM_TEF, 999, EDT_VALOR->Valor(), Relogio::Agora());
+}
+
+void TForm_Principal::BtnDividirClick() {
+    if (VendaEmPartes) {
+        VendaEmPartes->Desiste();
+        EncerraPartes();
+        return;
+    }
+    VendaEmPartes =
+        std::make_unique<TVendaEmPartes>(FAmbiente, EDT_VALOR->Valor(), Relogio::Agora());
+    BtnDividir->setText(QStringLiteral("Cancelar &venda"));
+    MostraPartes();
+}
+
+// "Ok" pays the amount typed (the remainder, unless the cashier typed less);
+// once nothing remains the receipts print and the sale is confirmed.
+void TForm_Principal::PagaParte() {
+    try {
+        VendaEmPartes->PagaParte(EDT_VALOR->Valor());
+    } catch (const EErroGravacao&) {
+        EncerraPartes(); // the journal refused the part: the sale was undone
+        throw;
+    }
+    if (VendaEmPartes->Restante() == Currency()) {
+        VendaEmPartes->Conclui(*DM_TEF);
+        EncerraPartes();
+        return;
+    }
+    MostraPartes();
+}
+
+void TForm_Principal::MostraPartes() {
+    if (VendaEmPartes->Documento() != 0) {
+        EDT_IDENT_TRANS->setText(QString::number(VendaEmPartes->Documento()));
+    }
+    LBL_PARTES->setText(ResumoDasPartes(*VendaEmPartes));
+    LBL_PARTES->show();
+    EDT_VALOR->setText(VendaEmPartes->Restante().Formata(0, 2, QLocale().decimalPoint().front()));
+    EDT_VALOR->selectAll();
+    EDT_VALOR->setFocus();
+}
+
+void TForm_Principal::EncerraPartes() {
+    VendaEmPartes.reset();
+    BtnDividir->setText(QStringLiteral("&Dividir"));
+    LBL_PARTES->hide();
+    LBL_PARTES->clear();
+}
+
+void TForm_Principal::ExigeSemVendaEmPartes() const {
+    if (VendaEmPartes) {
+        throw EErro(QStringLiteral("Há uma venda em partes em andamento: pague o restante ou "
+                                   "cancele a venda antes."));
+    }
 }
 
 std::int32_t TForm_Principal::ExecutaVendaTEF(std::int32_t Operador, Currency Valor,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TPLCustomForm.h"
+#include "VendaEmPartes.h"
 #include "VendaTEF.h"
 
 #include <QPointer>
@@ -37,7 +38,11 @@ public:
     QLabel* Label11;
     TNFloatEdit* EDT_VALOR;
     TNPushButton* BtnIniciaTransacao;
+    // "&Dividir": the sale paid in parts; "Cancelar &venda" while it runs.
+    TNPushButton* BtnDividir;
     TNPushButton* NPushButton1;
+    // The sale in parts: total, each part with its outcome, what remains.
+    QLabel* LBL_PARTES;
     // Tab "Configuração".
     QGroupBox* GrupoTEF;
     QGroupBox* GrupoPerifericos;
@@ -64,6 +69,8 @@ public:
     // The sale in progress: its receipt (Str_Primeira_via), view-only mark
     // (SoVisualizar) and document number.
     TVendaTEF Venda;
+    // The sale being paid in parts, between "&Dividir" and its end.
+    std::unique_ptr<TVendaEmPartes> VendaEmPartes;
     std::unique_ptr<TArquivoPerfil> IniConfiguracao;
 
     // The configuration file: "Tef_kimbro.Ini" in the user's configuration folder.
@@ -72,6 +79,7 @@ public:
     static int DiasLogTEF();
 
     void BtnIniciaTransacaoClick();
+    void BtnDividirClick();
     std::int32_t ExecutaVendaTEF(std::int32_t Operador, Currency Valor, const QDateTime& DataFiscal,
                                  const QDateTime& HoraFiscal);
     void BtnIniciaTEFClick();
@@ -91,6 +99,12 @@ private:
     void Avisa(const QStringList& Mensagens);
     void MostraFalhas();
     bool PodeFechar();
+    // Raises EErro while a sale in parts waits for its next part: the TEF
+    // start or a function would have the library undo its approved parts.
+    void ExigeSemVendaEmPartes() const;
+    void PagaParte();
+    void MostraPartes();
+    void EncerraPartes();
     // Runs Acao as the one TEF operation in progress: "Ok", "&Iniciar TEF",
     // "&Menu TEF", "Fechar" and the close control do nothing meanwhile.
     void EmTransacao(const std::function<void()>& Acao);

@@ -118,3 +118,19 @@ TFimVenda TVendaEmPartes::Desiste() {
                                   BotaoPadraoAutomatico);
     return TFimVenda::Desfeita;
 }
+
+QString ResumoDasPartes(const TVendaEmPartes& Venda) {
+    QStringList Linhas{QStringLiteral("Total %1").arg(Reais(Venda.Total()))};
+    int Numero = 0;
+    for (const TParteVenda& Parte : Venda.Partes()) {
+        const QString Desfecho = Parte.Aprovada() ? QStringLiteral("aprovada")
+                                 : Parte.Resultado == -2
+                                     ? QStringLiteral("cancelada pelo operador")
+                                     : QStringLiteral("recusada (código %1)").arg(Parte.Resultado);
+        Linhas.append(
+            QStringLiteral("Parte %1: %2 %3").arg(++Numero).arg(Reais(Parte.Valor), Desfecho));
+    }
+    Linhas.append(
+        QStringLiteral("Pago %1 - Resta %2").arg(Reais(Venda.Pago()), Reais(Venda.Restante())));
+    return Linhas.join(u'\n');
+}

@@ -57,3 +57,7 @@ private:
 
 // "R$ 60,00; R$ 40,00": the amounts of the parts, for the cashier.
 QString ValoresDasPartes(const std::vector<TParteVenda>& Partes, bool SoAprovadas);
+
+// What the transaction tab shows of a sale in parts: the total, each part
+// with its amount and outcome, what was paid and what remains.
+QString ResumoDasPartes(const TVendaEmPartes& Venda);

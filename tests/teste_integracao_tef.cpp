@@ -252,6 +252,46 @@ private Q_SLOTS:
         QVERIFY(Caixa->Mensagens.contains(QStringLiteral("Operação cancelada pelo operador.")));
     }
 
+    // A sale paid in parts, credit then PIX: both approved under the sale's
+    // one document, both receipts in one job in the order they were
+    // approved, one finish call. Then a sale given up after its first part:
+    // one undo for its document.
+    void VendaEmPartes() {
+        Caixa->Opcoes = {Qt::Key_1, Qt::Key_3};
+        auto Janela = AbreJanela();
+        const qsizetype Antes = Trabalhos().size();
+        Janela->EDT_VALOR->setText(QStringLiteral("100,00"));
+        Janela->BtnDividir->click();
+        QCOMPARE(Janela->EDT_VALOR->text(), QStringLiteral("100,00"));
+        Vende(*Janela, QStringLiteral("60,00"));
+        QVERIFY(Janela->LBL_PARTES->text().contains(QStringLiteral("Parte 1: R$ 60,00 aprovada")));
+        QCOMPARE(Janela->EDT_VALOR->text(), QStringLiteral("40,00"));
+        QVERIFY(Chamadas("FinalizaTransacaoSiTefInterativo").isEmpty());
+        Janela->BtnIniciaTransacao->click();
+        QVERIFY(!Janela->VendaEmPartes);
+        QCOMPARE(Caixa->QRCodes.size(), 1);
+        const QList<QJsonObject> Inicios = Chamadas("IniciaFuncaoSiTefInterativo");
+        const QString Documento = Texto(Inicios.last(), "cupom");
+        QCOMPARE(Texto(Inicios[Inicios.size() - 2], "cupom"), Documento);
+        QCOMPARE(Finalizacoes(Inicios.last()),
+                 (QList<std::pair<int, QString>>{
+                     {1, Texto(Inicios.last(), "data") + Texto(Inicios.last(), "hora")}}));
+        QTRY_COMPARE(Trabalhos().size(), Antes + 1);
+        const QByteArray Recibo = UltimoTrabalho();
+        QVERIFY(Recibo.indexOf("VALOR APROVADO") >= 0);
+        QVERIFY(Recibo.indexOf("VALOR APROVADO") < Recibo.indexOf("PAGAMENTO PIX"));
+
+        Janela->EDT_VALOR->setText(QStringLiteral("30,00"));
+        Janela->BtnDividir->click();
+        Vende(*Janela, QStringLiteral("10,00"));
+        Janela->BtnDividir->click(); // "Cancelar venda"
+        const QJsonObject Desistida = Chamadas("IniciaFuncaoSiTefInterativo").last();
+        QCOMPARE(Finalizacoes(Desistida).size(), 1);
+        QCOMPARE(Finalizacoes(Desistida).front().first, 0);
+        QVERIFY(Caixa->Mensagens.last().endsWith(QStringLiteral("Partes desfeitas: R$ 10,00")));
+        QTRY_COMPARE(Trabalhos().size(), Antes + 1);
+    }
+
     void VendaRecusadaNaoImprimeNemConfirma() {
         Caixa->Cartao = QStringLiteral("4000000000000002");
         auto Janela = AbreJanela();

@@ -52,6 +52,9 @@ TEST(VendaEmPartes, PartesConfirmadasJuntasRecusadaRepetidaDesistenciaEValorAcim
         EXPECT_EQ(Venda.PagaParte(Reais(60)), 0);
         EXPECT_EQ(Venda.PagaParte(Reais(40)), 5);
         EXPECT_EQ(Venda.Restante(), Reais(40));
+        EXPECT_EQ(ResumoDasPartes(Venda),
+                  QStringLiteral("Total R$ 100,00\nParte 1: R$ 60,00 aprovada\nParte 2: R$ "
+                                 "40,00 recusada (código 5)\nPago R$ 60,00 - Resta R$ 40,00"));
         EXPECT_EQ(Venda.PagaParte(Reais(40)), 0);
         EXPECT_EQ(Venda.Restante(), Currency());
         EXPECT_TRUE(E.Biblioteca.Finalizacoes.empty());
