@@ -400,7 +400,7 @@ void TForm_Principal::showEvent(QShowEvent* Evento) {
 
 void TForm_Principal::closeEvent(QCloseEvent* Evento) {
     // A transaction in progress is never abandoned by closing the window.
-    if (FEmTransacao || VendaEmPartes || !PodeFechar()) {
+    if (FEmTransacao || !PodeFechar()) {
         Evento->ignore();
         return;
     }
@@ -410,6 +410,15 @@ void TForm_Principal::closeEvent(QCloseEvent* Evento) {
 // A state the journal still holds in memory is lost with the process: the
 // next start would then decide again. The cashier is asked first.
 bool TForm_Principal::PodeFechar() {
+    if (VendaEmPartes) {
+        using namespace CodigosDialogo;
+        FAmbiente.Operador.MsgDisplay(QStringLiteral("Há uma venda em partes em andamento: "
+                                                     "pague o restante ou cancele a venda antes "
+                                                     "de fechar."),
+                                      QStringLiteral("Atenção"), BotoesOk, IconeInformacao,
+                                      BotaoPadraoAutomatico);
+        return false;
+    }
     TLivroTransacoes& Livro = FAmbiente.Livro;
     if (Livro.GravaRetido() || Livro.Retido().isEmpty()) {
         return true;
@@ -429,7 +438,7 @@ void TForm_Principal::BtnIniciaTransacaoClick() {
         PagaParte();
         return;
     }
-    Venda.Vende(*DM_TEF, 999, EDT_VALOR->Valor(), Relogio::Agora());
+    Venda.Vende(*DM_TEF, OperadorCaixa, EDT_VALOR->Valor(), Relogio::Agora());
 }
 
 void TForm_Principal::BtnDividirClick() {
@@ -450,7 +459,7 @@ void TForm_Principal::PagaParte() {
     try {
         VendaEmPartes->PagaParte(EDT_VALOR->Valor());
     } catch (const EErroGravacao&) {
-        EncerraPartes(); // the journal refused the part: the sale was undone
+        EncerraPartes(); // the journal refused the part: the engine undid the sale
         throw;
     }
     if (VendaEmPartes->Restante() == Currency()) {

@@ -38,16 +38,6 @@ bool ImprimeOuRelata(TOperadorTEF& Operador, TDM_TEF& Modulo, const TRegistroTra
     return Modulo.UltimaImpressao == TResultadoImpressao::Enviado;
 }
 
-bool RegistraTodos(TLivroTransacoes& Livro, const TGrupoLancamentos& Grupo,
-                   TEstadoLancamento Estado) {
-    for (TLancamentoTEF* Lancamento : Grupo) {
-        if (!Livro.Registra(*Lancamento, Estado)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // One finish call for the group's document (it confirms or undoes every
 // payment of that document and date), its moment recorded. False when the
 // journal could not record that it was sent.
@@ -60,7 +50,7 @@ bool Finaliza(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo) {
     for (TLancamentoTEF* Lancamento : Grupo) {
         Lancamento->ChamadaFinaliza = Chamada;
     }
-    return RegistraTodos(Ambiente.Livro, Grupo, TEstadoLancamento::Finalizada);
+    return Ambiente.Livro.Registra(Grupo, TEstadoLancamento::Finalizada);
 }
 
 // The decision recorded, then sent. Sent also when it could not be
@@ -73,7 +63,7 @@ void Decide(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo, bool Confirm
         Lancamento->Confirma = Confirma;
         Lancamento->Motivo = Motivo;
     }
-    RegistraTodos(Ambiente.Livro, Grupo, TEstadoLancamento::Decidida);
+    Ambiente.Livro.Registra(Grupo, TEstadoLancamento::Decidida);
     Finaliza(Ambiente, Grupo);
     if (Ambiente.Livro.Falha().isEmpty()) {
         return;
@@ -93,7 +83,7 @@ TFimVenda DesfazSemRegistro(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Gru
         Lancamento->Confirma = false;
         Lancamento->Motivo = QStringLiteral("registro de transações sem gravação");
     }
-    RegistraTodos(Ambiente.Livro, Grupo, TEstadoLancamento::Decidida);
+    Ambiente.Livro.Registra(Grupo, TEstadoLancamento::Decidida);
     Finaliza(Ambiente, Grupo);
     Avisa(Ambiente.Operador,
           QStringLiteral("Transação TEF desfeita, nada foi impresso (documento %1). %2")
@@ -157,7 +147,7 @@ bool ResolveDocumento(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo,
                                                             "iniciar");
         }
     }
-    if (!RegistraTodos(Livro, Grupo, TEstadoLancamento::Decidida)) {
+    if (!Livro.Registra(Grupo, TEstadoLancamento::Decidida)) {
         Mensagens.append(QStringLiteral("Transação TEF pendente (documento %1) não resolvida: %2")
                              .arg(Grupo.front()->Documento, Livro.Falha()));
         return false;
@@ -266,18 +256,18 @@ TFimVenda ConcluiTransacao(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, const TGrupo
         return TFimVenda::Confirmada;
     }
     for (;;) {
-        if (!RegistraTodos(Livro, Grupo, TEstadoLancamento::Imprimindo)) {
+        if (!Livro.Registra(Grupo, TEstadoLancamento::Imprimindo)) {
             return DesfazSemRegistro(Ambiente, Grupo);
         }
         if (ImprimeOuRelata(Operador, Modulo, Registro, Comprovante)) {
             for (TLancamentoTEF* Lancamento : Grupo) {
                 Lancamento->Impresso = true;
             }
-            RegistraTodos(Livro, Grupo, TEstadoLancamento::Impressa);
+            Livro.Registra(Grupo, TEstadoLancamento::Impressa);
             Decide(Ambiente, Grupo, true, QStringLiteral("cupom impresso"));
             return TFimVenda::Confirmada;
         }
-        RegistraTodos(Livro, Grupo, TEstadoLancamento::NaoImpressa);
+        Livro.Registra(Grupo, TEstadoLancamento::NaoImpressa);
         if (Operador.MsgDisplayResp(QStringLiteral("Cupom TEF não foi impresso. Tentar novamente?"),
                                     QStringLiteral("Responda"), BotoesSimNao, IconeQuestao,
                                     BotaoPadraoAutomatico) != RespSim) {
@@ -291,12 +281,10 @@ TFimVenda ConcluiTransacao(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, const TGrupo
     return Confirma ? TFimVenda::ConfirmadaSemCupom : TFimVenda::Desfeita;
 }
 
-TFimVenda DesfazPartes(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo,
-                       const QString& Motivo) {
+void DesfazPartes(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo, const QString& Motivo) {
     if (!Grupo.empty()) {
         Decide(Ambiente, Grupo, false, Motivo);
     }
-    return TFimVenda::Desfeita;
 }
 
 TFimVenda ConcluiVenda(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, TVendaTEF& Venda,

@@ -78,8 +78,7 @@ TFimVenda ConcluiTransacao(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, const TGrupo
                            const TRegistroTransacao& Registro, TNStringList& Comprovante);
 
 // The approved parts of a sale given up: one finish call undoes them all.
-TFimVenda DesfazPartes(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo,
-                       const QString& Motivo);
+void DesfazPartes(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo, const QString& Motivo);
 
 // After an approved sale: the view-only ending, or the receipt saved as
 // "CUPOM.TXT", printed and the sale confirmed with its own document number

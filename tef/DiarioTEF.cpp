@@ -112,7 +112,7 @@ void Tratador(QtMsgType Tipo, const QMessageLogContext& Contexto, const QString&
     // console gets it too.
     if (Contexto.category != nullptr &&
         qstrcmp(Contexto.category, lcImpressao().categoryName()) == 0) {
-        Grava(Mensagem);
+        Grava(Mascarada);
     }
     if (Estado().Anterior != nullptr) {
         Estado().Anterior(Tipo, Contexto, Mascarada);

@@ -14,6 +14,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <algorithm>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -436,35 +437,54 @@ void TLivroTransacoes::Inicia(TLancamentoTEF& Lancamento) {
 }
 
 bool TLivroTransacoes::Registra(TLancamentoTEF& Lancamento, TEstadoLancamento Estado) {
+    return Registra(std::vector<TLancamentoTEF*>{&Lancamento}, Estado);
+}
+
+bool TLivroTransacoes::Registra(const std::vector<TLancamentoTEF*>& Grupo,
+                                TEstadoLancamento Estado) {
     if (GanchoAntesDeGravar()) {
         GanchoAntesDeGravar()(Estado);
     }
-    Lancamento.Estado = Estado;
-    Lancamento.Momentos[Momento(Estado)] = Agora();
-    FRetido = Lancamento;
+    for (TLancamentoTEF* Lancamento : Grupo) {
+        Lancamento->Estado = Estado;
+        Lancamento->Momentos[Momento(Estado)] = Agora();
+        const auto Mesmo = std::find_if(FRetidos.begin(), FRetidos.end(),
+                                        [&](const auto& R) { return R.Id == Lancamento->Id; });
+        if (Mesmo != FRetidos.end()) {
+            *Mesmo = *Lancamento;
+        } else {
+            FRetidos.push_back(*Lancamento);
+        }
+    }
     return GravaRetido();
 }
 
+// Every held row in one SQLite transaction: the parts of a sale never reach
+// the file in two different states.
 bool TLivroTransacoes::GravaRetido() {
     if (!GaranteAberto()) {
         return false;
     }
-    if (!FRetido) {
+    if (FRetidos.empty()) {
         return true;
     }
     try {
         TConexao Conexao(FArquivo);
-        Atualiza(Conexao, *FRetido);
+        Conexao.Executa(QStringLiteral("BEGIN IMMEDIATE"));
+        for (const TLancamentoTEF& Retido : FRetidos) {
+            Atualiza(Conexao, Retido);
+        }
+        Conexao.Executa(QStringLiteral("COMMIT"));
     } catch (const EFalhaBanco& Erro) {
         const QString Mensagem = MensagemFalha(FArquivo, Erro.Texto);
         if (Mensagem != FFalha) {
-            qCWarning(lcLivroTEF).noquote() << Mensagem << "documento" << FRetido->Documento
-                                            << "estado" << NomeEstado(FRetido->Estado);
+            qCWarning(lcLivroTEF).noquote() << Mensagem << "documento" << FRetidos.front().Documento
+                                            << "estado" << NomeEstado(FRetidos.front().Estado);
         }
         FFalha = Mensagem;
         return false;
     }
-    FRetido.reset();
+    FRetidos.clear();
     FFalha.clear();
     return true;
 }
@@ -502,8 +522,10 @@ std::vector<TLancamentoTEF> TLivroTransacoes::Le(const QString& Filtro) {
     }
     // A state held in memory is newer than what the file says.
     for (TLancamentoTEF& Lido : Lidos) {
-        if (FRetido && FRetido->Id == Lido.Id) {
-            Lido = *FRetido;
+        for (const TLancamentoTEF& Retido : FRetidos) {
+            if (Retido.Id == Lido.Id) {
+                Lido = Retido;
+            }
         }
     }
     return Lidos;

@@ -90,11 +90,14 @@ public:
     // failed: the state is held and written again (GravaRetido) before
     // anything new starts.
     bool Registra(TLancamentoTEF& Lancamento, TEstadoLancamento Estado);
+    // The same for the payments one finish call decides together, all in
+    // one SQLite transaction.
+    bool Registra(const std::vector<TLancamentoTEF*>& Grupo, TEstadoLancamento Estado);
     // Writes the held state; true when nothing is held any more and the
     // journal is open.
     bool GravaRetido();
     // The document whose state is held unwritten; empty when none is.
-    QString Retido() const { return FRetido ? FRetido->Documento : QString(); }
+    QString Retido() const { return FRetidos.empty() ? QString() : FRetidos.front().Documento; }
     // Transactions started or approved and not yet ended, oldest first.
     // Raises EErro when the journal cannot be read.
     std::vector<TLancamentoTEF> Abertos();
@@ -116,7 +119,8 @@ private:
     QString FArquivo;
     QString FAviso;
     QString FFalha;
-    std::optional<TLancamentoTEF> FRetido;
+    // States not yet written, newest of each row; written together.
+    std::vector<TLancamentoTEF> FRetidos;
     bool FAberto = false;
 };
 

@@ -12,18 +12,16 @@ using namespace CodigosDialogo;
 
 namespace {
 
-constexpr std::int32_t OperadorCaixa = 999;
-
 QString Reais(Currency Valor) {
     return QStringLiteral("R$ ") + Valor.Formata(0, 2, QLocale().decimalPoint().front());
 }
 
 } // namespace
 
-QString ValoresDasPartes(const std::vector<TParteVenda>& Partes, bool SoAprovadas) {
+QString ValoresAprovados(const std::vector<TParteVenda>& Partes) {
     QStringList Valores;
     for (const TParteVenda& Parte : Partes) {
-        if (!SoAprovadas || Parte.Aprovada()) {
+        if (Parte.Aprovada()) {
             Valores.append(Reais(Parte.Valor));
         }
     }
@@ -35,8 +33,7 @@ TVendaEmPartes::TVendaEmPartes(TAmbienteTEF& Ambiente, Currency Total, const QDa
     if (Total.Bruto() <= 0) {
         throw EErro(QStringLiteral("Digite o valor total da venda antes de dividi-la."));
     }
-    DM_CAIXA_VAREJO.DataMovimento = QDateTime(Momento.date(), QTime());
-    DM_CAIXA_VAREJO.DataHoraTransacao = FormataDataHoraTEF(Momento);
+    MarcaMomentoDaVenda(Momento);
 }
 
 Currency TVendaEmPartes::Pago() const {
@@ -68,9 +65,21 @@ std::int32_t TVendaEmPartes::PagaParte(Currency Valor) {
                         .arg(Reais(Restante())));
     }
     const QDateTime Data = DM_CAIXA_VAREJO.DataMovimento;
-    const std::int32_t Resultado =
-        Documento() == 0 ? FVenda.ExecutaVendaTEF(OperadorCaixa, Valor, Data, FMomento)
-                         : FVenda.ExecutaParte(Documento(), OperadorCaixa, Valor, Data, FMomento);
+    std::int32_t Resultado = 0;
+    try {
+        Resultado = Documento() == 0
+                        ? FVenda.ExecutaVendaTEF(OperadorCaixa, Valor, Data, FMomento)
+                        : FVenda.ExecutaParte(Documento(), OperadorCaixa, Valor, Data, FMomento);
+    } catch (const EErroGravacao& Erro) {
+        // The journal refused this part's start: the parts approved before it
+        // must not stay open with a sale the station can no longer finish.
+        if (!Aprovadas().empty()) {
+            DesfazPartes(FAmbiente, Aprovadas(),
+                         QStringLiteral("registro de transações sem gravação"));
+            FPartes.clear();
+        }
+        throw EErroGravacao(Erro.Mensagem() + QStringLiteral(" A venda foi desfeita."));
+    }
     FPartes.push_back({Valor, Resultado, FVenda.Lancamento, FVenda.Str_Primeira_via});
     TParteVenda& Parte = FPartes.back();
     if (Parte.Aprovada()) {
@@ -86,14 +95,16 @@ std::int32_t TVendaEmPartes::PagaParte(Currency Valor) {
                                 FAmbiente.Livro.Falha());
         }
         DM_CAIXA_VAREJO.StatusTEF = 0;
-    } else if (const std::optional<QString> Mensagem = PassosTEF::MensagemDoResultado(Resultado)) {
-        FAmbiente.Operador.MsgDisplay(*Mensagem, QStringLiteral("Atenção"), BotoesOk,
-                                      IconeInformacao, BotaoPadraoAutomatico);
+    } else {
+        AvisaResultado(FAmbiente.Operador, Resultado);
     }
     return Resultado;
 }
 
 TFimVenda TVendaEmPartes::Conclui(TDM_TEF& Modulo) {
+    if (Restante() != Currency()) {
+        throw EErro(QStringLiteral("Ainda resta %1 a pagar.").arg(Reais(Restante())));
+    }
     TNStringList Comprovantes;
     for (const TParteVenda& Parte : FPartes) {
         if (Parte.Aprovada()) {
@@ -112,10 +123,9 @@ TFimVenda TVendaEmPartes::Desiste() {
         return TFimVenda::NaoAprovada;
     }
     DesfazPartes(FAmbiente, Grupo, QStringLiteral("venda em partes abandonada pelo operador"));
-    FAmbiente.Operador.MsgDisplay(MensagemNaoEfetuada + QStringLiteral("\nPartes desfeitas: ") +
-                                      ValoresDasPartes(FPartes, true),
-                                  QStringLiteral("Atenção"), BotoesOk, IconeInformacao,
-                                  BotaoPadraoAutomatico);
+    FAmbiente.Operador.MsgDisplay(
+        MensagemNaoEfetuada + QStringLiteral("\nPartes desfeitas: ") + ValoresAprovados(FPartes),
+        QStringLiteral("Atenção"), BotoesOk, IconeInformacao, BotaoPadraoAutomatico);
     return TFimVenda::Desfeita;
 }
 

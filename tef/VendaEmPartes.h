@@ -39,7 +39,8 @@ public:
     // amount not above zero or above what remains. Returns the library's
     // final result; a failed part leaves the others as they are.
     std::int32_t PagaParte(Currency Valor);
-    // Once nothing remains: every receipt printed, then one finish call.
+    // Once nothing remains (EErro before): every receipt printed, then one
+    // finish call.
     TFimVenda Conclui(TDM_TEF& Modulo);
     // The cashier gives up: one finish call undoes every approved part, and
     // the cashier is told with their amounts.
@@ -55,8 +56,8 @@ private:
     std::vector<TParteVenda> FPartes;
 };
 
-// "R$ 60,00; R$ 40,00": the amounts of the parts, for the cashier.
-QString ValoresDasPartes(const std::vector<TParteVenda>& Partes, bool SoAprovadas);
+// "R$ 60,00; R$ 40,00": the amounts of the approved parts, for the cashier.
+QString ValoresAprovados(const std::vector<TParteVenda>& Partes);
 
 // What the transaction tab shows of a sale in parts: the total, each part
 // with its amount and outcome, what was paid and what remains.

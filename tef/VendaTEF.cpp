@@ -67,19 +67,27 @@ std::int32_t TVendaTEF::Executa(std::int32_t Operador, Currency Valor, const QDa
     return Resultado;
 }
 
-TFimVenda TVendaTEF::Vende(TDM_TEF& Modulo, std::int32_t Operador, Currency Valor,
-                           const QDateTime& Momento) {
+void MarcaMomentoDaVenda(const QDateTime& Momento) {
     DM_CAIXA_VAREJO.DataMovimento = QDateTime(Momento.date(), QTime());
     DM_CAIXA_VAREJO.DataHoraTransacao = FormataDataHoraTEF(Momento);
+}
+
+void AvisaResultado(TOperadorTEF& Operador, std::int32_t Resultado) {
+    if (const std::optional<QString> Mensagem = PassosTEF::MensagemDoResultado(Resultado)) {
+        using namespace CodigosDialogo;
+        Operador.MsgDisplay(*Mensagem, QStringLiteral("Atenção"), BotoesOk, IconeInformacao,
+                            BotaoPadraoAutomatico);
+    }
+}
+
+TFimVenda TVendaTEF::Vende(TDM_TEF& Modulo, std::int32_t Operador, Currency Valor,
+                           const QDateTime& Momento) {
+    MarcaMomentoDaVenda(Momento);
     const std::int32_t Resultado =
         ExecutaVendaTEF(Operador, Valor, DM_CAIXA_VAREJO.DataMovimento, Momento);
     if (Resultado == ResultadoSiTef::Ok) {
         return ConcluiVenda(FAmbiente, Modulo, *this, Momento);
     }
-    if (const std::optional<QString> Mensagem = PassosTEF::MensagemDoResultado(Resultado)) {
-        using namespace CodigosDialogo;
-        FAmbiente.Operador.MsgDisplay(*Mensagem, QStringLiteral("Atenção"), BotoesOk,
-                                      IconeInformacao, BotaoPadraoAutomatico);
-    }
+    AvisaResultado(FAmbiente.Operador, Resultado);
     return TFimVenda::NaoAprovada;
 }

@@ -49,3 +49,13 @@ private:
 
     TAmbienteTEF& FAmbiente;
 };
+
+// The operator code of the cashier's sales.
+inline constexpr std::int32_t OperadorCaixa = 999;
+
+// The sale's day and moment in the shared station state: what the start call
+// and the confirmation name, also when the library sends no field type 105.
+void MarcaMomentoDaVenda(const QDateTime& Momento);
+
+// The fixed message of a final result -1 to -5, if it has one.
+void AvisaResultado(TOperadorTEF& Operador, std::int32_t Resultado);

@@ -145,6 +145,7 @@ TEST_F(TesteDiario, PastaEArquivosSoDoUsuarioComQualquerUmask) {
     qCInfo(lcDiarioTEF) << "linha";
     ProximaSequencia();
     const TTravaPasta Trava;
+    TLivroTransacoes Livro(TLivroTransacoes::NomePadrao);
     ::umask(Anterior);
     ASSERT_TRUE(Trava.Obtida());
     const std::pair<QString, mode_t> Esperados[] = {
@@ -152,6 +153,7 @@ TEST_F(TesteDiario, PastaEArquivosSoDoUsuarioComQualquerUmask) {
         {ArquivoDeHoje(), 0600},
         {ArquivoSequencia, 0600},
         {QString::fromLatin1(TTravaPasta::NomePadrao), 0600},
+        {TLivroTransacoes::NomePadrao, 0600},
     };
     for (const auto& [Caminho, Modo] : Esperados) {
         struct stat Estado {};

@@ -277,6 +277,10 @@ private Q_SLOTS:
                  (QList<std::pair<int, QString>>{
                      {1, Texto(Inicios.last(), "data") + Texto(Inicios.last(), "hora")}}));
         QTRY_COMPARE(Trabalhos().size(), Antes + 1);
+        // The library kept the first part pending while the second started.
+        for (const QJsonObject& Linha : Diario()) {
+            QVERIFY(Texto(Linha, "evento") != QStringLiteral("desfeita"));
+        }
         const QByteArray Recibo = UltimoTrabalho();
         QVERIFY(Recibo.indexOf("VALOR APROVADO") >= 0);
         QVERIFY(Recibo.indexOf("VALOR APROVADO") < Recibo.indexOf("PAGAMENTO PIX"));

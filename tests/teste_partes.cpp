@@ -73,6 +73,15 @@ TEST(VendaEmPartes, PartesConfirmadasJuntasRecusadaRepetidaDesistenciaEValorAcim
         EXPECT_LT(Impresso.indexOf("VIA UM"), Impresso.indexOf("VIA DOIS"));
         EXPECT_GE(Impresso.indexOf("VIA UM"), 0);
         EXPECT_TRUE(E.Livro.Abertos().empty());
+        // Every part its own row under the sale's document: two confirmed,
+        // the declined one ended as declined.
+        QStringList Linhas;
+        for (const TLancamentoTEF& L : E.Livro.Todos()) {
+            Linhas.append(L.Documento + u' ' + L.Valor.trimmed() + u' ' +
+                          QString::number(static_cast<int>(L.Estado)));
+        }
+        EXPECT_EQ(Linhas, (QStringList{QStringLiteral("1 60,00 6"), QStringLiteral("1 40,00 7"),
+                                       QStringLiteral("1 40,00 6")}));
     }
     {
         SCOPED_TRACE("given up after the first part");
