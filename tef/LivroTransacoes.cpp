@@ -32,7 +32,21 @@ constexpr const char* NomesEstado[] = {"iniciada",     "aprovada",        "impri
 const QString Colunas = QStringLiteral(
     "funcao, documento, valor, data, hora, operador, restricoes, estado, resultado, comprovante, "
     "dados_transacao, data_hora_transacao, impresso, confirma, motivo, iniciada_em, aprovada_em, "
-    "imprimindo_em, impressao_em, decidida_em, encerrada_em, finaliza_chamada_em");
+    "imprimindo_em, impressao_em, decidida_em, encerrada_em, finaliza_chamada_em, "
+    "rede_autorizadora, bandeira, nsu_sitef, nsu_host, valor_informado");
+
+// What each version of the file adds to the one before, in order: a file
+// keeps its rows and is brought up to date when it is opened
+// ("PRAGMA user_version" counts the steps taken).
+const char* const Migracoes[] = {
+    "ALTER TABLE lancamentos ADD COLUMN rede_autorizadora TEXT;"
+    "ALTER TABLE lancamentos ADD COLUMN bandeira TEXT;"
+    "ALTER TABLE lancamentos ADD COLUMN nsu_sitef TEXT;"
+    "ALTER TABLE lancamentos ADD COLUMN nsu_host TEXT;"
+    "ALTER TABLE lancamentos ADD COLUMN valor_informado TEXT;"
+    // A day is listed from a year of rows.
+    "CREATE INDEX IF NOT EXISTS lancamentos_data ON lancamentos (data)",
+};
 
 const QString Esquema = QStringLiteral(
     "CREATE TABLE IF NOT EXISTS lancamentos (id INTEGER PRIMARY KEY AUTOINCREMENT, "
@@ -183,6 +197,11 @@ void Vincula(QSqlQuery& Consulta, const TLancamentoTEF& L) {
         Consulta.addBindValue(Momento);
     }
     Consulta.addBindValue(L.ChamadaFinaliza);
+    for (const QString* Texto :
+         {&L.Autorizacao.Rede, &L.Autorizacao.Bandeira, &L.Autorizacao.NsuSiTef,
+          &L.Autorizacao.NsuHost, &L.ValorInformado}) {
+        Consulta.addBindValue(*Texto);
+    }
 }
 
 TLancamentoTEF LeLinha(const QSqlQuery& Consulta) {
@@ -216,7 +235,34 @@ TLancamentoTEF LeLinha(const QSqlQuery& Consulta) {
         L.Momentos[I] = V(NomesMomento[I]).toString();
     }
     L.ChamadaFinaliza = V("finaliza_chamada_em").toString();
+    L.Autorizacao.Rede = V("rede_autorizadora").toString();
+    L.Autorizacao.Bandeira = V("bandeira").toString();
+    L.Autorizacao.NsuSiTef = V("nsu_sitef").toString();
+    L.Autorizacao.NsuHost = V("nsu_host").toString();
+    L.ValorInformado = V("valor_informado").toString();
     return L;
+}
+
+// Each step not yet taken, with its version, in one transaction: a file
+// is either at the old version or at the new one.
+void Migra(TConexao& Conexao) {
+    QSqlQuery Versao = Conexao.Executa(QStringLiteral("PRAGMA user_version"));
+    const int Atual = Versao.next() ? Versao.value(0).toInt() : 0;
+    Versao.finish();
+    for (int Passo = Atual; Passo < static_cast<int>(std::size(Migracoes)); ++Passo) {
+        Conexao.Executa(QStringLiteral("BEGIN IMMEDIATE"));
+        try {
+            for (const QString& Comando :
+                 QString::fromLatin1(Migracoes[Passo]).split(u';', Qt::SkipEmptyParts)) {
+                Conexao.Executa(Comando);
+            }
+            Conexao.Executa(QStringLiteral("PRAGMA user_version = %1").arg(Passo + 1));
+            Conexao.Executa(QStringLiteral("COMMIT"));
+        } catch (...) {
+            Conexao.Executa(QStringLiteral("ROLLBACK"));
+            throw;
+        }
+    }
 }
 
 // The table, and an index on the states so that the open transactions are
@@ -225,12 +271,14 @@ void CriaEsquema(TConexao& Conexao) {
     Conexao.Executa(Esquema);
     Conexao.Executa(
         QStringLiteral("CREATE INDEX IF NOT EXISTS lancamentos_estado ON lancamentos (estado)"));
+    Migra(Conexao);
 }
 
 void Insere(TConexao& Conexao, TLancamentoTEF& L) {
-    QSqlQuery Consulta = Conexao.Prepara(QStringLiteral("INSERT INTO lancamentos (%1) VALUES "
-                                                        "(?%2)")
-                                             .arg(Colunas, QStringLiteral(", ?").repeated(21)));
+    QSqlQuery Consulta =
+        Conexao.Prepara(QStringLiteral("INSERT INTO lancamentos (%1) VALUES "
+                                       "(?%2)")
+                            .arg(Colunas, QStringLiteral(", ?").repeated(Colunas.count(u','))));
     Vincula(Consulta, L);
     TConexao::Roda(Consulta);
     L.Id = Consulta.lastInsertId().toLongLong();
@@ -351,6 +399,7 @@ void TLivroTransacoes::Abre() {
         if (Verificacao.next() && Verificacao.value(0).toString() != QLatin1String("ok")) {
             throw EFalhaBanco{Verificacao.value(0).toString(), 11};
         }
+        Verificacao.finish();
         CriaEsquema(Conexao);
         return;
     } catch (const EFalhaBanco& Erro) {
@@ -484,15 +533,21 @@ void TLivroTransacoes::ExigeLivre() {
     }
 }
 
-std::vector<TLancamentoTEF> TLivroTransacoes::Le(const QString& Filtro) {
+std::vector<TLancamentoTEF> TLivroTransacoes::Le(const QString& Filtro,
+                                                 const QVariantList& Valores) {
     std::vector<TLancamentoTEF> Lidos;
     if (!GaranteAberto()) {
         throw EErroArquivo(FFalha);
     }
     try {
         TConexao Conexao(FArquivo);
-        QSqlQuery Consulta = Conexao.Executa(
+        QSqlQuery Consulta = Conexao.Prepara(
             QStringLiteral("SELECT id, %1 FROM lancamentos %2 ORDER BY id").arg(Colunas, Filtro));
+        for (const QVariant& Valor : Valores) {
+            Consulta.addBindValue(Valor);
+        }
+        Consulta.setForwardOnly(true);
+        TConexao::Roda(Consulta);
         while (Consulta.next()) {
             Lidos.push_back(LeLinha(Consulta));
         }
@@ -519,4 +574,26 @@ std::vector<TLancamentoTEF> TLivroTransacoes::Abertos() {
 
 std::vector<TLancamentoTEF> TLivroTransacoes::Todos() {
     return Le(QString());
+}
+
+std::vector<TLancamentoTEF> TLivroTransacoes::DoDia(const QDate& Dia) {
+    return Le(QStringLiteral("WHERE data = ?"), {Dia.toString(QStringLiteral("yyyyMMdd"))});
+}
+
+std::optional<int> TLivroTransacoes::RemoveAnteriores(const QDate& Limite) {
+    if (!GaranteAberto()) {
+        return std::nullopt;
+    }
+    try {
+        TConexao Conexao(FArquivo);
+        QSqlQuery Remocao = Conexao.Prepara(
+            QStringLiteral("DELETE FROM lancamentos WHERE data <> '' AND data < ? AND NOT ") +
+            EstadosAbertos);
+        Remocao.addBindValue(Limite.toString(QStringLiteral("yyyyMMdd")));
+        TConexao::Roda(Remocao);
+        return Remocao.numRowsAffected();
+    } catch (const EFalhaBanco& Erro) {
+        qCWarning(lcLivroTEF).noquote() << MensagemFalha(FArquivo, Erro.Texto);
+        return std::nullopt;
+    }
 }

@@ -40,6 +40,7 @@ std::int32_t TVendaTEF::ExecutaVendaTEF(std::int32_t Operador, Currency Valor,
         TLacoTEF Laco(FAmbiente, RegrasVenda, HoraFiscal, Str_Primeira_via);
         Resultado = Laco.Executa();
         SoVisualizar = Laco.SoVisualizar;
+        Laco.Anota(Lancamento);
     } catch (...) {
         Libera();
         throw;
