@@ -9,6 +9,7 @@
 #include "FAT_DM_TEF_OFFLINE.h"
 #include "FormatosTEF.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
+#include "MAN_CAIXA_TEF_MOVIMENTO.h"
 #include "MAN_CAIXA_VAREJO_MENU.h"
 #include "NFloatEdit.h"
 #include "NMaskEdit.h"
@@ -40,6 +41,20 @@ namespace {
 
 const QString SecaoConfiguracao = QStringLiteral("CONF_TEF");
 const QString PrefixoPinPad = QStringLiteral("   TEF Kimbro   |");
+// Card takings are reconciled against the acquirers' statements for a year
+// and a month: the journal never keeps less.
+constexpr int MesesLivroMinimo = 13;
+
+// A whole number of the configuration file; nothing when the key is absent
+// or holds anything else.
+std::optional<int> NumeroDaConfiguracao(const QString& Chave) {
+    bool Numero = false;
+    const int Valor = TArquivoPerfil(TForm_Principal::ArquivoConfiguracao())
+                          .LeTexto(SecaoConfiguracao, Chave, QString())
+                          .trimmed()
+                          .toInt(&Numero);
+    return Numero ? std::optional<int>(Valor) : std::nullopt;
+}
 
 QLabel* NovoRotulo(const QString& Nome, const QString& Texto, QWidget* Pai) {
     auto* Rotulo = new QLabel(Texto, Pai);
@@ -122,12 +137,14 @@ TForm_Principal::~TForm_Principal() {
 }
 
 int TForm_Principal::DiasLogTEF() {
-    bool Numero = false;
-    const int Dias = TArquivoPerfil(ArquivoConfiguracao())
-                         .LeTexto(SecaoConfiguracao, QStringLiteral("DIAS_LOG_TEF"), QString())
-                         .trimmed()
-                         .toInt(&Numero);
-    return Numero && Dias >= 0 ? Dias : DiarioTEF::RetencaoPadrao;
+    const std::optional<int> Dias = NumeroDaConfiguracao(QStringLiteral("DIAS_LOG_TEF"));
+    return Dias && *Dias >= 0 ? *Dias : DiarioTEF::RetencaoPadrao;
+}
+
+int TForm_Principal::MesesLivroTEF() {
+    return std::max(
+        NumeroDaConfiguracao(QStringLiteral("MESES_LIVRO_TEF")).value_or(MesesLivroMinimo),
+        MesesLivroMinimo);
 }
 
 QString TForm_Principal::ArquivoConfiguracao() {
@@ -178,6 +195,11 @@ void TForm_Principal::MontaAbaTransacao(QWidget* Aba) {
     Botoes->addWidget(BtnIniciaTransacao);
     Botoes->addWidget(NPushButton1);
     Grade->addLayout(Botoes);
+    // Under the sale's own buttons, so that nothing of the sale moves.
+    BtnMovimentoTEF =
+        TNPushButton::Cria(Aba, QStringLiteral("BtnMovimentoTEF"), QStringLiteral("Mo&vimento TEF"),
+                           [this] { EmTransacao([this] { BtnMovimentoTEFClick(); }); });
+    Grade->addWidget(BtnMovimentoTEF);
 }
 
 void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
@@ -265,6 +287,7 @@ void TForm_Principal::NFormCreate() {
     for (const auto& [Chave, Edicao] : CamposConfiguracao()) {
         Edicao->setText(IniConfiguracao->LeTexto(SecaoConfiguracao, Chave, Edicao->text()));
     }
+    RemoveLancamentosAntigos();
     DM_CAIXA_VAREJO.StatusTEF = -1;
     DM_CAIXA_VAREJO.NumeroVias = 1;
     if (!FAmbiente.Livro.Aviso().isEmpty()) {
@@ -306,6 +329,21 @@ void TForm_Principal::BtnTestaTEFClick() {
         activateWindow();
     };
     MostraModal(ManCaixaVarejoMenu);
+}
+
+void TForm_Principal::BtnMovimentoTEFClick() {
+    TManCaixaTefMovimento Movimento(FAmbiente.Livro, *DM_TEF, this);
+    MostraModal(&Movimento);
+}
+
+// Before anything else reads the journal: what is older than it keeps goes.
+void TForm_Principal::RemoveLancamentosAntigos() {
+    const QDate Limite = Relogio::Agora().date().addMonths(-MesesLivroTEF());
+    if (const std::optional<int> Removidos = FAmbiente.Livro.RemoveAnteriores(Limite);
+        Removidos.value_or(0) > 0) {
+        qCInfo(lcPrincipal) << "transactions removed from the journal, older than" << Limite
+                            << *Removidos;
+    }
 }
 
 void TForm_Principal::Timer1Timer() {
@@ -365,8 +403,8 @@ void TForm_Principal::NPushButton1Click() {
 }
 
 void TForm_Principal::EmTransacao(const std::function<void()>& Acao) {
-    const TOcupado Ocupado(FEmTransacao,
-                           {BtnIniciaTransacao, BtnIniciaTEF, BtnTestaTEF, NPushButton1});
+    const TOcupado Ocupado(FEmTransacao, {BtnIniciaTransacao, BtnIniciaTEF, BtnTestaTEF,
+                                          NPushButton1, BtnMovimentoTEF});
     if (Ocupado.Obtido()) {
         Acao();
     }

@@ -38,6 +38,8 @@ public:
     TNFloatEdit* EDT_VALOR;
     TNPushButton* BtnIniciaTransacao;
     TNPushButton* NPushButton1;
+    // The day's movement ("Movimento TEF").
+    TNPushButton* BtnMovimentoTEF;
     // Tab "Configuração".
     QGroupBox* GrupoTEF;
     QGroupBox* GrupoPerifericos;
@@ -70,6 +72,9 @@ public:
     static QString ArquivoConfiguracao();
     // Days the daily TEF log files are kept ([CONF_TEF] DIAS_LOG_TEF).
     static int DiasLogTEF();
+    // Months the transaction journal keeps ([CONF_TEF] MESES_LIVRO_TEF), never
+    // fewer than 13.
+    static int MesesLivroTEF();
 
     void BtnIniciaTransacaoClick();
     std::int32_t ExecutaVendaTEF(std::int32_t Operador, Currency Valor, const QDateTime& DataFiscal,
@@ -77,6 +82,8 @@ public:
     void BtnIniciaTEFClick();
     // "&Menu TEF": the TEF functions menu, made present, shown and released.
     void BtnTestaTEFClick();
+    // The day's movement, made, shown and destroyed.
+    void BtnMovimentoTEFClick();
     void Timer1Timer();
     void BtnSalvarClick();
     void NPushButton1Click();
@@ -87,6 +94,7 @@ private:
     QList<std::pair<QString, QLineEdit*>> CamposConfiguracao() const;
     void NFormCreate();
     void EDT_SENHA_TEFChange();
+    void RemoveLancamentosAntigos();
     // Each message in its own box, one after the other.
     void Avisa(const QStringList& Mensagens);
     void MostraFalhas();

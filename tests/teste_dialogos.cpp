@@ -1,16 +1,22 @@
+#include "EstacaoRoteirizada.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
 #include "MAN_CAIXA_TEF_MENU.h"
+#include "MAN_CAIXA_TEF_MOVIMENTO.h"
 #include "MAN_CAIXA_TEF_VISUALIZA.h"
 #include "Modais.h"
 #include "NFloatEdit.h"
 #include "NPushButton.h"
 #include "OperadorTEFQt.h"
 #include "PastaDeTrabalho.h"
+#include "Relogio.h"
 
 #include <QApplication>
+#include <QDateEdit>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QTest>
 
 using namespace CodigosDialogo;
@@ -489,6 +495,76 @@ private Q_SLOTS:
         Operador.Visualizador().TornaPresente();
         Operador.Visualizador().MostraTexto(TNStringList({"Comprovante"}), QString());
         QVERIFY(ManCaixaTefVisualiza.isNull());
+    }
+
+    // The day's movement by keyboard alone: the latest row under the cursor,
+    // Up to an earlier one, Enter prints its copy, another day by the date,
+    // the day exported through the save dialog, Esc closes. The library is
+    // never called.
+    void MovimentoDoDiaPeloTeclado() {
+        TEstacaoRoteirizada E;
+        E.Interface.Escolha.Output = 1;
+        E.Interface.Escolha.Copies = 1;
+        E.Interface.Escolha.PrinterInfo.FileName = E.Pasta.Caminho(QStringLiteral("copia.prn"));
+        const QDate Hoje(2026, 12, 8);
+        Relogio::Define([&] { return QDateTime(Hoje, QTime(18, 0)); });
+        const auto Grava = [&](const QDate& Dia, const char* Documento, bool Confirma,
+                               const QString& Comprovante) {
+            TLancamentoTEF L;
+            L.Documento = QString::fromLatin1(Documento);
+            L.Valor = QStringLiteral("        10,00");
+            L.Data = Dia.toString(QStringLiteral("yyyyMMdd"));
+            L.Hora = QStringLiteral("104200");
+            L.Comprovante = Comprovante;
+            E.Livro.Inicia(L);
+            L.Confirma = Confirma;
+            E.Livro.Registra(L, TEstadoLancamento::Finalizada);
+        };
+        Grava(Hoje, "7", true, QStringLiteral("VIA DO CLIENTE DOC 7\r\n"));
+        Grava(Hoje, "8", false, QString());
+        Grava(Hoje.addDays(-1), "6", true, QStringLiteral("VIA DOC 6\r\n"));
+        const QString Csv = E.Pasta.Caminho(QStringLiteral("dia.csv"));
+
+        TManCaixaTefMovimento Janela(E.Livro, E.Modulo);
+        int Linhas = 0, LinhasOntem = 0;
+        bool CopiaSoComComprovante = false;
+        QString Totais;
+        TRespostaModal Resposta([&](QWidget*) {
+            QTableWidget* Grade = Janela.GRD_MOVIMENTO;
+            Linhas = Grade->rowCount();
+            Totais = Janela.LBL_TOTAIS->text();
+            CopiaSoComComprovante =
+                Grade->currentRow() == 1 && !Janela.BtnImprimirCopia->isEnabled();
+            QTest::keyClick(Grade, Qt::Key_Up);
+            QTest::keyClick(Grade, Qt::Key_Return);
+            TRespostaModal Salva(
+                [&](QWidget* D) {
+                    auto* Dialogo = qobject_cast<QFileDialog*>(D);
+                    Dialogo->selectFile(Csv);
+                    QMetaObject::invokeMethod(Dialogo, &QDialog::accept);
+                },
+                5000, &Janela);
+            QTest::keyClick(Grade, Qt::Key_E);
+            Janela.EDT_DATA->setDate(Hoje.addDays(-1));
+            LinhasOntem = Grade->rowCount();
+            QTest::keyClick(Grade, Qt::Key_Escape);
+        });
+        MostraModal(&Janela);
+        Relogio::Define({});
+        QVERIFY(Resposta.Respondeu());
+        QCOMPARE(Linhas, 2);
+        QVERIFY(CopiaSoComComprovante);
+        QCOMPARE(Totais, QStringLiteral("Vendas confirmadas: 1 — R$ 10,00    Cancelamentos: 0 — "
+                                        "R$ 0,00    Líquido: R$ 10,00"));
+        QCOMPARE(LinhasOntem, 1);
+        QVERIFY(!Janela.isVisible());
+        const QByteArray Copia = E.Pasta.Le(QStringLiteral("copia.prn"));
+        QVERIFY(Copia.contains(MarcaCopia.toLatin1()) && Copia.contains("VIA DO CLIENTE DOC 7"));
+        QVERIFY(E.Biblioteca.Inicios.empty() && E.Biblioteca.Finalizacoes.empty());
+        QCOMPARE(E.Pasta.Le(QStringLiteral("dia.csv")),
+                 QByteArray("Hora;Documento;Função;Valor;Situação;Bandeira;Rede;NSU SiTef;"
+                            "NSU Host\r\n10:42:00;7;Venda;10,00;confirmada;;;;\r\n"
+                            "10:42:00;8;Venda;10,00;desfeita;;;;\r\n"));
     }
 };
 
