@@ -20,6 +20,7 @@
 #include "TextosStatus.h"
 #include "TratadorErros.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
@@ -41,6 +42,7 @@ namespace {
 
 const QString SecaoConfiguracao = QStringLiteral("CONF_TEF");
 const QString PrefixoPinPad = QStringLiteral("   TEF Kimbro   |");
+const QString ChaveQRCodeNaTela = QStringLiteral("QRCODE_NA_TELA");
 // Card takings are reconciled against the acquirers' statements for a year
 // and a month: the journal never keeps less.
 constexpr int MesesLivroMinimo = 13;
@@ -238,11 +240,16 @@ void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
     LBL_STATUS_PINPAD_A = NovoStatus(QStringLiteral("LBL_STATUS_PINPAD_A"), GrupoPerifericos);
     Label4 = NovoRotulo(QStringLiteral("Label4"), QStringLiteral("Texto PinPad"), GrupoPerifericos);
     EDT_TEXTO_PINPAD = NovaEdicao(QStringLiteral("EDT_TEXTO_PINPAD"), 16, GrupoPerifericos);
+    CHK_QRCODE_TELA = new QCheckBox(QStringLiteral("QR Code na tela"), GrupoPerifericos);
+    CHK_QRCODE_TELA->setObjectName(QStringLiteral("CHK_QRCODE_TELA"));
+    connect(CHK_QRCODE_TELA, &QCheckBox::toggled, this,
+            [this](bool Marcado) { Venda.QRCodeNaTela = Marcado; });
     auto* GradePerifericos = new QGridLayout(GrupoPerifericos);
     GradePerifericos->setVerticalSpacing(2);
     GradePerifericos->addWidget(LBL_STATUS_PINPAD_A, 0, 0, 1, 2);
     GradePerifericos->addWidget(Label4, 1, 0);
     GradePerifericos->addWidget(EDT_TEXTO_PINPAD, 1, 1);
+    GradePerifericos->addWidget(CHK_QRCODE_TELA, 2, 0, 1, 2);
 
     BtnSalvar =
         TNPushButton::Cria(Aba, QStringLiteral("BtnSalvar"), QStringLiteral("&Salvar Configuração"),
@@ -264,10 +271,10 @@ void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
     Botoes->addWidget(BtnIniciaTEF);
     Colunas->addLayout(Botoes);
 
-    // Host, store, terminal, password, save, menu, start, PIN pad text.
+    // Host, store, terminal, password, save, menu, start, PIN pad text, QR code.
     const QWidget* Ordem[] = {EDT_HOST_SERVIDOR, EDT_IDENT_EMPRESA, EDT_IDENT_ESTACAO,
                               EDT_SENHA_TEF,     BtnSalvar,         BtnTestaTEF,
-                              BtnIniciaTEF,      EDT_TEXTO_PINPAD};
+                              BtnIniciaTEF,      EDT_TEXTO_PINPAD,  CHK_QRCODE_TELA};
     for (size_t I = 1; I < std::size(Ordem); ++I) {
         setTabOrder(const_cast<QWidget*>(Ordem[I - 1]), const_cast<QWidget*>(Ordem[I]));
     }
@@ -287,6 +294,9 @@ void TForm_Principal::NFormCreate() {
     for (const auto& [Chave, Edicao] : CamposConfiguracao()) {
         Edicao->setText(IniConfiguracao->LeTexto(SecaoConfiguracao, Chave, Edicao->text()));
     }
+    CHK_QRCODE_TELA->setChecked(
+        IniConfiguracao->LeTexto(SecaoConfiguracao, ChaveQRCodeNaTela, QString()).trimmed() ==
+        QLatin1String("1"));
     RemoveLancamentosAntigos();
     DM_CAIXA_VAREJO.StatusTEF = -1;
     DM_CAIXA_VAREJO.NumeroVias = 1;
@@ -392,6 +402,9 @@ void TForm_Principal::BtnSalvarClick() {
     for (const auto& [Chave, Edicao] : CamposConfiguracao()) {
         IniConfiguracao->GravaTexto(SecaoConfiguracao, Chave, Edicao->text());
     }
+    IniConfiguracao->GravaTexto(SecaoConfiguracao, ChaveQRCodeNaTela,
+                                CHK_QRCODE_TELA->isChecked() ? QStringLiteral("1")
+                                                             : QStringLiteral("0"));
 }
 
 void TForm_Principal::EDT_SENHA_TEFChange() {

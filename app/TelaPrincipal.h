@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <memory>
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -54,6 +55,8 @@ public:
     TNMaskEdit* EDT_SENHA_TEF;
     QLabel* Label4;
     TNEdit* EDT_TEXTO_PINPAD;
+    // The PIX QR code in the station's own window rather than on the PIN pad.
+    QCheckBox* CHK_QRCODE_TELA;
     QLabel* LBL_STATUS_PINPAD_A;
     TNPushButton* BtnIniciaTEF;
     TNPushButton* BtnTestaTEF;

@@ -24,6 +24,10 @@ public:
     std::int32_t NumeroDocumento = 0;
     // The sale in the transaction journal.
     TLancamentoTEF Lancamento;
+    // The PIX QR code is handed to the station and shown in its own window
+    // (the library's "DevolveStringQRCode"); otherwise the library shows it on
+    // the PIN pad.
+    bool QRCodeNaTela = false;
     // Told the document number as soon as it is drawn.
     std::function<void(std::int32_t Numero)> AoSortearDocumento;
 
@@ -39,5 +43,7 @@ public:
                     const QDateTime& Momento);
 
 private:
+    QString ParametrosAdicionais() const;
+
     TAmbienteTEF& FAmbiente;
 };
