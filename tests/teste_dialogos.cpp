@@ -114,15 +114,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("Opcoes");
         QTest::addColumn<QStringList>("Legendas");
         QTest::addColumn<int>("Altura");
-        QStringList Nove;
-        QString Dez;
+        // Every entry gets its button; the form shows nine and scrolls.
+        QStringList Dez;
+        QString Opcoes;
         for (int I = 1; I <= 10; ++I) {
-            Dez += QStringLiteral("%1:Opção %1;").arg(I);
-            if (I <= 9) {
-                Nove.append(QStringLiteral("&%1-Opção %1").arg(I));
-            }
+            Opcoes += QStringLiteral("%1:Opção %1;").arg(I);
+            Dez.append(QStringLiteral("&%1-Opção %1").arg(I));
         }
-        QTest::newRow("dez") << Dez << Nove << 145 + 27 * 9;
+        QTest::newRow("dez") << Opcoes << Dez << 145 + 27 * 9;
         QTest::newRow("vazia") << QString() << QStringList{QStringLiteral("&")} << 172;
         QTest::newRow("sem ; no fim") << "1:A;2:B" << QStringList{"&1-A", "&2-B"} << 199;
         QTest::newRow("brancos") << " 1:A ; 2:B:x ;" << QStringList{"&1-A", "& 2-B-x "} << 199;
@@ -145,6 +144,66 @@ private Q_SLOTS:
         QCOMPARE(Mostradas, Legendas);
         QCOMPARE(AlturaMostrada, Altura);
         QCOMPARE(ManCaixaTefMenu->OpcaoEscolhida, QStringLiteral("1"));
+    }
+
+    // The answer is the entry's code ("code:text"), the position when the
+    // entry has none; codes of two digits are typed whole, and a code that
+    // begins longer ones is taken with Enter.
+    void MenuRespondeOCodigo_data() {
+        QTest::addColumn<QString>("Opcoes");
+        QTest::addColumn<QString>("Teclas"); // empty: a click on the second button
+        QTest::addColumn<QString>("Esperada");
+        QString Doze;
+        for (int I = 1; I <= 12; ++I) {
+            Doze += QStringLiteral("%1:Opção %1;").arg(I);
+        }
+        QTest::newRow("códigos que saltam") << "1:Crédito;3:Débito;"
+                                            << ""
+                                            << "3";
+        QTest::newRow("sem códigos") << "Crédito;Débito;PIX;"
+                                     << ""
+                                     << "2";
+        QTest::newRow("1, 2, 3 como antes") << "1:A;2:B;3:C;"
+                                            << ""
+                                            << "2";
+        QTest::newRow("a partir de 10") << "10:A;11:B;"
+                                        << ""
+                                        << "11";
+        QTest::newRow("décima primeira pelo teclado") << Doze << "11"
+                                                      << "11";
+        QTest::newRow("1 com Enter entre 10, 11, 12") << Doze << "1\n"
+                                                      << "1";
+        QTest::newRow("3 de uma vez") << Doze << "3"
+                                      << "3";
+        QTest::newRow("código digitado, sem códigos") << "Crédito;Débito;"
+                                                      << "2"
+                                                      << "";
+    }
+
+    void MenuRespondeOCodigo() {
+        QFETCH(QString, Opcoes);
+        QFETCH(QString, Teclas);
+        QFETCH(QString, Esperada);
+        TornaPresente(ManCaixaTefMenu);
+        ManCaixaTefMenu->Opcoes = Opcoes;
+        TRespostaModal Escolha([&](QWidget*) {
+            if (Teclas.isEmpty()) {
+                QTest::keyClick(ManCaixaTefMenu->BotoesOpcao[1], Qt::Key_Space);
+                return;
+            }
+            for (const QChar Tecla : Teclas) {
+                QTest::keyClick(QApplication::focusWidget(),
+                                Tecla == u'\n'
+                                    ? Qt::Key_Return
+                                    : static_cast<Qt::Key>(Qt::Key_0 + Tecla.digitValue()));
+            }
+            if (ManCaixaTefMenu->isVisible()) {
+                QTest::keyClick(ManCaixaTefMenu, Qt::Key_Escape);
+            }
+        });
+        MostraModal(ManCaixaTefMenu);
+        QCOMPARE(ManCaixaTefMenu->OpcaoEscolhida,
+                 Esperada.isEmpty() ? QStringLiteral("0") : Esperada);
     }
 
     void MenuAbandonarVoltarEsc() {
