@@ -89,7 +89,7 @@ TManCaixaTefMovimento::TManCaixaTefMovimento(TLivroTransacoes& Livro, TDM_TEF& M
     setTabOrder(EDT_DATA, BtnImprimirCopia);
     setTabOrder(BtnImprimirCopia, BtnExportar);
     setTabOrder(BtnExportar, BtnFechar);
-    resize(780, 460);
+    resize(860, 460);
 
     const QDate Hoje = Relogio::Agora().date();
     EDT_DATA->setDate(Hoje);
@@ -110,7 +110,7 @@ void TManCaixaTefMovimento::MontaGrade() {
     GRD_MOVIMENTO->verticalHeader()->hide();
     GRD_MOVIMENTO->verticalHeader()->setDefaultSectionSize(22);
     GRD_MOVIMENTO->horizontalHeader()->setStretchLastSection(true);
-    const int Larguras[] = {64, 78, 110, 80, 160, 70, 56, 76};
+    const int Larguras[] = {64, 86, 110, 80, 160, 72, 56, 80};
     for (int Coluna = 0; Coluna < static_cast<int>(std::size(Larguras)); ++Coluna) {
         GRD_MOVIMENTO->setColumnWidth(Coluna, Larguras[Coluna]);
     }
