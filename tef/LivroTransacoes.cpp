@@ -12,7 +12,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -204,42 +203,43 @@ void Vincula(QSqlQuery& Consulta, const TLancamentoTEF& L) {
     }
 }
 
+// A row of "SELECT id, <Colunas>", read in that order: by position, not by
+// name, so that a day of rows costs what the query does.
 TLancamentoTEF LeLinha(const QSqlQuery& Consulta) {
-    const auto V = [&Consulta](const char* Nome) { return Consulta.value(QLatin1String(Nome)); };
+    int Coluna = 0;
+    const auto V = [&Consulta, &Coluna] { return Consulta.value(Coluna++); };
+    const auto Texto = [&V] { return V().toString(); };
     TLancamentoTEF L;
-    L.Id = V("id").toLongLong();
-    L.Funcao = V("funcao").toInt();
-    L.Documento = V("documento").toString();
-    L.Valor = V("valor").toString();
-    L.Data = V("data").toString();
-    L.Hora = V("hora").toString();
-    L.Operador = V("operador").toString();
-    if (!V("restricoes").isNull()) {
-        L.Restricoes = V("restricoes").toString();
+    L.Id = V().toLongLong();
+    L.Funcao = V().toInt();
+    L.Documento = Texto();
+    L.Valor = Texto();
+    L.Data = Texto();
+    L.Hora = Texto();
+    L.Operador = Texto();
+    if (const QVariant Restricoes = V(); !Restricoes.isNull()) {
+        L.Restricoes = Restricoes.toString();
     }
-    L.Estado = EstadoDoNome(V("estado").toString());
-    if (!V("resultado").isNull()) {
-        L.Resultado = V("resultado").toInt();
+    L.Estado = EstadoDoNome(Texto());
+    if (const QVariant Resultado = V(); !Resultado.isNull()) {
+        L.Resultado = Resultado.toInt();
     }
-    L.Comprovante = V("comprovante").toString();
-    L.DadosTransacao = V("dados_transacao").toString();
-    L.DataHoraTransacao = V("data_hora_transacao").toString();
-    L.Impresso = V("impresso").toInt() != 0;
-    if (!V("confirma").isNull()) {
-        L.Confirma = V("confirma").toInt() != 0;
+    L.Comprovante = Texto();
+    L.DadosTransacao = Texto();
+    L.DataHoraTransacao = Texto();
+    L.Impresso = V().toInt() != 0;
+    if (const QVariant Confirma = V(); !Confirma.isNull()) {
+        L.Confirma = Confirma.toInt() != 0;
     }
-    L.Motivo = V("motivo").toString();
-    const char* NomesMomento[] = {"iniciada_em",  "aprovada_em", "imprimindo_em",
-                                  "impressao_em", "decidida_em", "encerrada_em"};
-    for (std::size_t I = 0; I < L.Momentos.size(); ++I) {
-        L.Momentos[I] = V(NomesMomento[I]).toString();
+    L.Motivo = Texto();
+    for (QString& Momento : L.Momentos) {
+        Momento = Texto();
     }
-    L.ChamadaFinaliza = V("finaliza_chamada_em").toString();
-    L.Autorizacao.Rede = V("rede_autorizadora").toString();
-    L.Autorizacao.Bandeira = V("bandeira").toString();
-    L.Autorizacao.NsuSiTef = V("nsu_sitef").toString();
-    L.Autorizacao.NsuHost = V("nsu_host").toString();
-    L.ValorInformado = V("valor_informado").toString();
+    L.ChamadaFinaliza = Texto();
+    for (QString* Campo : {&L.Autorizacao.Rede, &L.Autorizacao.Bandeira, &L.Autorizacao.NsuSiTef,
+                           &L.Autorizacao.NsuHost, &L.ValorInformado}) {
+        *Campo = Texto();
+    }
     return L;
 }
 
