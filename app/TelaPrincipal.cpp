@@ -10,6 +10,7 @@
 #include "FAT_DM_TEF_OFFLINE.h"
 #include "FormatosTEF.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
+#include "MAN_CAIXA_TEF_MOVIMENTO.h"
 #include "MAN_CAIXA_VAREJO_MENU.h"
 #include "NFloatEdit.h"
 #include "NMaskEdit.h"
@@ -20,6 +21,7 @@
 #include "TextosStatus.h"
 #include "TratadorErros.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
@@ -43,6 +45,21 @@ namespace {
 
 const QString SecaoConfiguracao = QStringLiteral("CONF_TEF");
 const QString PrefixoPinPad = QStringLiteral("   TEF Kimbro   |");
+const QString ChaveQRCodeNaTela = QStringLiteral("QRCODE_NA_TELA");
+// Card takings are reconciled against the acquirers' statements for a year
+// and a month: the journal never keeps less.
+constexpr int MesesLivroMinimo = 13;
+
+// A whole number of the configuration file; nothing when the key is absent
+// or holds anything else.
+std::optional<int> NumeroDaConfiguracao(const QString& Chave) {
+    bool Numero = false;
+    const int Valor = TArquivoPerfil(TForm_Principal::ArquivoConfiguracao())
+                          .LeTexto(SecaoConfiguracao, Chave, QString())
+                          .trimmed()
+                          .toInt(&Numero);
+    return Numero ? std::optional<int>(Valor) : std::nullopt;
+}
 
 QLabel* NovoRotulo(const QString& Nome, const QString& Texto, QWidget* Pai) {
     auto* Rotulo = new QLabel(Texto, Pai);
@@ -125,12 +142,14 @@ TForm_Principal::~TForm_Principal() {
 }
 
 int TForm_Principal::DiasLogTEF() {
-    bool Numero = false;
-    const int Dias = TArquivoPerfil(ArquivoConfiguracao())
-                         .LeTexto(SecaoConfiguracao, QStringLiteral("DIAS_LOG_TEF"), QString())
-                         .trimmed()
-                         .toInt(&Numero);
-    return Numero && Dias >= 0 ? Dias : DiarioTEF::RetencaoPadrao;
+    const std::optional<int> Dias = NumeroDaConfiguracao(QStringLiteral("DIAS_LOG_TEF"));
+    return Dias && *Dias >= 0 ? *Dias : DiarioTEF::RetencaoPadrao;
+}
+
+int TForm_Principal::MesesLivroTEF() {
+    return std::max(
+        NumeroDaConfiguracao(QStringLiteral("MESES_LIVRO_TEF")).value_or(MesesLivroMinimo),
+        MesesLivroMinimo);
 }
 
 QString TForm_Principal::ArquivoConfiguracao() {
@@ -195,6 +214,11 @@ void TForm_Principal::MontaAbaTransacao(QWidget* Aba) {
     Botoes->addWidget(BtnDividir);
     Botoes->addWidget(NPushButton1);
     Grade->addLayout(Botoes);
+    // Under the sale's own buttons, so that nothing of the sale moves.
+    BtnMovimentoTEF =
+        TNPushButton::Cria(Aba, QStringLiteral("BtnMovimentoTEF"), QStringLiteral("Mo&vimento TEF"),
+                           [this] { EmTransacao([this] { BtnMovimentoTEFClick(); }); });
+    Grade->addWidget(BtnMovimentoTEF);
 }
 
 void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
@@ -233,11 +257,16 @@ void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
     LBL_STATUS_PINPAD_A = NovoStatus(QStringLiteral("LBL_STATUS_PINPAD_A"), GrupoPerifericos);
     Label4 = NovoRotulo(QStringLiteral("Label4"), QStringLiteral("Texto PinPad"), GrupoPerifericos);
     EDT_TEXTO_PINPAD = NovaEdicao(QStringLiteral("EDT_TEXTO_PINPAD"), 16, GrupoPerifericos);
+    CHK_QRCODE_TELA = new QCheckBox(QStringLiteral("QR Code na tela"), GrupoPerifericos);
+    CHK_QRCODE_TELA->setObjectName(QStringLiteral("CHK_QRCODE_TELA"));
+    connect(CHK_QRCODE_TELA, &QCheckBox::toggled, this,
+            [this](bool Marcado) { Venda.QRCodeNaTela = Marcado; });
     auto* GradePerifericos = new QGridLayout(GrupoPerifericos);
     GradePerifericos->setVerticalSpacing(2);
     GradePerifericos->addWidget(LBL_STATUS_PINPAD_A, 0, 0, 1, 2);
     GradePerifericos->addWidget(Label4, 1, 0);
     GradePerifericos->addWidget(EDT_TEXTO_PINPAD, 1, 1);
+    GradePerifericos->addWidget(CHK_QRCODE_TELA, 2, 0, 1, 2);
 
     BtnSalvar =
         TNPushButton::Cria(Aba, QStringLiteral("BtnSalvar"), QStringLiteral("&Salvar Configuração"),
@@ -259,10 +288,10 @@ void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
     Botoes->addWidget(BtnIniciaTEF);
     Colunas->addLayout(Botoes);
 
-    // Host, store, terminal, password, save, menu, start, PIN pad text.
+    // Host, store, terminal, password, save, menu, start, PIN pad text, QR code.
     const QWidget* Ordem[] = {EDT_HOST_SERVIDOR, EDT_IDENT_EMPRESA, EDT_IDENT_ESTACAO,
                               EDT_SENHA_TEF,     BtnSalvar,         BtnTestaTEF,
-                              BtnIniciaTEF,      EDT_TEXTO_PINPAD};
+                              BtnIniciaTEF,      EDT_TEXTO_PINPAD,  CHK_QRCODE_TELA};
     for (size_t I = 1; I < std::size(Ordem); ++I) {
         setTabOrder(const_cast<QWidget*>(Ordem[I - 1]), const_cast<QWidget*>(Ordem[I]));
     }
@@ -282,6 +311,10 @@ void TForm_Principal::NFormCreate() {
     for (const auto& [Chave, Edicao] : CamposConfiguracao()) {
         Edicao->setText(IniConfiguracao->LeTexto(SecaoConfiguracao, Chave, Edicao->text()));
     }
+    CHK_QRCODE_TELA->setChecked(
+        IniConfiguracao->LeTexto(SecaoConfiguracao, ChaveQRCodeNaTela, QString()).trimmed() ==
+        QLatin1String("1"));
+    RemoveLancamentosAntigos();
     DM_CAIXA_VAREJO.StatusTEF = -1;
     DM_CAIXA_VAREJO.NumeroVias = 1;
     if (!FAmbiente.Livro.Aviso().isEmpty()) {
@@ -325,6 +358,21 @@ void TForm_Principal::BtnTestaTEFClick() {
         activateWindow();
     };
     MostraModal(ManCaixaVarejoMenu);
+}
+
+void TForm_Principal::BtnMovimentoTEFClick() {
+    TManCaixaTefMovimento Movimento(FAmbiente.Livro, *DM_TEF, this);
+    MostraModal(&Movimento);
+}
+
+// Before anything else reads the journal: what is older than it keeps goes.
+void TForm_Principal::RemoveLancamentosAntigos() {
+    const QDate Limite = Relogio::Agora().date().addMonths(-MesesLivroTEF());
+    if (const std::optional<int> Removidos = FAmbiente.Livro.RemoveAnteriores(Limite);
+        Removidos.value_or(0) > 0) {
+        qCInfo(lcPrincipal) << "transactions removed from the journal, older than" << Limite
+                            << *Removidos;
+    }
 }
 
 void TForm_Principal::Timer1Timer() {
@@ -373,6 +421,9 @@ void TForm_Principal::BtnSalvarClick() {
     for (const auto& [Chave, Edicao] : CamposConfiguracao()) {
         IniConfiguracao->GravaTexto(SecaoConfiguracao, Chave, Edicao->text());
     }
+    IniConfiguracao->GravaTexto(SecaoConfiguracao, ChaveQRCodeNaTela,
+                                CHK_QRCODE_TELA->isChecked() ? QStringLiteral("1")
+                                                             : QStringLiteral("0"));
 }
 
 void TForm_Principal::EDT_SENHA_TEFChange() {
@@ -384,8 +435,8 @@ void TForm_Principal::NPushButton1Click() {
 }
 
 void TForm_Principal::EmTransacao(const std::function<void()>& Acao) {
-    const TOcupado Ocupado(
-        FEmTransacao, {BtnIniciaTransacao, BtnDividir, BtnIniciaTEF, BtnTestaTEF, NPushButton1});
+    const TOcupado Ocupado(FEmTransacao, {BtnIniciaTransacao, BtnDividir, BtnIniciaTEF, BtnTestaTEF,
+                                          NPushButton1, BtnMovimentoTEF});
     if (Ocupado.Obtido()) {
         Acao();
     }
@@ -447,8 +498,8 @@ void TForm_Principal::BtnDividirClick() {
         EncerraPartes();
         return;
     }
-    VendaEmPartes =
-        std::make_unique<TVendaEmPartes>(FAmbiente, EDT_VALOR->Valor(), Relogio::Agora());
+    VendaEmPartes = std::make_unique<TVendaEmPartes>(FAmbiente, EDT_VALOR->Valor(),
+                                                     Relogio::Agora(), Venda.QRCodeNaTela);
     BtnDividir->setText(QStringLiteral("Cancelar &venda"));
     MostraPartes();
 }

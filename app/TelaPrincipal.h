@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <memory>
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -43,6 +44,8 @@ public:
     TNPushButton* NPushButton1;
     // The sale in parts: total, each part with its outcome, what remains.
     QLabel* LBL_PARTES;
+    // The day's movement ("Movimento TEF").
+    TNPushButton* BtnMovimentoTEF;
     // Tab "Configuração".
     QGroupBox* GrupoTEF;
     QGroupBox* GrupoPerifericos;
@@ -57,6 +60,8 @@ public:
     TNMaskEdit* EDT_SENHA_TEF;
     QLabel* Label4;
     TNEdit* EDT_TEXTO_PINPAD;
+    // The PIX QR code in the station's own window rather than on the PIN pad.
+    QCheckBox* CHK_QRCODE_TELA;
     QLabel* LBL_STATUS_PINPAD_A;
     TNPushButton* BtnIniciaTEF;
     TNPushButton* BtnTestaTEF;
@@ -77,6 +82,9 @@ public:
     static QString ArquivoConfiguracao();
     // Days the daily TEF log files are kept ([CONF_TEF] DIAS_LOG_TEF).
     static int DiasLogTEF();
+    // Months the transaction journal keeps ([CONF_TEF] MESES_LIVRO_TEF), never
+    // fewer than 13.
+    static int MesesLivroTEF();
 
     void BtnIniciaTransacaoClick();
     void BtnDividirClick();
@@ -85,6 +93,8 @@ public:
     void BtnIniciaTEFClick();
     // "&Menu TEF": the TEF functions menu, made present, shown and released.
     void BtnTestaTEFClick();
+    // The day's movement, made, shown and destroyed.
+    void BtnMovimentoTEFClick();
     void Timer1Timer();
     void BtnSalvarClick();
     void NPushButton1Click();
@@ -95,6 +105,7 @@ private:
     QList<std::pair<QString, QLineEdit*>> CamposConfiguracao() const;
     void NFormCreate();
     void EDT_SENHA_TEFChange();
+    void RemoveLancamentosAntigos();
     // Each message in its own box, one after the other.
     void Avisa(const QStringList& Mensagens);
     void MostraFalhas();

@@ -10,6 +10,7 @@ inicio=$(bench/inicio.sh "${1:-5}")
 laco=$(build/release/bench/laco)
 impressao=$(bench/impressao.sh)
 livro=$(cd build/release/bench && ./livro)
+movimento=$(cd build/release/bench && ./movimento 2>/dev/null)
 
 valor() { grep -m1 "$1" | grep -oE '[0-9]+(\.[0-9]+)?' | head -n "${2:-1}" | tail -n 1; }
 linha() { printf '| %-62s | %14s | %14s | %7s | %7s |\n' "$@"; }
@@ -25,6 +26,8 @@ entrega=$(grep -E '^ +[0-9]+ ' <<<"$impressao" | tail -n 2)
 
 transacao=$(valor 'journal, one transaction' 3 <<<"$livro")
 sincrona=$(valor 'one synced 4 KB write' 3 <<<"$livro")
+janela=$(valor 'movement window opened' <<<"$movimento")
+consulta=$(valor 'plain query of the same rows' <<<"$movimento")
 primeiro=$(valor 'first document of the process' 2 <<<"$impressao")
 vazio=$(valor 'empty document' <<<"$impressao")
 # The targets: start-up at most 1.5 times the bare window, report generation
@@ -37,6 +40,7 @@ linha "start-up to the window ready for input (ms) vs bare Qt window" "$pronta" 
 linha "start-up to the first Online status (ms; 500 ms timer)" "$online" "$vazia" "$(razao "$online" "$vazia")" ""
 linha "sale loop per command (ns) vs copying one buffer" "$comando" "$copia" "$(razao "$comando" "$copia")" ""
 linha "journal, one transaction's commits (ms) vs one synced 4 KB write" "$transacao" "$sincrona" "$(razao "$transacao" "$sincrona")" ""
+linha "Movimento TEF on one day of 40,000 rows (ms) vs plain query" "$janela" "$consulta" "$(razao "$janela" "$consulta")" "<= 2"
 linha "report, first document of the process, 1 page (us)" "$primeiro" "" "" ""
 linha "report, empty document (us)" "$vazio" "" "" ""
 while read -r paginas porPagina memoria simples fator; do

@@ -4,13 +4,19 @@
 #include "NPushButton.h"
 #include "TratadorErros.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 
 QPointer<TManCaixaTefMenu> ManCaixaTefMenu;
 
 namespace {
 
 const QString Esconde = QStringLiteral("Esconde");
+const char* const PropriedadeResposta = "Resposta";
+const char* const PropriedadeComCodigo = "ComCodigo";
 constexpr int LarguraBotao = 300;
 constexpr int AlturaBotao = 25;
 constexpr int EsquerdaBotao = 5;
@@ -18,7 +24,22 @@ constexpr int TopoPrimeiroBotao = 35;
 constexpr int AlturaBarraBotoes = 37;
 constexpr int Espacador = 13;
 
+bool SoDigitos(const QString& Texto) {
+    return !Texto.isEmpty() &&
+           std::all_of(Texto.begin(), Texto.end(), [](QChar C) { return C.isDigit(); });
+}
+
+// "code:text" with a numeric code.
+bool TemCodigo(const QString& Entrada) {
+    return Entrada.contains(u':') && SoDigitos(Entrada.left(Entrada.indexOf(u':')).trimmed());
+}
+
 } // namespace
+
+QString RespostaDaOpcao(const QString& Entrada, int Posicao) {
+    return TemCodigo(Entrada) ? Entrada.left(Entrada.indexOf(u':')).trimmed()
+                              : QString::number(Posicao);
+}
 
 TManCaixaTefMenu::TManCaixaTefMenu(QWidget* Pai) : TTPLModalDataForm(Pai) {
     setObjectName(QStringLiteral("ManCaixaTefMenu"));
@@ -33,16 +54,22 @@ TManCaixaTefMenu::TManCaixaTefMenu(QWidget* Pai) : TTPLModalDataForm(Pai) {
     LBL_TITULO->setWordWrap(true);
     LBL_TITULO->setGeometry(0, 0, 302, 39);
     LBL_TITULO->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    for (int Tag = 1; Tag <= 9; ++Tag) {
-        auto* Botao = new TNPushButton(QString(), Pnl_Options);
-        Botao->setObjectName(Tag == 1 ? QStringLiteral("BtnOp1")
-                                      : QStringLiteral("btnOp%1").arg(Tag));
-        Botao->setProperty("Tag", Tag);
-        Botao->setGeometry(EsquerdaBotao, TopoPrimeiroBotao, LarguraBotao, AlturaBotao);
-        Botao->setStyleSheet(QStringLiteral("text-align: left; padding-left: 8px;"));
-        connect(Botao, &QPushButton::clicked, this, Protegido([this, Tag] { BtnOp1Click(Tag); }));
-        BotoesOpcao[static_cast<size_t>(Tag - 1)] = Botao;
+    FRolagem = new QScrollArea(Pnl_Options);
+    FRolagem->setObjectName(QStringLiteral("Rolagem"));
+    FRolagem->setFrameShape(QFrame::NoFrame);
+    FRolagem->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FRolagem->setFocusPolicy(Qt::NoFocus);
+    FPainelBotoes = new QWidget();
+    FRolagem->setWidget(FPainelBotoes);
+    for (size_t Posicao = 0; Posicao < BotoesVisiveis; ++Posicao) {
+        Botao(Posicao);
     }
+    // The entry the keyboard reaches is scrolled into view.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* Novo) {
+        if (Novo != nullptr && FPainelBotoes->isAncestorOf(Novo)) {
+            FRolagem->ensureWidgetVisible(Novo, 0, 0);
+        }
+    });
 
     PNL_BOTOES = new QWidget(Conteudo());
     PNL_BOTOES->setObjectName(QStringLiteral("PNL_BOTOES"));
@@ -57,28 +84,50 @@ TManCaixaTefMenu::TManCaixaTefMenu(QWidget* Pai) : TTPLModalDataForm(Pai) {
     resize(LarguraBotao + Espacador, AlturaBase + PassoBotao);
 }
 
+// The option button at Posicao (from 0), made when a list first needs it.
+TNPushButton* TManCaixaTefMenu::Botao(size_t Posicao) {
+    while (BotoesOpcao.size() <= Posicao) {
+        const int Tag = static_cast<int>(BotoesOpcao.size()) + 1;
+        auto* Novo = new TNPushButton(QString(), FPainelBotoes);
+        Novo->setObjectName(Tag == 1 ? QStringLiteral("BtnOp1")
+                                     : QStringLiteral("btnOp%1").arg(Tag));
+        Novo->setProperty("Tag", Tag);
+        Novo->setStyleSheet(QStringLiteral("text-align: left; padding-left: 8px;"));
+        Novo->hide();
+        connect(Novo, &QPushButton::clicked, this, Protegido([this, Tag] { BtnOp1Click(Tag); }));
+        BotoesOpcao.push_back(Novo);
+    }
+    return BotoesOpcao[Posicao];
+}
+
 void TManCaixaTefMenu::showEvent(QShowEvent* Evento) {
-    Opcoes.replace(u':', u'-');
     OpcaoEscolhida.clear();
+    FDigitado.clear();
+    FPendente.clear();
     PreencheBotoes();
     PosicionaBotoes();
     TTPLModalDataForm::showEvent(Evento);
 }
 
-// Up to nine entries, each the text before a ";". An entry with no ";" after
-// it is the last one, so a list without its final ";" loses nothing.
+// Every entry, each the text before a ";", its ":" shown as "-". An entry
+// with no ";" after it is the last one, so a list without its final ";"
+// loses nothing.
 void TManCaixaTefMenu::PreencheBotoes() {
-    for (TNPushButton* Botao : BotoesOpcao) {
-        Botao->setText(Esconde);
-        Botao->hide();
+    for (TNPushButton* Opcao : BotoesOpcao) {
+        Opcao->setText(Esconde);
+        Opcao->hide();
     }
-    for (size_t Posicao = 0; Posicao < BotoesOpcao.size(); ++Posicao) {
+    for (size_t Posicao = 0;; ++Posicao) {
         const qsizetype Fim = Opcoes.indexOf(u';');
         QString Entrada = Fim < 0 ? Opcoes : Opcoes.left(Fim);
         if (Posicao == 0) {
             Entrada = Entrada.trimmed();
         }
-        BotoesOpcao[Posicao]->setText(QLatin1Char('&') + Entrada);
+        TNPushButton* Opcao = Botao(Posicao);
+        Opcao->setProperty(PropriedadeResposta,
+                           RespostaDaOpcao(Entrada, static_cast<int>(Posicao) + 1));
+        Opcao->setProperty(PropriedadeComCodigo, TemCodigo(Entrada));
+        Opcao->setText(QLatin1Char('&') + Entrada.replace(u':', u'-'));
         Opcoes = Fim < 0 ? QString() : Opcoes.mid(Fim + 1);
         if (Opcoes.isEmpty()) {
             break;
@@ -88,30 +137,97 @@ void TManCaixaTefMenu::PreencheBotoes() {
 
 void TManCaixaTefMenu::PosicionaBotoes() {
     int Visiveis = 0;
-    int Topo = TopoPrimeiroBotao;
-    for (TNPushButton* Botao : BotoesOpcao) {
-        if (Botao->text() == Esconde) {
+    for (TNPushButton* Opcao : BotoesOpcao) {
+        if (Opcao->text() != Esconde) {
+            ++Visiveis;
+        }
+    }
+    const int NaTela = std::min(Visiveis, BotoesVisiveis);
+    const bool Rola = Visiveis > BotoesVisiveis;
+    const int LarguraOpcao =
+        LarguraBotao - (Rola ? FRolagem->verticalScrollBar()->sizeHint().width() : 0);
+    int Topo = 0;
+    for (TNPushButton* Opcao : BotoesOpcao) {
+        if (Opcao->text() == Esconde) {
             continue;
         }
-        Botao->move(EsquerdaBotao, Topo);
-        Botao->show();
-        Topo += Botao->height() + 2;
-        ++Visiveis;
+        Opcao->setGeometry(EsquerdaBotao, Topo, LarguraOpcao, AlturaBotao);
+        Opcao->show();
+        Topo += Opcao->height() + 2;
     }
-    resize(width(), AlturaBase + PassoBotao * Visiveis);
+    resize(width(), AlturaBase + PassoBotao * NaTela);
 
     // Option panel between the spacer and the button bar, title centred.
     const int Largura = width() - 2 * MargemInterna;
     const int AlturaConteudo = height() - 2 * MargemInterna - FTopBar->height();
     Pnl_Options->setGeometry(0, Espacador, Largura, AlturaConteudo - Espacador - AlturaBarraBotoes);
     LBL_TITULO->move(qRound((Largura - LBL_TITULO->width()) / 2.0), 0);
+    FPainelBotoes->resize(Largura, Topo);
+    FRolagem->setGeometry(0, TopoPrimeiroBotao, Largura, PassoBotao * NaTela);
+    FRolagem->verticalScrollBar()->setValue(0);
     PNL_BOTOES->setGeometry(0, AlturaConteudo - AlturaBarraBotoes, Largura, AlturaBarraBotoes);
     BtnVoltar->setGeometry(5, 6, 100, AlturaBotao);
     BtnSair->setGeometry(Largura - 105, 6, 100, AlturaBotao);
 }
 
+// Digits name coded entries; Enter takes the entry whose whole code was
+// typed while longer codes began with it. Any other key goes on as the form
+// treats it (a digit no code begins with, too: an entry's first character).
+bool TManCaixaTefMenu::TeclaPressionada(QKeyEvent* Evento) {
+    const Qt::KeyboardModifiers Modificadores = Evento->modifiers() & ~Qt::KeypadModifier;
+    const QString Texto = Evento->text();
+    if (Modificadores == Qt::NoModifier && Texto.size() == 1 && Texto.front().isDigit() &&
+        DigitaCodigo(Texto.front())) {
+        return true;
+    }
+    const bool Enter = Evento->key() == Qt::Key_Return || Evento->key() == Qt::Key_Enter;
+    if (Enter && FPendente) {
+        FPendente->click();
+        return true;
+    }
+    FDigitado.clear();
+    FPendente.clear();
+    return TTPLModalDataForm::TeclaPressionada(Evento);
+}
+
+bool TManCaixaTefMenu::DigitaCodigo(QChar Digito) {
+    const auto Comecam = [this](const QString& Prefixo) {
+        std::vector<TNPushButton*> Achados;
+        for (TNPushButton* Opcao : BotoesOpcao) {
+            if (Opcao->isVisible() && Opcao->property(PropriedadeComCodigo).toBool() &&
+                Opcao->property(PropriedadeResposta).toString().startsWith(Prefixo)) {
+                Achados.push_back(Opcao);
+            }
+        }
+        return Achados;
+    };
+    FDigitado += Digito;
+    std::vector<TNPushButton*> Candidatos = Comecam(FDigitado);
+    if (Candidatos.empty()) {
+        FDigitado = Digito;
+        Candidatos = Comecam(FDigitado);
+    }
+    FPendente.clear();
+    if (Candidatos.empty()) {
+        FDigitado.clear();
+        return false;
+    }
+    for (TNPushButton* Opcao : Candidatos) {
+        if (Opcao->property(PropriedadeResposta).toString() == FDigitado) {
+            FPendente = Opcao;
+        }
+    }
+    if (FPendente && Candidatos.size() == 1) {
+        FPendente->click();
+        return true;
+    }
+    (FPendente ? FPendente.data() : Candidatos.front())->setFocus(Qt::ShortcutFocusReason);
+    return true;
+}
+
 void TManCaixaTefMenu::BtnOp1Click(int Tag) {
-    OpcaoEscolhida = QString::number(Tag);
+    OpcaoEscolhida =
+        BotoesOpcao[static_cast<size_t>(Tag - 1)]->property(PropriedadeResposta).toString();
     accept();
 }
 

@@ -3,14 +3,19 @@
 #include "TPLModalDataForm.h"
 
 #include <QPointer>
-#include <array>
+#include <vector>
 
 class QLabel;
+class QScrollArea;
 class TNPushButton;
 
 // "Opções TEF": the menu the library sends as one text ("1:Crédito;2:Débito;")
-// becomes up to nine stacked buttons; the answer is the chosen button's
-// position, "0" to abandon or "999" to go back.
+// becomes stacked buttons under a title, nine in view and the rest a scroll
+// away. The answer is the chosen entry's code when it is written
+// "code:text" with a numeric code (what the library expects), its position
+// otherwise; "0" to abandon or "999" to go back. Typing a code chooses its
+// entry: a code that begins others (1 of 10, 11...) waits for the next digit,
+// or Enter.
 class TManCaixaTefMenu : public TTPLModalDataForm {
     Q_OBJECT
 public:
@@ -21,26 +26,42 @@ public:
 
     QLabel* LBL_TITULO;
     QWidget* Pnl_Options;
-    std::array<TNPushButton*, 9> BotoesOpcao; // BtnOp1, btnOp2 ... btnOp9
+    // BtnOp1, btnOp2 ... btnOp9, then btnOp10 ... as a longer list needs them.
+    std::vector<TNPushButton*> BotoesOpcao;
     QWidget* PNL_BOTOES;
     TNPushButton* BtnVoltar;
     TNPushButton* BtnSair;
 
     static constexpr int AlturaBase = 145;
     static constexpr int PassoBotao = 27;
+    static constexpr int BotoesVisiveis = 9;
 
 protected:
     void showEvent(QShowEvent* Evento) override; // NFormShow
     void EscPressionado() override;
+    bool TeclaPressionada(QKeyEvent* Evento) override;
     // Closed through the window system (Alt+F4, the close control): abandoned.
     void reject() override;
 
 private:
+    TNPushButton* Botao(size_t Posicao);
     void PreencheBotoes();
     void PosicionaBotoes();
+    bool DigitaCodigo(QChar Digito);
     void BtnOp1Click(int Tag);
     void BtnSairClick();
     void BtnVoltarClick();
+
+    QScrollArea* FRolagem;
+    QWidget* FPainelBotoes;
+    // The digits typed so far, and the entry whose code they are when others
+    // begin with them too.
+    QString FDigitado;
+    QPointer<TNPushButton> FPendente;
 };
 
 extern QPointer<TManCaixaTefMenu> ManCaixaTefMenu;
+
+// What the library is answered for an entry at Posicao (from 1): its code
+// when the entry is "code:text" with a numeric code, else the position.
+QString RespostaDaOpcao(const QString& Entrada, int Posicao);

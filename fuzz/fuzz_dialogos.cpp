@@ -19,9 +19,11 @@ void Exige(bool Condicao) {
     }
 }
 
-// Whatever the list, at most nine option buttons, each with its accelerator
-// mark, and pressing one answers its own number.
+// Whatever the list, one option button per entry, each with its
+// accelerator mark, the form never taller than nine of them, and pressing
+// the first answers its code or its position.
 void PreencheMenu(const QString& Opcoes) {
+    const QString Primeira = Opcoes.left(Opcoes.indexOf(u';')).trimmed();
     Menu->Opcoes = Opcoes;
     Menu->show();
     int Visiveis = 0;
@@ -31,11 +33,9 @@ void PreencheMenu(const QString& Opcoes) {
             Exige(Botao->text().startsWith(u'&'));
         }
     }
-    Exige(Visiveis <= 9);
-    if (Visiveis > 0) {
-        Menu->BotoesOpcao[0]->click();
-        Exige(Menu->OpcaoEscolhida == QStringLiteral("1"));
-    }
+    Exige(Visiveis >= 1 && Menu->height() <= TManCaixaTefMenu::AlturaBase + 9 * 27);
+    Menu->BotoesOpcao[0]->click();
+    Exige(Menu->OpcaoEscolhida == RespostaDaOpcao(Primeira, 1));
     Menu->hide();
 }
 

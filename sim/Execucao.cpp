@@ -111,6 +111,22 @@ void Dialogo::SegueRamo(const std::string& Resposta) {
     }
 }
 
+void Dialogo::SegueParametros(const nlohmann::json& Ramos) {
+    const nlohmann::json* Escolhido = nullptr;
+    for (const auto& [Texto, Passos] : Ramos.items()) {
+        if (Texto != "*" && FDados.Parametros.find(Texto) != std::string::npos) {
+            Escolhido = &Passos;
+            break;
+        }
+    }
+    if (Escolhido == nullptr && Ramos.contains("*")) {
+        Escolhido = &Ramos["*"];
+    }
+    if (Escolhido != nullptr && Escolhido->is_array()) {
+        FAtual.push_back(Quadro{Escolhido, 0});
+    }
+}
+
 int Dialogo::ApresentaProximo(ComandoSaida& Saida) {
     while (!FAtual.empty() && FAtual.back().Indice >= FAtual.back().Passos->size()) {
         FAtual.pop_back();
@@ -125,6 +141,12 @@ int Dialogo::ApresentaProximo(ComandoSaida& Saida) {
     }
     if (Passo.contains("resultado")) {
         return Encerra(Inteiro(Passo, "resultado", 0));
+    }
+    if (const auto Ramos = Passo.find("porParametros"); Ramos != Passo.end()) {
+        if (Ramos->is_object()) {
+            SegueParametros(*Ramos);
+        }
+        return ApresentaProximo(Saida);
     }
     // "pausa": the library takes this long before it answers (a host, a
     // customer's phone).

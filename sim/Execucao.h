@@ -10,6 +10,7 @@ namespace sim {
 struct DadosInicio {
     int Funcao = 0;
     std::string Valor, Cupom, Data, Hora, Operador;
+    std::string Parametros; // the additional parameters; empty for a null text
 };
 
 // What a continuation hands back to the station.
@@ -24,7 +25,10 @@ struct ComandoSaida {
 // One function's dialogue, walking the scenario's steps. A step's "ramos"
 // maps the station's reply to the steps that follow it (then the walk goes on
 // after the step); "*" catches any other reply. A step holding "resultado"
-// ends the function with that result. Continuation -1 ends it with -2;
+// ends the function with that result. A step holding "porParametros" maps a
+// text found in the start call's additional parameters to the steps that
+// follow ("*" otherwise), as a library whose behaviour those parameters
+// change. Continuation -1 ends it with -2;
 // continuation 1 presents again the previous step that asked for input.
 class Dialogo {
 public:
@@ -42,6 +46,7 @@ private:
 
     void AplicaResposta(int ValorContinua, const std::string& Resposta);
     void SegueRamo(const std::string& Resposta);
+    void SegueParametros(const nlohmann::json& Ramos);
     int ApresentaProximo(ComandoSaida& Saida);
     int Encerra(int Resultado);
     std::string Preenche(std::string Texto) const;

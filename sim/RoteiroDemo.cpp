@@ -2,12 +2,13 @@
 
 namespace sim {
 
-// A day at the counter: a credit, debit or PIX sale (the PIX QR code shown
-// while the library waits about five seconds for the customer's phone; the
-// operator may abandon it meanwhile) (card number 4000000000000002
-// is declined by the issuer), the communication test, reprint,
-// pre-authorisation and its capture, cancellation and the administrative
-// menu (its day summary is a result to be viewed, not printed).
+// A day at the counter: a credit, debit or PIX sale (the PIX QR code, while
+// the library waits about five seconds for the customer's phone, is handed
+// to the station when the sale asks for it with "DevolveStringQRCode=1",
+// and the operator may abandon it meanwhile; otherwise it is on the PIN pad) (card number
+// 4000000000000002 is declined by the issuer), the communication test, reprint, pre-authorisation
+// and its capture, cancellation and the administrative menu (its day summary is a result to be
+// viewed, not printed).
 const char* RoteiroDemo() {
     return R"JSON(
 {
@@ -30,18 +31,26 @@ const char* RoteiroDemo() {
               ]
             }},
             {"comando": 30, "tipoCampo": 513, "min": 4, "max": 4, "texto": "Data de vencimento do cartão (MMAA)"},
-            {"comando": 30, "tipoCampo": 514, "min": 3, "max": 4, "texto": "Código de segurança do cartão"}
+            {"comando": 30, "tipoCampo": 514, "min": 3, "max": 4, "texto": "Código de segurança do cartão"},
+            {"comando": 0, "tipoCampo": 132, "texto": "00001"}
           ],
           "3": [
             {"comando": 1, "texto": "Gerando a cobrança PIX..."},
             {"comando": 11},
-            {"comando": 50, "tipoCampo": 584, "texto": "00020126580014br.gov.bcb.pix0136123e4567-e12b-12d1-a456-4266554400005204000053039865802BR5919LOJA EXEMPLO KIMBRO6009SAO PAULO62070503***6304A1B2"},
-            {"comando": 52, "texto": "Aguardando o pagamento pelo celular do cliente..."},
+            {"porParametros": {
+              "DevolveStringQRCode=1": [
+                {"comando": 50, "tipoCampo": 584, "texto": "00020126580014br.gov.bcb.pix0136123e4567-e12b-12d1-a456-4266554400005204000053039865802BR5919LOJA EXEMPLO KIMBRO6009SAO PAULO62070503***6304A1B2"},
+                {"comando": 52, "texto": "Aguardando o pagamento pelo celular do cliente..."}
+              ],
+              "*": [
+                {"comando": 3, "texto": "QR Code no PIN pad: aguardando o pagamento pelo celular do cliente..."}
+              ]
+            }},
             {"comando": 23, "pausa": 400}, {"comando": 23, "pausa": 400}, {"comando": 23, "pausa": 400},
             {"comando": 23, "pausa": 400}, {"comando": 23, "pausa": 400}, {"comando": 23, "pausa": 400},
             {"comando": 23, "pausa": 400}, {"comando": 23, "pausa": 400}, {"comando": 23, "pausa": 400},
             {"comando": 23, "pausa": 400}, {"comando": 23, "pausa": 400}, {"comando": 23, "pausa": 400},
-            {"comando": 51},
+            {"porParametros": {"DevolveStringQRCode=1": [{"comando": 51}], "*": [{"comando": 13}]}},
             {"comando": 1, "texto": "PIX recebido - transação aprovada"},
             {"comando": 0, "tipoCampo": 105, "texto": "{data}{hora}"},
             {"comando": 0, "tipoCampo": 121, "texto": "   *** SIMULAÇÃO - SEM VALOR FISCAL ***\n        LOJA EXEMPLO KIMBRO LTDA\n            VIA DO CLIENTE\n{dataBR} {horaBR}            DOC: {cupom}\nPAGAMENTO PIX\nVALOR PAGO: R$ {valor}\nID: E{nsu}{autorizacao}\n"},
@@ -59,7 +68,8 @@ const char* RoteiroDemo() {
               ]
             }},
             {"comando": 2, "texto": "Digite a senha no PIN pad"},
-            {"comando": 12}
+            {"comando": 12},
+            {"comando": 0, "tipoCampo": 132, "texto": "20002"}
           ]
         }},
         {"comando": 14},
@@ -73,6 +83,9 @@ const char* RoteiroDemo() {
         {"comando": 13},
         {"comando": 1, "texto": "Transação aprovada - retire o cartão"},
         {"comando": 0, "tipoCampo": 105, "texto": "{data}{hora}"},
+        {"comando": 0, "tipoCampo": 131, "texto": "00005"},
+        {"comando": 0, "tipoCampo": 133, "texto": "{nsu}"},
+        {"comando": 0, "tipoCampo": 134, "texto": "{autorizacao}{nsu}"},
         {"comando": 0, "tipoCampo": 121, "texto": "   *** SIMULAÇÃO - SEM VALOR FISCAL ***\n        LOJA EXEMPLO KIMBRO LTDA\n     Av. Paulista, 1000 - São Paulo\n            VIA DO CLIENTE\n{dataBR} {horaBR}            DOC: {cupom}\nCARTÃO: {cartaoMascarado}\nVENDA À VISTA\nVALOR APROVADO: R$ {valor}\nNSU: {nsu}   AUTORIZAÇÃO: {autorizacao}\n  TRANSAÇÃO AUTORIZADA MEDIANTE SENHA\n"},
         {"comando": 0, "tipoCampo": 122, "texto": "   *** SIMULAÇÃO - SEM VALOR FISCAL ***\n        LOJA EXEMPLO KIMBRO LTDA\n     Av. Paulista, 1000 - São Paulo\n         VIA DO ESTABELECIMENTO\n{dataBR} {horaBR}            DOC: {cupom}\nCARTÃO: {cartaoMascarado}\nVENDA À VISTA\nVALOR APROVADO: R$ {valor}\nNSU: {nsu}   AUTORIZAÇÃO: {autorizacao}\nRECONHEÇO E PAGAREI A IMPORTÂNCIA ACIMA\n"},
         {"comando": 11}

@@ -95,8 +95,8 @@ SIM_EXPORTA int IniciaFuncaoSiTefInterativo(int Funcao, const char* Valor, const
                                             const char* Operador, const char* Parametros) {
     sim::DesfazPendentes(Utf8(Cupom), Utf8(Data), Utf8(Hora));
     const int Resultado = DialogoAtual().Inicia(
-        sim::CarregaRoteiro(),
-        sim::DadosInicio{Funcao, Utf8(Valor), Utf8(Cupom), Utf8(Data), Utf8(Hora), Utf8(Operador)});
+        sim::CarregaRoteiro(), sim::DadosInicio{Funcao, Utf8(Valor), Utf8(Cupom), Utf8(Data),
+                                                Utf8(Hora), Utf8(Operador), Utf8(Parametros)});
     sim::Registra({{"chamada", "IniciaFuncaoSiTefInterativo"},
                    {"funcao", Funcao},
                    {"valor", Utf8(Valor)},

@@ -173,6 +173,15 @@ bool TDM_TEF::ImprimeCupomTEF(TNStringList& Cupom) {
     return true;
 }
 
+TResultadoImpressao TDM_TEF::ImprimeCopia(const QString& Comprovante) {
+    TNStringList Cupom;
+    Cupom.SetText(Comprovante);
+    Str_Impressao = LinhasDeImpressao(Cupom, 1);
+    Str_Impressao = TNStringList(QStringList{MarcaCopia} + Str_Impressao.Itens());
+    UltimaImpressao = impcupom.Execute();
+    return UltimaImpressao;
+}
+
 void TDM_TEF::impcupomPrintDetail(TNTextReport& Relatorio) {
     for (const QString& Linha : Str_Impressao.Itens()) {
         Relatorio.PrintText(Relatorio.CurrentLine() + 1, 1, Linha, 0);

@@ -40,6 +40,11 @@ public:
     // the promissory-note block left out. True once the text was prepared,
     // whatever the printing gave (see UltimaImpressao).
     bool ImprimeCupomTEF(TNStringList& Cupom);
+    // Prints a copy of a receipt the journal keeps (its text as the library
+    // delivered it) through the same report, MarcaCopia at its top. Nothing is
+    // asked of the library nor written to the working files: the transaction
+    // stays as it was.
+    TResultadoImpressao ImprimeCopia(const QString& Comprovante);
 
     TAmbienteTEF& Ambiente() const { return FAmbiente; }
 
@@ -64,6 +69,9 @@ private:
 // The transaction data of the last function: its document number, then one
 // "yyyymmddhhnnss" line per field type 105.
 inline const QString ArquivoDadosTEF = QStringLiteral("DadosTef.txt");
+
+// The first line of a receipt's copy.
+inline const QString MarcaCopia = QStringLiteral("     *** CÓPIA DO COMPROVANTE TEF ***");
 
 // The receipt file written while printing, in the working directory.
 inline const QString ArquivoCupomTEF = QStringLiteral("Tef.txt");

@@ -60,6 +60,7 @@ bool TDM_TEF::ExecutaFuncaoTEF(std::int32_t Funcao, std::int32_t Operador,
     }
     if (Resultado == ResultadoSiTef::Continua) {
         Resultado = Laco.Executa();
+        Laco.Anota(Lancamento);
     }
     FimDaFuncao(Lancamento, Resultado, Laco, Comprovante);
     return Resultado == ResultadoSiTef::Ok;

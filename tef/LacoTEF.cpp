@@ -172,11 +172,19 @@ void TLacoTEF::AtendeTipoCampo(const TSaidaComando& Saida, const QString& Texto)
         break;
     }
     default:
+        if (PassosTEF::GuardaAutorizacao(Autorizacao, Saida.TipoCampo, Texto)) {
+            break;
+        }
         if (PassosTEF::GuardaVia(FComprovante, Saida.TipoCampo, Texto) && Saida.TipoCampo == 121) {
             RecebeuComprovante = true;
         }
         break;
     }
+}
+
+void TLacoTEF::Anota(TLancamentoTEF& Lancamento) const {
+    Lancamento.Autorizacao = Autorizacao;
+    Lancamento.ValorInformado = ValorInformado;
 }
 
 // Commands 1 to 3: a wait box that stays until removed.
@@ -269,6 +277,9 @@ void TLacoTEF::ColetaDados(TBufferSiTef& Buffer, const QString& Texto, const TSa
         PassosTEF::Coleta(FAmbiente.Operador, Texto, Saida, TipoColeta);
     Continua = PassosTEF::ContinuaDoCodigo(Coletado.CodigoSaida);
     const bool Abandonou = Coletado.CodigoSaida == CodigoAbandono;
+    if (Saida.Comando == 34 && Continua == 0) {
+        ValorInformado = Coletado.Valor.trimmed();
+    }
     if (!Abandonou || FRegras.RespondeAposAbandono) {
         QString Prefixo;
         if (FRegras.RespostaComContinua && (Saida.Comando == 31 || Saida.Comando == 35)) {

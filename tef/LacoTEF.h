@@ -85,6 +85,13 @@ public:
     bool SoVisualizar = false;
     // Field type 121 arrived: the customer's copy.
     bool RecebeuComprovante = false;
+    // Field types 131 to 134.
+    TAutorizacaoTEF Autorizacao;
+    // The last amount confirmed at command 34.
+    QString ValorInformado;
+
+    // What the dialogue told of the transaction, into its journal record.
+    void Anota(TLancamentoTEF& Lancamento) const;
 
     // Sets Continua to 0 and returns the first result that is not 10000.
     std::int32_t Executa();

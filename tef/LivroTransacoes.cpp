@@ -12,7 +12,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 
 #include <algorithm>
 #include <fcntl.h>
@@ -33,7 +32,21 @@ constexpr const char* NomesEstado[] = {"iniciada",     "aprovada",        "impri
 const QString Colunas = QStringLiteral(
     "funcao, documento, valor, data, hora, operador, restricoes, estado, resultado, comprovante, "
     "dados_transacao, data_hora_transacao, impresso, confirma, motivo, iniciada_em, aprovada_em, "
-    "imprimindo_em, impressao_em, decidida_em, encerrada_em, finaliza_chamada_em");
+    "imprimindo_em, impressao_em, decidida_em, encerrada_em, finaliza_chamada_em, "
+    "rede_autorizadora, bandeira, nsu_sitef, nsu_host, valor_informado");
+
+// What each version of the file adds to the one before, in order: a file
+// keeps its rows and is brought up to date when it is opened
+// ("PRAGMA user_version" counts the steps taken).
+const char* const Migracoes[] = {
+    "ALTER TABLE lancamentos ADD COLUMN rede_autorizadora TEXT;"
+    "ALTER TABLE lancamentos ADD COLUMN bandeira TEXT;"
+    "ALTER TABLE lancamentos ADD COLUMN nsu_sitef TEXT;"
+    "ALTER TABLE lancamentos ADD COLUMN nsu_host TEXT;"
+    "ALTER TABLE lancamentos ADD COLUMN valor_informado TEXT;"
+    // A day is listed from a year of rows.
+    "CREATE INDEX IF NOT EXISTS lancamentos_data ON lancamentos (data)",
+};
 
 const QString Esquema = QStringLiteral(
     "CREATE TABLE IF NOT EXISTS lancamentos (id INTEGER PRIMARY KEY AUTOINCREMENT, "
@@ -184,40 +197,73 @@ void Vincula(QSqlQuery& Consulta, const TLancamentoTEF& L) {
         Consulta.addBindValue(Momento);
     }
     Consulta.addBindValue(L.ChamadaFinaliza);
+    for (const QString* Texto :
+         {&L.Autorizacao.Rede, &L.Autorizacao.Bandeira, &L.Autorizacao.NsuSiTef,
+          &L.Autorizacao.NsuHost, &L.ValorInformado}) {
+        Consulta.addBindValue(*Texto);
+    }
 }
 
+// A row of "SELECT id, <Colunas>", read in that order: by position, not by
+// name, so that a day of rows costs what the query does.
 TLancamentoTEF LeLinha(const QSqlQuery& Consulta) {
-    const auto V = [&Consulta](const char* Nome) { return Consulta.value(QLatin1String(Nome)); };
+    int Coluna = 0;
+    const auto V = [&Consulta, &Coluna] { return Consulta.value(Coluna++); };
+    const auto Texto = [&V] { return V().toString(); };
     TLancamentoTEF L;
-    L.Id = V("id").toLongLong();
-    L.Funcao = V("funcao").toInt();
-    L.Documento = V("documento").toString();
-    L.Valor = V("valor").toString();
-    L.Data = V("data").toString();
-    L.Hora = V("hora").toString();
-    L.Operador = V("operador").toString();
-    if (!V("restricoes").isNull()) {
-        L.Restricoes = V("restricoes").toString();
+    L.Id = V().toLongLong();
+    L.Funcao = V().toInt();
+    L.Documento = Texto();
+    L.Valor = Texto();
+    L.Data = Texto();
+    L.Hora = Texto();
+    L.Operador = Texto();
+    if (const QVariant Restricoes = V(); !Restricoes.isNull()) {
+        L.Restricoes = Restricoes.toString();
     }
-    L.Estado = EstadoDoNome(V("estado").toString());
-    if (!V("resultado").isNull()) {
-        L.Resultado = V("resultado").toInt();
+    L.Estado = EstadoDoNome(Texto());
+    if (const QVariant Resultado = V(); !Resultado.isNull()) {
+        L.Resultado = Resultado.toInt();
     }
-    L.Comprovante = V("comprovante").toString();
-    L.DadosTransacao = V("dados_transacao").toString();
-    L.DataHoraTransacao = V("data_hora_transacao").toString();
-    L.Impresso = V("impresso").toInt() != 0;
-    if (!V("confirma").isNull()) {
-        L.Confirma = V("confirma").toInt() != 0;
+    L.Comprovante = Texto();
+    L.DadosTransacao = Texto();
+    L.DataHoraTransacao = Texto();
+    L.Impresso = V().toInt() != 0;
+    if (const QVariant Confirma = V(); !Confirma.isNull()) {
+        L.Confirma = Confirma.toInt() != 0;
     }
-    L.Motivo = V("motivo").toString();
-    const char* NomesMomento[] = {"iniciada_em",  "aprovada_em", "imprimindo_em",
-                                  "impressao_em", "decidida_em", "encerrada_em"};
-    for (std::size_t I = 0; I < L.Momentos.size(); ++I) {
-        L.Momentos[I] = V(NomesMomento[I]).toString();
+    L.Motivo = Texto();
+    for (QString& Momento : L.Momentos) {
+        Momento = Texto();
     }
-    L.ChamadaFinaliza = V("finaliza_chamada_em").toString();
+    L.ChamadaFinaliza = Texto();
+    for (QString* Campo : {&L.Autorizacao.Rede, &L.Autorizacao.Bandeira, &L.Autorizacao.NsuSiTef,
+                           &L.Autorizacao.NsuHost, &L.ValorInformado}) {
+        *Campo = Texto();
+    }
     return L;
+}
+
+// Each step not yet taken, with its version, in one transaction: a file
+// is either at the old version or at the new one.
+void Migra(TConexao& Conexao) {
+    QSqlQuery Versao = Conexao.Executa(QStringLiteral("PRAGMA user_version"));
+    const int Atual = Versao.next() ? Versao.value(0).toInt() : 0;
+    Versao.finish();
+    for (int Passo = Atual; Passo < static_cast<int>(std::size(Migracoes)); ++Passo) {
+        Conexao.Executa(QStringLiteral("BEGIN IMMEDIATE"));
+        try {
+            for (const QString& Comando :
+                 QString::fromLatin1(Migracoes[Passo]).split(u';', Qt::SkipEmptyParts)) {
+                Conexao.Executa(Comando);
+            }
+            Conexao.Executa(QStringLiteral("PRAGMA user_version = %1").arg(Passo + 1));
+            Conexao.Executa(QStringLiteral("COMMIT"));
+        } catch (...) {
+            Conexao.Executa(QStringLiteral("ROLLBACK"));
+            throw;
+        }
+    }
 }
 
 // The table, and an index on the states so that the open transactions are
@@ -226,12 +272,14 @@ void CriaEsquema(TConexao& Conexao) {
     Conexao.Executa(Esquema);
     Conexao.Executa(
         QStringLiteral("CREATE INDEX IF NOT EXISTS lancamentos_estado ON lancamentos (estado)"));
+    Migra(Conexao);
 }
 
 void Insere(TConexao& Conexao, TLancamentoTEF& L) {
-    QSqlQuery Consulta = Conexao.Prepara(QStringLiteral("INSERT INTO lancamentos (%1) VALUES "
-                                                        "(?%2)")
-                                             .arg(Colunas, QStringLiteral(", ?").repeated(21)));
+    QSqlQuery Consulta =
+        Conexao.Prepara(QStringLiteral("INSERT INTO lancamentos (%1) VALUES "
+                                       "(?%2)")
+                            .arg(Colunas, QStringLiteral(", ?").repeated(Colunas.count(u','))));
     Vincula(Consulta, L);
     TConexao::Roda(Consulta);
     L.Id = Consulta.lastInsertId().toLongLong();
@@ -352,6 +400,7 @@ void TLivroTransacoes::Abre() {
         if (Verificacao.next() && Verificacao.value(0).toString() != QLatin1String("ok")) {
             throw EFalhaBanco{Verificacao.value(0).toString(), 11};
         }
+        Verificacao.finish();
         CriaEsquema(Conexao);
         return;
     } catch (const EFalhaBanco& Erro) {
@@ -504,15 +553,21 @@ void TLivroTransacoes::ExigeLivre(const QString& Documento) {
     }
 }
 
-std::vector<TLancamentoTEF> TLivroTransacoes::Le(const QString& Filtro) {
+std::vector<TLancamentoTEF> TLivroTransacoes::Le(const QString& Filtro,
+                                                 const QVariantList& Valores) {
     std::vector<TLancamentoTEF> Lidos;
     if (!GaranteAberto()) {
         throw EErroArquivo(FFalha);
     }
     try {
         TConexao Conexao(FArquivo);
-        QSqlQuery Consulta = Conexao.Executa(
+        QSqlQuery Consulta = Conexao.Prepara(
             QStringLiteral("SELECT id, %1 FROM lancamentos %2 ORDER BY id").arg(Colunas, Filtro));
+        for (const QVariant& Valor : Valores) {
+            Consulta.addBindValue(Valor);
+        }
+        Consulta.setForwardOnly(true);
+        TConexao::Roda(Consulta);
         while (Consulta.next()) {
             Lidos.push_back(LeLinha(Consulta));
         }
@@ -541,4 +596,26 @@ std::vector<TLancamentoTEF> TLivroTransacoes::Abertos() {
 
 std::vector<TLancamentoTEF> TLivroTransacoes::Todos() {
     return Le(QString());
+}
+
+std::vector<TLancamentoTEF> TLivroTransacoes::DoDia(const QDate& Dia) {
+    return Le(QStringLiteral("WHERE data = ?"), {Dia.toString(QStringLiteral("yyyyMMdd"))});
+}
+
+std::optional<int> TLivroTransacoes::RemoveAnteriores(const QDate& Limite) {
+    if (!GaranteAberto()) {
+        return std::nullopt;
+    }
+    try {
+        TConexao Conexao(FArquivo);
+        QSqlQuery Remocao = Conexao.Prepara(
+            QStringLiteral("DELETE FROM lancamentos WHERE data <> '' AND data < ? AND NOT ") +
+            EstadosAbertos);
+        Remocao.addBindValue(Limite.toString(QStringLiteral("yyyyMMdd")));
+        TConexao::Roda(Remocao);
+        return Remocao.numRowsAffected();
+    } catch (const EFalhaBanco& Erro) {
+        qCWarning(lcLivroTEF).noquote() << MensagemFalha(FArquivo, Erro.Texto);
+        return std::nullopt;
+    }
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
+#include <QVariantList>
 
 #include <array>
 #include <cstdint>
@@ -23,6 +25,18 @@ enum class TEstadoLancamento {
     Abandonada,     // the operator gave up (-2)
     SemConfirmacao, // approved with nothing for the library to confirm (viewed, no receipt)
     Interrompida,   // the station stopped during the library's dialogue
+};
+
+// Who authorised a transaction, as the library tells it in field types 131
+// (authorising network), 132 (card brand), 133 (SiTef's transaction number)
+// and 134 (the host's). Empty where the library said nothing.
+struct TAutorizacaoTEF {
+    QString Rede;
+    QString Bandeira;
+    QString NsuSiTef;
+    QString NsuHost;
+
+    bool operator==(const TAutorizacaoTEF&) const = default;
 };
 
 // One transaction of the journal: what was asked of the library, what it
@@ -52,6 +66,11 @@ struct TLancamentoTEF {
     // not, decided, ended; and when the finish call was made.
     std::array<QString, 6> Momentos;
     QString ChamadaFinaliza;
+    TAutorizacaoTEF Autorizacao;
+    // The amount the operator typed during the dialogue (command 34), as
+    // typed: what a cancellation or a capture was for when the start call
+    // carried none.
+    QString ValorInformado;
 
     QString DataFinaliza() const { return DataHoraTransacao.left(8); }
     QString HoraFinaliza() const { return DataHoraTransacao.mid(8, 6); }
@@ -103,6 +122,13 @@ public:
     std::vector<TLancamentoTEF> Abertos();
     // Every transaction, oldest first.
     std::vector<TLancamentoTEF> Todos();
+    // The transactions started on Dia, oldest first. Raises EErro when the
+    // journal cannot be read.
+    std::vector<TLancamentoTEF> DoDia(const QDate& Dia);
+    // Removes the ended transactions started before Limite; an open one stays
+    // whatever its age. The number removed; nothing when the journal could
+    // not be written (told in the log).
+    std::optional<int> RemoveAnteriores(const QDate& Limite);
 
     // Called before each state is written: lets a test stop the process at
     // that moment, or fill its disk.
@@ -114,7 +140,7 @@ private:
     void Abre();
     void CriaArquivoPrivado() const;
     void ImportaPendenciaAntiga();
-    std::vector<TLancamentoTEF> Le(const QString& Filtro);
+    std::vector<TLancamentoTEF> Le(const QString& Filtro, const QVariantList& Valores = {});
 
     QString FArquivo;
     QString FAviso;

@@ -64,6 +64,29 @@ bool GuardaVia(TNStringList& Comprovante, std::int32_t TipoCampo, const QString&
     return true;
 }
 
+bool GuardaAutorizacao(TAutorizacaoTEF& Autorizacao, std::int32_t TipoCampo,
+                       const QString& Mensagem) {
+    QString* Destino = nullptr;
+    switch (TipoCampo) {
+    case 131:
+        Destino = &Autorizacao.Rede;
+        break;
+    case 132:
+        Destino = &Autorizacao.Bandeira;
+        break;
+    case 133:
+        Destino = &Autorizacao.NsuSiTef;
+        break;
+    case 134:
+        Destino = &Autorizacao.NsuHost;
+        break;
+    default:
+        return false;
+    }
+    *Destino = Mensagem.trimmed();
+    return true;
+}
+
 std::optional<QString> MensagemDoResultado(std::int32_t Resultado) {
     switch (Resultado) {
     case -1:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BibliotecaSiTef.h"
+#include "LivroTransacoes.h"
 #include "OperadorTEF.h"
 #include "TNStringList.h"
 
@@ -38,6 +39,11 @@ QString EscolheOpcao(TOperadorTEF& Operador, const QString& Opcoes);
 // Keeps a receipt copy: 121 the customer's, 122 the store's after the
 // separator ("cliente", 48 dashes, "loja"). False for other field types.
 bool GuardaVia(TNStringList& Comprovante, std::int32_t TipoCampo, const QString& Mensagem);
+
+// Keeps what field types 131 to 134 say of who authorised the transaction.
+// False for other field types.
+bool GuardaAutorizacao(TAutorizacaoTEF& Autorizacao, std::int32_t TipoCampo,
+                       const QString& Mensagem);
 
 // The fixed message of a final result -1 to -5.
 std::optional<QString> MensagemDoResultado(std::int32_t Resultado);

@@ -28,8 +28,10 @@ QString ValoresAprovados(const std::vector<TParteVenda>& Partes) {
     return Valores.join(QStringLiteral("; "));
 }
 
-TVendaEmPartes::TVendaEmPartes(TAmbienteTEF& Ambiente, Currency Total, const QDateTime& Momento)
+TVendaEmPartes::TVendaEmPartes(TAmbienteTEF& Ambiente, Currency Total, const QDateTime& Momento,
+                               bool QRCodeNaTela)
     : FAmbiente(Ambiente), FTotal(Total), FMomento(Momento), FVenda(Ambiente) {
+    FVenda.QRCodeNaTela = QRCodeNaTela;
     if (Total.Bruto() <= 0) {
         throw EErro(QStringLiteral("Digite o valor total da venda antes de dividi-la."));
     }

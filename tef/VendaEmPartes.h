@@ -26,7 +26,10 @@ struct TParteVenda {
 // confirms them all. Given up, one finish call undoes them all.
 class TVendaEmPartes {
 public:
-    TVendaEmPartes(TAmbienteTEF& Ambiente, Currency Total, const QDateTime& Momento);
+    // QRCodeNaTela: each part asks the library for a PIX code to show, as
+    // the single sale does.
+    TVendaEmPartes(TAmbienteTEF& Ambiente, Currency Total, const QDateTime& Momento,
+                   bool QRCodeNaTela);
 
     Currency Total() const { return FTotal; }
     Currency Pago() const;

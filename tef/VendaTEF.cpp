@@ -7,6 +7,14 @@
 #include "LacoTEF.h"
 #include "PassosTEF.h"
 
+// An empty list of payment restrictions, and when the QR code is to be
+// shown on the screen the library's functionality to return it, in the
+// form of its manual: restrictions in brackets, then ";", then the
+// functionalities in braces, each followed by ";".
+QString TVendaTEF::ParametrosAdicionais() const {
+    return QRCodeNaTela ? QStringLiteral("[];{DevolveStringQRCode=1;}") : QStringLiteral("[]");
+}
+
 std::int32_t TVendaTEF::ExecutaVendaTEF(std::int32_t Operador, Currency Valor,
                                         const QDateTime& DataFiscal, const QDateTime& HoraFiscal) {
     FAmbiente.Livro.ExigeLivre();
@@ -31,7 +39,7 @@ std::int32_t TVendaTEF::Executa(std::int32_t Operador, Currency Valor, const QDa
     TOperadorTEF& Operador_ = FAmbiente.Operador;
     const std::int32_t Inicio = IniciaLancamento(
         FAmbiente, Lancamento, FuncaoSiTef::Venda, NumeroDocumento, FormataValorTEF(Valor),
-        DataFiscal, HoraFiscal, Operador, QStringLiteral("[]"));
+        DataFiscal, HoraFiscal, Operador, ParametrosAdicionais());
     if (Inicio != ResultadoSiTef::Continua) {
         // Approved at once (0) is concluded by the caller like any approval.
         if (Inicio != ResultadoSiTef::Ok) {
@@ -52,6 +60,7 @@ std::int32_t TVendaTEF::Executa(std::int32_t Operador, Currency Valor, const QDa
         TLacoTEF Laco(FAmbiente, RegrasVenda, HoraFiscal, Str_Primeira_via);
         Resultado = Laco.Executa();
         SoVisualizar = Laco.SoVisualizar;
+        Laco.Anota(Lancamento);
     } catch (...) {
         Libera();
         throw;

@@ -24,6 +24,10 @@ public:
     std::int32_t NumeroDocumento = 0;
     // The sale in the transaction journal.
     TLancamentoTEF Lancamento;
+    // The PIX QR code is handed to the station and shown in its own window
+    // (the library's "DevolveStringQRCode"); otherwise the library shows it on
+    // the PIN pad.
+    bool QRCodeNaTela = false;
     // Told the document number as soon as it is drawn.
     std::function<void(std::int32_t Numero)> AoSortearDocumento;
 
@@ -46,6 +50,7 @@ public:
 private:
     std::int32_t Executa(std::int32_t Operador, Currency Valor, const QDateTime& DataFiscal,
                          const QDateTime& HoraFiscal);
+    QString ParametrosAdicionais() const;
 
     TAmbienteTEF& FAmbiente;
 };

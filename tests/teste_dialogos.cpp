@@ -1,16 +1,22 @@
+#include "EstacaoRoteirizada.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
 #include "MAN_CAIXA_TEF_MENU.h"
+#include "MAN_CAIXA_TEF_MOVIMENTO.h"
 #include "MAN_CAIXA_TEF_VISUALIZA.h"
 #include "Modais.h"
 #include "NFloatEdit.h"
 #include "NPushButton.h"
 #include "OperadorTEFQt.h"
 #include "PastaDeTrabalho.h"
+#include "Relogio.h"
 
 #include <QApplication>
+#include <QDateEdit>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QTest>
 
 using namespace CodigosDialogo;
@@ -108,15 +114,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("Opcoes");
         QTest::addColumn<QStringList>("Legendas");
         QTest::addColumn<int>("Altura");
-        QStringList Nove;
-        QString Dez;
+        // Every entry gets its button; the form shows nine and scrolls.
+        QStringList Dez;
+        QString Opcoes;
         for (int I = 1; I <= 10; ++I) {
-            Dez += QStringLiteral("%1:Opção %1;").arg(I);
-            if (I <= 9) {
-                Nove.append(QStringLiteral("&%1-Opção %1").arg(I));
-            }
+            Opcoes += QStringLiteral("%1:Opção %1;").arg(I);
+            Dez.append(QStringLiteral("&%1-Opção %1").arg(I));
         }
-        QTest::newRow("dez") << Dez << Nove << 145 + 27 * 9;
+        QTest::newRow("dez") << Opcoes << Dez << 145 + 27 * 9;
         QTest::newRow("vazia") << QString() << QStringList{QStringLiteral("&")} << 172;
         QTest::newRow("sem ; no fim") << "1:A;2:B" << QStringList{"&1-A", "&2-B"} << 199;
         QTest::newRow("brancos") << " 1:A ; 2:B:x ;" << QStringList{"&1-A", "& 2-B-x "} << 199;
@@ -139,6 +144,66 @@ private Q_SLOTS:
         QCOMPARE(Mostradas, Legendas);
         QCOMPARE(AlturaMostrada, Altura);
         QCOMPARE(ManCaixaTefMenu->OpcaoEscolhida, QStringLiteral("1"));
+    }
+
+    // The answer is the entry's code ("code:text"), the position when the
+    // entry has none; codes of two digits are typed whole, and a code that
+    // begins longer ones is taken with Enter.
+    void MenuRespondeOCodigo_data() {
+        QTest::addColumn<QString>("Opcoes");
+        QTest::addColumn<QString>("Teclas"); // empty: a click on the second button
+        QTest::addColumn<QString>("Esperada");
+        QString Doze;
+        for (int I = 1; I <= 12; ++I) {
+            Doze += QStringLiteral("%1:Opção %1;").arg(I);
+        }
+        QTest::newRow("códigos que saltam") << "1:Crédito;3:Débito;"
+                                            << ""
+                                            << "3";
+        QTest::newRow("sem códigos") << "Crédito;Débito;PIX;"
+                                     << ""
+                                     << "2";
+        QTest::newRow("1, 2, 3 como antes") << "1:A;2:B;3:C;"
+                                            << ""
+                                            << "2";
+        QTest::newRow("a partir de 10") << "10:A;11:B;"
+                                        << ""
+                                        << "11";
+        QTest::newRow("décima primeira pelo teclado") << Doze << "11"
+                                                      << "11";
+        QTest::newRow("1 com Enter entre 10, 11, 12") << Doze << "1\n"
+                                                      << "1";
+        QTest::newRow("3 de uma vez") << Doze << "3"
+                                      << "3";
+        QTest::newRow("código digitado, sem códigos") << "Crédito;Débito;"
+                                                      << "2"
+                                                      << "";
+    }
+
+    void MenuRespondeOCodigo() {
+        QFETCH(QString, Opcoes);
+        QFETCH(QString, Teclas);
+        QFETCH(QString, Esperada);
+        TornaPresente(ManCaixaTefMenu);
+        ManCaixaTefMenu->Opcoes = Opcoes;
+        TRespostaModal Escolha([&](QWidget*) {
+            if (Teclas.isEmpty()) {
+                QTest::keyClick(ManCaixaTefMenu->BotoesOpcao[1], Qt::Key_Space);
+                return;
+            }
+            for (const QChar Tecla : Teclas) {
+                QTest::keyClick(QApplication::focusWidget(),
+                                Tecla == u'\n'
+                                    ? Qt::Key_Return
+                                    : static_cast<Qt::Key>(Qt::Key_0 + Tecla.digitValue()));
+            }
+            if (ManCaixaTefMenu->isVisible()) {
+                QTest::keyClick(ManCaixaTefMenu, Qt::Key_Escape);
+            }
+        });
+        MostraModal(ManCaixaTefMenu);
+        QCOMPARE(ManCaixaTefMenu->OpcaoEscolhida,
+                 Esperada.isEmpty() ? QStringLiteral("0") : Esperada);
     }
 
     void MenuAbandonarVoltarEsc() {
@@ -489,6 +554,76 @@ private Q_SLOTS:
         Operador.Visualizador().TornaPresente();
         Operador.Visualizador().MostraTexto(TNStringList({"Comprovante"}), QString());
         QVERIFY(ManCaixaTefVisualiza.isNull());
+    }
+
+    // The day's movement by keyboard alone: the latest row under the cursor,
+    // Up to an earlier one, Enter prints its copy, another day by the date,
+    // the day exported through the save dialog, Esc closes. The library is
+    // never called.
+    void MovimentoDoDiaPeloTeclado() {
+        TEstacaoRoteirizada E;
+        E.Interface.Escolha.Output = 1;
+        E.Interface.Escolha.Copies = 1;
+        E.Interface.Escolha.PrinterInfo.FileName = E.Pasta.Caminho(QStringLiteral("copia.prn"));
+        const QDate Hoje(2026, 12, 8);
+        Relogio::Define([&] { return QDateTime(Hoje, QTime(18, 0)); });
+        const auto Grava = [&](const QDate& Dia, const char* Documento, bool Confirma,
+                               const QString& Comprovante) {
+            TLancamentoTEF L;
+            L.Documento = QString::fromLatin1(Documento);
+            L.Valor = QStringLiteral("        10,00");
+            L.Data = Dia.toString(QStringLiteral("yyyyMMdd"));
+            L.Hora = QStringLiteral("104200");
+            L.Comprovante = Comprovante;
+            E.Livro.Inicia(L);
+            L.Confirma = Confirma;
+            E.Livro.Registra(L, TEstadoLancamento::Finalizada);
+        };
+        Grava(Hoje, "7", true, QStringLiteral("VIA DO CLIENTE DOC 7\r\n"));
+        Grava(Hoje, "8", false, QString());
+        Grava(Hoje.addDays(-1), "6", true, QStringLiteral("VIA DOC 6\r\n"));
+        const QString Csv = E.Pasta.Caminho(QStringLiteral("dia.csv"));
+
+        TManCaixaTefMovimento Janela(E.Livro, E.Modulo);
+        int Linhas = 0, LinhasOntem = 0;
+        bool CopiaSoComComprovante = false;
+        QString Totais;
+        TRespostaModal Resposta([&](QWidget*) {
+            QTableWidget* Grade = Janela.GRD_MOVIMENTO;
+            Linhas = Grade->rowCount();
+            Totais = Janela.LBL_TOTAIS->text();
+            CopiaSoComComprovante =
+                Grade->currentRow() == 1 && !Janela.BtnImprimirCopia->isEnabled();
+            QTest::keyClick(Grade, Qt::Key_Up);
+            QTest::keyClick(Grade, Qt::Key_Return);
+            TRespostaModal Salva(
+                [&](QWidget* D) {
+                    auto* Dialogo = qobject_cast<QFileDialog*>(D);
+                    Dialogo->selectFile(Csv);
+                    QMetaObject::invokeMethod(Dialogo, &QDialog::accept);
+                },
+                5000, &Janela);
+            QTest::keyClick(Grade, Qt::Key_E);
+            Janela.EDT_DATA->setDate(Hoje.addDays(-1));
+            LinhasOntem = Grade->rowCount();
+            QTest::keyClick(Grade, Qt::Key_Escape);
+        });
+        MostraModal(&Janela);
+        Relogio::Define({});
+        QVERIFY(Resposta.Respondeu());
+        QCOMPARE(Linhas, 2);
+        QVERIFY(CopiaSoComComprovante);
+        QCOMPARE(Totais, QStringLiteral("Vendas confirmadas: 1 — R$ 10,00    Cancelamentos: 0 — "
+                                        "R$ 0,00    Líquido: R$ 10,00"));
+        QCOMPARE(LinhasOntem, 1);
+        QVERIFY(!Janela.isVisible());
+        const QByteArray Copia = E.Pasta.Le(QStringLiteral("copia.prn"));
+        QVERIFY(Copia.contains(MarcaCopia.toLatin1()) && Copia.contains("VIA DO CLIENTE DOC 7"));
+        QVERIFY(E.Biblioteca.Inicios.empty() && E.Biblioteca.Finalizacoes.empty());
+        QCOMPARE(E.Pasta.Le(QStringLiteral("dia.csv")),
+                 QByteArray("Hora;Documento;Função;Valor;Situação;Bandeira;Rede;NSU SiTef;"
+                            "NSU Host\r\n10:42:00;7;Venda;10,00;confirmada;;;;\r\n"
+                            "10:42:00;8;Venda;10,00;desfeita;;;;\r\n"));
     }
 };
 

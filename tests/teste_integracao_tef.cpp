@@ -19,6 +19,7 @@
 #include "TelaPrincipal.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QProcess>
@@ -210,12 +211,15 @@ private Q_SLOTS:
         DiarioTEF::Encerra();
     }
 
-    // PIX from the demo's menu: the QR code shown while the library waits,
-    // removed, the sale printed and confirmed.
+    // PIX from the demo's menu with "QR Code na tela": the library is asked
+    // for the code, which is shown while it waits, removed, the sale printed
+    // and confirmed.
     void VendaPixAprovada() {
         Caixa->Opcoes = {Qt::Key_3};
         auto Janela = AbreJanela();
+        Janela->CHK_QRCODE_TELA->setChecked(true);
         Vende(*Janela, QStringLiteral("12,34"));
+        QCOMPARE(Texto(Inicio(0), "parametros"), QStringLiteral("[];{DevolveStringQRCode=1;}"));
         QCOMPARE(Caixa->QRCodes.size(), 1);
         const QStringList Lado = Caixa->QRCodes.front().split(u'x');
         QVERIFY(Lado[0].toInt() >= 240 && Lado[0] == Lado[1]);
@@ -237,6 +241,7 @@ private Q_SLOTS:
         Caixa->Opcoes = {Qt::Key_3};
         Caixa->AbandonaPix = true;
         auto Janela = AbreJanela();
+        Janela->CHK_QRCODE_TELA->setChecked(true);
         Vende(*Janela, QStringLiteral("12,34"));
         QCOMPARE(Caixa->QRCodes.size(), 1);
         int Comando = 0;
@@ -259,6 +264,7 @@ private Q_SLOTS:
     void VendaEmPartes() {
         Caixa->Opcoes = {Qt::Key_1, Qt::Key_3};
         auto Janela = AbreJanela();
+        Janela->CHK_QRCODE_TELA->setChecked(true);
         const qsizetype Antes = Trabalhos().size();
         Janela->EDT_VALOR->setText(QStringLiteral("100,00"));
         Janela->BtnDividir->click();
@@ -294,6 +300,23 @@ private Q_SLOTS:
         QCOMPARE(Finalizacoes(Desistida).front().first, 0);
         QVERIFY(Caixa->Mensagens.last().endsWith(QStringLiteral("Partes desfeitas: R$ 10,00")));
         QTRY_COMPARE(Trabalhos().size(), Antes + 1);
+    }
+
+    // Without "QR Code na tela" the start call carries "[]" alone: the
+    // library keeps the code on the PIN pad and the station shows no window,
+    // only the library's message; the sale is confirmed as any other.
+    void VendaPixComQRCodeNoPinPad() {
+        Caixa->Opcoes = {Qt::Key_3};
+        auto Janela = AbreJanela();
+        Vende(*Janela, QStringLiteral("12,34"));
+        QCOMPARE(Texto(Inicio(0), "parametros"), QStringLiteral("[]"));
+        QVERIFY(Caixa->QRCodes.isEmpty());
+        const QList<QJsonObject> Continuacoes = Chamadas("ContinuaFuncaoSiTefInterativo");
+        QVERIFY(std::any_of(Continuacoes.begin(), Continuacoes.end(), [](const QJsonObject& L) {
+            return Texto(L, "texto").startsWith(QStringLiteral("QR Code no PIN pad"));
+        }));
+        QCOMPARE(Finalizacoes(Inicio(0)).size(), 1);
+        QCOMPARE(Finalizacoes(Inicio(0)).front().first, 1);
     }
 
     void VendaRecusadaNaoImprimeNemConfirma() {

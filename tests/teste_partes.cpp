@@ -46,7 +46,7 @@ TEST(VendaEmPartes, PartesConfirmadasJuntasRecusadaRepetidaDesistenciaEValorAcim
         SCOPED_TRACE("two parts, the second declined once and paid with another card");
         TEstacao E;
         E.Partes({{"VIA UM", 0}, {"", 5}, {"VIA DOIS", 0}});
-        TVendaEmPartes Venda(E.Ambiente, Reais(100), Momento);
+        TVendaEmPartes Venda(E.Ambiente, Reais(100), Momento, false);
         EXPECT_THROW(Venda.PagaParte(Reais(101)), EErro);
         EXPECT_TRUE(E.Biblioteca.Inicios.empty());
         EXPECT_EQ(Venda.PagaParte(Reais(60)), 0);
@@ -87,7 +87,7 @@ TEST(VendaEmPartes, PartesConfirmadasJuntasRecusadaRepetidaDesistenciaEValorAcim
         SCOPED_TRACE("given up after the first part");
         TEstacao E;
         E.Partes({{"VIA UM", 0}});
-        TVendaEmPartes Venda(E.Ambiente, Reais(100), Momento);
+        TVendaEmPartes Venda(E.Ambiente, Reais(100), Momento, false);
         EXPECT_EQ(Venda.PagaParte(Reais(60)), 0);
         EXPECT_EQ(Venda.Desiste(), TFimVenda::Desfeita);
         ASSERT_EQ(E.Biblioteca.Finalizacoes.size(), 1u);
@@ -119,7 +119,7 @@ TEST(VendaEmPartes, MorteEntrePartesOuAposImprimirResolvidaPorDocumento) {
                     ::_exit(9);
                 }
             });
-            TVendaEmPartes Venda(E.Ambiente, Reais(100), Momento);
+            TVendaEmPartes Venda(E.Ambiente, Reais(100), Momento, false);
             Venda.PagaParte(Reais(60));
             Venda.PagaParte(Reais(40));
             Venda.Conclui(E.Modulo);

@@ -10,6 +10,7 @@
 #include "TelaPrincipal.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -140,6 +141,7 @@ private Q_SLOTS:
                  Janela->EDT_SENHA_TEF, Janela->EDT_TEXTO_PINPAD}) {
             QCOMPARE(Edicao->text(), QString());
         }
+        QVERIFY(!Janela->CHK_QRCODE_TELA->isChecked());
         const auto Configuracoes = Chamadas("ConfiguraIntSiTefInterativo");
         QCOMPARE(Configuracoes.size(), 1);
         QCOMPARE(Configuracoes[0][QStringLiteral("ip")].toString(), QString());
@@ -161,6 +163,7 @@ private Q_SLOTS:
         auto Janela = NovaJanela();
         Janela->EDT_HOST_SERVIDOR->setText(QStringLiteral("192.168.0.9"));
         Janela->EDT_SENHA_TEF->setText(QString(300, u's'));
+        Janela->CHK_QRCODE_TELA->setChecked(true);
         QString Pergunta;
         TRespostaModal Resposta([&](QWidget* D) {
             Pergunta = TextoDaMensagem(D);
@@ -176,6 +179,8 @@ private Q_SLOTS:
                      QStringLiteral("192.168.0.9"));
             QCOMPARE(Ini().LeTexto(Secao, QStringLiteral("senha_tef"), QString()),
                      QString(300, u's'));
+            QCOMPARE(Ini().LeTexto(Secao, QStringLiteral("QRCODE_NA_TELA"), QString()),
+                     QStringLiteral("1"));
             struct stat Estado {};
             QCOMPARE(::stat(QFile::encodeName(TForm_Principal::ArquivoConfiguracao()).constData(),
                             &Estado),

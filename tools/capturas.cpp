@@ -6,6 +6,7 @@
 #include "FAT_DM_TEF_OFFLINE.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
 #include "MAN_CAIXA_TEF_MENU.h"
+#include "MAN_CAIXA_TEF_MOVIMENTO.h"
 #include "MAN_CAIXA_TEF_QRCODE.h"
 #include "MAN_CAIXA_TEF_VISUALIZA.h"
 #include "MAN_CAIXA_VAREJO_MENU.h"
@@ -16,6 +17,7 @@
 #include "NReport.h"
 #include "NWaitDialog.h"
 #include "OperadorTEFQt.h"
+#include "Relogio.h"
 #include "TelaPrincipal.h"
 
 #include <QApplication>
@@ -26,6 +28,7 @@
 #include <QLocale>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -67,6 +70,72 @@ void CapturaModal(const std::function<void()>& Abre, const QString& Arquivo) {
     Abre();
 }
 
+// A day at the counter in a journal of its own: "Movimento TEF" on it.
+void CapturaMovimento(TAmbienteTEF& Ambiente, const QString& Arquivo) {
+    const QTemporaryDir Pasta;
+    TLivroTransacoes Livro(Pasta.filePath(TLivroTransacoes::NomePadrao));
+    const QDate Hoje = Relogio::Agora().date();
+    const struct {
+        std::int32_t Funcao;
+        const char* Hora;
+        const char* Valor;
+        TEstadoLancamento Estado;
+        std::optional<bool> Confirma;
+        TAutorizacaoTEF Autorizacao;
+    } Dia[] = {
+        {0,
+         "091204",
+         "45,90",
+         TEstadoLancamento::Finalizada,
+         true,
+         {"00005", "00001", "000101", "493021000101"}},
+        {0,
+         "093511",
+         "12,34",
+         TEstadoLancamento::Finalizada,
+         true,
+         {"00005", "20002", "000102", "117342000102"}},
+        {0, "101830", "250,00", TEstadoLancamento::Recusada, {}, {}},
+        {0,
+         "104205",
+         "89,90",
+         TEstadoLancamento::Finalizada,
+         true,
+         {"00004", "00002", "000104", "883410000104"}},
+        {200,
+         "111502",
+         "0,00",
+         TEstadoLancamento::Finalizada,
+         true,
+         {"00005", "00001", "000105", "493021000105"}},
+        {0, "120144", "19,99", TEstadoLancamento::Finalizada, false, {}},
+        {0, "133010", "7,50", TEstadoLancamento::Abandonada, {}, {}},
+        {112, "140012", "0,00", TEstadoLancamento::Finalizada, true, {}},
+        {0, "153322", "33,00", TEstadoLancamento::Impressa, {}, {}},
+    };
+    int Documento = 40;
+    for (const auto& Item : Dia) {
+        TLancamentoTEF L;
+        L.Funcao = Item.Funcao;
+        L.Documento = QString::number(++Documento);
+        L.Valor = QString::fromLatin1(Item.Valor).rightJustified(13);
+        L.ValorInformado = Item.Funcao == 200 ? QStringLiteral("45,90") : QString();
+        L.Data = Hoje.toString(QStringLiteral("yyyyMMdd"));
+        L.Hora = QString::fromLatin1(Item.Hora);
+        L.Resultado =
+            Item.Estado == TEstadoLancamento::Recusada ? std::optional<int>(5) : std::nullopt;
+        L.Comprovante =
+            Item.Confirma.value_or(false) ? QStringLiteral("VIA DO CLIENTE\r\n") : QString();
+        L.Autorizacao = Item.Autorizacao;
+        Livro.Inicia(L);
+        L.Confirma = Item.Confirma;
+        Livro.Registra(L, Item.Estado);
+    }
+    TDM_TEF Modulo(Ambiente, nullptr);
+    TManCaixaTefMovimento Movimento(Livro, Modulo);
+    CapturaModal([&Movimento] { MostraModal(&Movimento); }, Arquivo);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -99,6 +168,18 @@ int main(int argc, char** argv) {
     ManCaixaTefMenu->Opcoes =
         QStringLiteral("1:Cartão de Crédito;2:Cartão de Débito;3:Voucher Alimentação;");
     CapturaModal([] { MostraModal(ManCaixaTefMenu); }, Saida.filePath(QStringLiteral("menu.png")));
+    Libera(ManCaixaTefMenu);
+
+    // A menu longer than nine entries, its codes skipping: nine in view.
+    TornaPresente(ManCaixaTefMenu);
+    ManCaixaTefMenu->LBL_TITULO->setText(QStringLiteral(" Número de parcelas"));
+    for (int Parcelas = 1; Parcelas <= 12; ++Parcelas) {
+        ManCaixaTefMenu->Opcoes += QStringLiteral("%1:%1 parcela%2;")
+                                       .arg(Parcelas + 1)
+                                       .arg(Parcelas > 1 ? QStringLiteral("s") : QString());
+    }
+    CapturaModal([] { MostraModal(ManCaixaTefMenu); },
+                 Saida.filePath(QStringLiteral("menu-longo.png")));
     Libera(ManCaixaTefMenu);
 
     const struct {
@@ -165,6 +246,8 @@ int main(int argc, char** argv) {
                                        "6009SAO PAULO62070503***6304A1B2"));
     QRCode.DefineRodape(QStringLiteral("Aguardando o pagamento pelo celular do cliente..."));
     Captura(&QRCode, Saida.filePath(QStringLiteral("qrcode-pix.png")));
+
+    CapturaMovimento(Ambiente, Saida.filePath(QStringLiteral("movimento-tef.png")));
 
     // The TEF functions menu as "&Menu TEF" opens it, the TEF online.
     TornaPresente(ManCaixaVarejoMenu);

@@ -1,0 +1,154 @@
+// Opening "Movimento TEF" on a year of a busy counter (40,000 journal rows,
+// about 110 a day, each with its receipt) and showing one day, against
+// reading the same day's rows with a plain query on its own connection,
+// in the same file of the same run.
+//   movimento [rows] [runs]
+#include "CliSiTef.h"
+#include "FAT_DM_TEF_OFFLINE.h"
+#include "LivroTransacoes.h"
+#include "MAN_CAIXA_TEF_MOVIMENTO.h"
+#include "OperadorTEFQt.h"
+#include "Relogio.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+constexpr int Dias = 365;
+const QDate Hoje(2026, 12, 8);
+
+double Mediana(std::vector<double> Valores) {
+    std::sort(Valores.begin(), Valores.end());
+    return Valores[Valores.size() / 2];
+}
+
+[[noreturn]] void Falha(const QSqlError& Erro) {
+    std::fprintf(stderr, "%s\n", qPrintable(Erro.text()));
+    std::exit(1);
+}
+
+// The rows written in one transaction, as a year of sales would have left
+// them: printed, confirmed, a receipt of about 1.2 KB each.
+void Preenche(const QString& Arquivo, int Linhas) {
+    {
+        TLivroTransacoes Livro(Arquivo); // the schema, as the station makes it
+    }
+    QSqlDatabase Banco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "carga");
+    Banco.setDatabaseName(Arquivo);
+    if (!Banco.open()) {
+        Falha(Banco.lastError());
+    }
+    {
+        QSqlQuery Consulta(Banco);
+        Consulta.exec(QStringLiteral("BEGIN"));
+        Consulta.prepare(QStringLiteral(
+            "INSERT INTO lancamentos (funcao, documento, valor, data, hora, operador, restricoes, "
+            "estado, resultado, comprovante, impresso, confirma, motivo, rede_autorizadora, "
+            "bandeira, nsu_sitef, nsu_host) VALUES (0, ?, '        12,34', ?, ?, '999', '[]', "
+            "'finalizada', 0, ?, 1, 1, 'cupom impresso', '00005', '00001', ?, ?)"));
+        const QString Comprovante = QString(1200, u'x');
+        for (int I = 0; I < Linhas; ++I) {
+            const QDate Dia = Hoje.addDays(-(I % Dias));
+            Consulta.addBindValue(QString::number(I + 1));
+            Consulta.addBindValue(Dia.toString(QStringLiteral("yyyyMMdd")));
+            Consulta.addBindValue(QString::number(80000 + I % 9000));
+            Consulta.addBindValue(Comprovante);
+            Consulta.addBindValue(QString::number(I % 1000000));
+            Consulta.addBindValue(QString::number(I));
+            if (!Consulta.exec()) {
+                Falha(Consulta.lastError());
+            }
+        }
+        Consulta.exec(QStringLiteral("COMMIT"));
+    }
+    Banco.close();
+    Banco = QSqlDatabase();
+    QSqlDatabase::removeDatabase("carga");
+}
+
+double AbreJanela(TLivroTransacoes& Livro, TDM_TEF& Modulo, int& Linhas) {
+    QElapsedTimer Tempo;
+    Tempo.start();
+    TManCaixaTefMovimento Janela(Livro, Modulo);
+    Janela.show();
+    QApplication::processEvents();
+    Linhas = static_cast<int>(Janela.Movimento().Linhas().size());
+    return Tempo.nsecsElapsed() / 1e6;
+}
+
+double ConsultaSimples(const QString& Arquivo, int& Linhas) {
+    QElapsedTimer Tempo;
+    Tempo.start();
+    {
+        QSqlDatabase Banco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "simples");
+        Banco.setDatabaseName(Arquivo);
+        if (!Banco.open()) {
+            Falha(Banco.lastError());
+        }
+        QSqlQuery Consulta(Banco);
+        Consulta.setForwardOnly(true);
+        Consulta.prepare(QStringLiteral("SELECT * FROM lancamentos WHERE data = ?"));
+        Consulta.addBindValue(Hoje.toString(QStringLiteral("yyyyMMdd")));
+        if (!Consulta.exec()) {
+            Falha(Consulta.lastError());
+        }
+        Linhas = 0;
+        const int Colunas = Consulta.record().count();
+        while (Consulta.next()) {
+            for (int C = 0; C < Colunas; ++C) {
+                Consulta.value(C);
+            }
+            ++Linhas;
+        }
+    }
+    QSqlDatabase::removeDatabase("simples");
+    return Tempo.nsecsElapsed() / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication Aplicacao(argc, argv);
+    const int Linhas = argc > 1 ? std::atoi(argv[1]) : 40000;
+    const int Vezes = argc > 2 ? std::atoi(argv[2]) : 30;
+    QTemporaryDir Pasta(QDir::current().filePath(QStringLiteral("movimento-XXXXXX")));
+    const QString Arquivo = Pasta.filePath(TLivroTransacoes::NomePadrao);
+    Preenche(Arquivo, Linhas);
+    Relogio::Define([] { return QDateTime(Hoje, QTime(18, 0)); });
+
+    TCliSiTef CliSiTef;
+    TOperadorTEFQt Operador;
+    TLivroTransacoes Livro(Arquivo);
+    TAmbienteTEF Ambiente{CliSiTef, Operador, Livro};
+    TDM_TEF Modulo(Ambiente, nullptr);
+    std::vector<double> Janelas, Consultas;
+    int NaJanela = 0, NaConsulta = 0;
+    for (int I = 0; I < Vezes; ++I) {
+        Janelas.push_back(AbreJanela(Livro, Modulo, NaJanela));
+        Consultas.push_back(ConsultaSimples(Arquivo, NaConsulta));
+    }
+    if (NaJanela != NaConsulta) {
+        std::fprintf(stderr, "the window listed %d rows, the query read %d\n", NaJanela,
+                     NaConsulta);
+        return 1;
+    }
+    std::printf("journal of %d rows, one day of %d rows, median of %d\n", Linhas, NaJanela, Vezes);
+    std::printf("movement window opened on one day: %.3f ms\n", Mediana(Janelas));
+    std::printf("plain query of the same rows: %.3f ms\n", Mediana(Consultas));
+    return 0;
+}

@@ -1,0 +1,208 @@
+#include "MAN_CAIXA_TEF_MOVIMENTO.h"
+
+#include "ArquivoAtomico.h"
+#include "FAT_DM_TEF_OFFLINE.h"
+#include "NPushButton.h"
+#include "Relogio.h"
+#include "TratadorErros.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QStringList Colunas = {
+    QStringLiteral("Hora"),  QStringLiteral("Documento"), QStringLiteral("Função"),
+    QStringLiteral("Valor"), QStringLiteral("Situação"),  QStringLiteral("Bandeira"),
+    QStringLiteral("Rede"),  QStringLiteral("NSU SiTef"), QStringLiteral("NSU Host")};
+constexpr int ColunaValor = 3;
+
+QStringList Celulas(const TLinhaMovimento& L) {
+    return {L.Hora,
+            L.Documento,
+            L.Funcao,
+            TextoDoValor(L.Valor),
+            L.Situacao,
+            L.Autorizacao.Bandeira,
+            L.Autorizacao.Rede,
+            L.Autorizacao.NsuSiTef,
+            L.Autorizacao.NsuHost};
+}
+
+QString Total(const QString& Nome, const TTotalMovimento& Total) {
+    return QStringLiteral("%1: %2 — R$ %3")
+        .arg(Nome)
+        .arg(Total.Quantidade)
+        .arg(TextoDoValor(Total.Soma));
+}
+
+} // namespace
+
+TManCaixaTefMovimento::TManCaixaTefMovimento(TLivroTransacoes& Livro, TDM_TEF& Modulo, QWidget* Pai)
+    : TTPLModalDataForm(Pai), FLivro(Livro), FModulo(Modulo) {
+    setObjectName(QStringLiteral("ManCaixaTefMovimento"));
+    setWindowTitle(QStringLiteral("Movimento TEF"));
+    TelaCheia = false;
+
+    auto* RotuloData = new QLabel(QStringLiteral("&Dia:"), Conteudo());
+    EDT_DATA = new QDateEdit(Conteudo());
+    EDT_DATA->setObjectName(QStringLiteral("EDT_DATA"));
+    EDT_DATA->setCalendarPopup(true);
+    EDT_DATA->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    RotuloData->setBuddy(EDT_DATA);
+    MontaGrade();
+    LBL_TOTAIS = new QLabel(Conteudo());
+    LBL_TOTAIS->setObjectName(QStringLiteral("LBL_TOTAIS"));
+    LBL_TOTAIS->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    BtnImprimirCopia =
+        TNPushButton::Cria(Conteudo(), QStringLiteral("BtnImprimirCopia"),
+                           QStringLiteral("Imprimir &cópia"), [this] { BtnImprimirCopiaClick(); });
+    BtnExportar = TNPushButton::Cria(Conteudo(), QStringLiteral("BtnExportar"),
+                                     QStringLiteral("&Exportar"), [this] { BtnExportarClick(); });
+    BtnFechar = TNPushButton::Cria(
+        Conteudo(), QStringLiteral("BtnFechar"), QStringLiteral("&Fechar"), [this] { accept(); },
+        false);
+
+    auto* Topo = new QHBoxLayout();
+    Topo->addWidget(RotuloData);
+    Topo->addWidget(EDT_DATA);
+    Topo->addStretch();
+    auto* Botoes = new QHBoxLayout();
+    Botoes->addWidget(BtnImprimirCopia);
+    Botoes->addWidget(BtnExportar);
+    Botoes->addStretch();
+    Botoes->addWidget(BtnFechar);
+    auto* Coluna = new QVBoxLayout(Conteudo());
+    Coluna->setContentsMargins(8, 8, 8, 8);
+    Coluna->addLayout(Topo);
+    Coluna->addWidget(GRD_MOVIMENTO, 1);
+    Coluna->addWidget(LBL_TOTAIS);
+    Coluna->addLayout(Botoes);
+    // Arrows and Enter work the list first.
+    setTabOrder(GRD_MOVIMENTO, EDT_DATA);
+    setTabOrder(EDT_DATA, BtnImprimirCopia);
+    setTabOrder(BtnImprimirCopia, BtnExportar);
+    setTabOrder(BtnExportar, BtnFechar);
+    resize(860, 460);
+
+    const QDate Hoje = Relogio::Agora().date();
+    EDT_DATA->setDate(Hoje);
+    MostraDia(Hoje);
+    connect(EDT_DATA, &QDateEdit::dateChanged, this,
+            Protegido([this] { MostraDia(EDT_DATA->date()); }));
+    GRD_MOVIMENTO->setFocus();
+}
+
+void TManCaixaTefMovimento::MontaGrade() {
+    GRD_MOVIMENTO = new QTableWidget(0, static_cast<int>(Colunas.size()), Conteudo());
+    GRD_MOVIMENTO->setObjectName(QStringLiteral("GRD_MOVIMENTO"));
+    GRD_MOVIMENTO->setHorizontalHeaderLabels(Colunas);
+    GRD_MOVIMENTO->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    GRD_MOVIMENTO->setSelectionBehavior(QAbstractItemView::SelectRows);
+    GRD_MOVIMENTO->setSelectionMode(QAbstractItemView::SingleSelection);
+    GRD_MOVIMENTO->setTabKeyNavigation(false);
+    GRD_MOVIMENTO->verticalHeader()->hide();
+    GRD_MOVIMENTO->verticalHeader()->setDefaultSectionSize(22);
+    GRD_MOVIMENTO->horizontalHeader()->setStretchLastSection(true);
+    const int Larguras[] = {64, 86, 110, 80, 160, 72, 56, 80};
+    for (int Coluna = 0; Coluna < static_cast<int>(std::size(Larguras)); ++Coluna) {
+        GRD_MOVIMENTO->setColumnWidth(Coluna, Larguras[Coluna]);
+    }
+    // Enter (or a double click) on a row prints its copy.
+    connect(GRD_MOVIMENTO, &QAbstractItemView::activated, this,
+            Protegido([this] { BtnImprimirCopiaClick(); }));
+    connect(GRD_MOVIMENTO, &QTableWidget::currentCellChanged, this,
+            Protegido([this] { HabilitaCopia(); }));
+}
+
+void TManCaixaTefMovimento::MostraDia(const QDate& Dia) {
+    FMovimento.emplace(FLivro.DoDia(Dia));
+    const std::vector<TLinhaMovimento>& Linhas = FMovimento->Linhas();
+    GRD_MOVIMENTO->setRowCount(0);
+    GRD_MOVIMENTO->setRowCount(static_cast<int>(Linhas.size()));
+    for (int Linha = 0; Linha < static_cast<int>(Linhas.size()); ++Linha) {
+        const QStringList Textos = Celulas(Linhas[static_cast<size_t>(Linha)]);
+        for (int Coluna = 0; Coluna < Textos.size(); ++Coluna) {
+            auto* Celula = new QTableWidgetItem(Textos[Coluna]);
+            if (Coluna == ColunaValor) {
+                Celula->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            }
+            GRD_MOVIMENTO->setItem(Linha, Coluna, Celula);
+        }
+    }
+    // The latest transaction first under the cursor: it is the one asked about most.
+    if (!Linhas.empty()) {
+        GRD_MOVIMENTO->setCurrentCell(static_cast<int>(Linhas.size()) - 1, 0);
+    }
+    MostraTotais();
+    HabilitaCopia();
+}
+
+void TManCaixaTefMovimento::MostraTotais() {
+    const TTotaisMovimento& Totais = FMovimento->Totais();
+    LBL_TOTAIS->setText(QStringLiteral("%1    %2    Líquido: R$ %3")
+                            .arg(Total(QStringLiteral("Vendas confirmadas"), Totais.Vendas),
+                                 Total(QStringLiteral("Cancelamentos"), Totais.Cancelamentos),
+                                 TextoDoValor(Totais.Liquido)));
+}
+
+const TLinhaMovimento* TManCaixaTefMovimento::LinhaEscolhida() const {
+    const int Linha = GRD_MOVIMENTO->currentRow();
+    const std::vector<TLinhaMovimento>& Linhas = FMovimento->Linhas();
+    return Linha >= 0 && Linha < static_cast<int>(Linhas.size())
+               ? &Linhas[static_cast<size_t>(Linha)]
+               : nullptr;
+}
+
+void TManCaixaTefMovimento::HabilitaCopia() {
+    const TLinhaMovimento* Linha = LinhaEscolhida();
+    BtnImprimirCopia->setEnabled(Linha != nullptr && !Linha->Comprovante.trimmed().isEmpty());
+}
+
+void TManCaixaTefMovimento::BtnImprimirCopiaClick() {
+    if (!BtnImprimirCopia->isEnabled()) {
+        return;
+    }
+    FModulo.ImprimeCopia(LinhaEscolhida()->Comprovante);
+    GRD_MOVIMENTO->setFocus();
+}
+
+void TManCaixaTefMovimento::ExportaPara(const QString& Arquivo) const {
+    GravaArquivoAtomico(Arquivo, FMovimento->Csv());
+}
+
+void TManCaixaTefMovimento::BtnExportarClick() {
+    QFileDialog Dialogo(this, QStringLiteral("Exportar movimento"));
+    Dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    Dialogo.setDefaultSuffix(QStringLiteral("csv"));
+    Dialogo.setNameFilter(QStringLiteral("CSV (*.csv)"));
+    Dialogo.selectFile(
+        QStringLiteral("movimento-tef-%1.csv").arg(EDT_DATA->date().toString(u"yyyyMMdd")));
+    Dialogo.setOption(QFileDialog::DontUseNativeDialog);
+    if (Dialogo.exec() == QDialog::Accepted && !Dialogo.selectedFiles().isEmpty()) {
+        ExportaPara(Dialogo.selectedFiles().front());
+    }
+}
+
+void TManCaixaTefMovimento::EscPressionado() {
+    reject();
+}
+
+// The list takes no typed text: a bare letter presses its button from it
+// too ("c" a copy, "e" export, "f" close), as it does from the other
+// controls.
+bool TManCaixaTefMovimento::TeclaPressionada(QKeyEvent* Evento) {
+    if (QApplication::focusWidget() == GRD_MOVIMENTO) {
+        if (TNPushButton* Botao = BotaoDoAcelerador(this, Evento)) {
+            Botao->click();
+            return true;
+        }
+    }
+    return TTPLModalDataForm::TeclaPressionada(Evento);
+}

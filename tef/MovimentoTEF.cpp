@@ -1,0 +1,133 @@
+#include "MovimentoTEF.h"
+
+#include "FuncoesSiTef.h"
+
+namespace {
+
+// The amount of a journal row: the start call's text ("%13.2f" with the
+// regional decimal separator of its day), or the one typed during the
+// dialogue when the start call carried none.
+Currency LeValor(const QString& Texto) {
+    const QString Aparado = Texto.trimmed();
+    const bool Virgula = Aparado.contains(u',');
+    return Currency::DeTexto(Aparado, Virgula ? u',' : u'.', Virgula ? u'.' : u',')
+        .value_or(Currency());
+}
+
+Currency ValorDoLancamento(const TLancamentoTEF& L) {
+    const Currency Inicio = LeValor(L.Valor);
+    return Inicio == Currency() ? LeValor(L.ValorInformado) : Inicio;
+}
+
+Currency Soma(Currency A, Currency B) {
+    return Currency::DeBruto(A.Bruto() + B.Bruto());
+}
+
+void Acrescenta(TTotalMovimento& Total, Currency Valor) {
+    ++Total.Quantidade;
+    Total.Soma = Soma(Total.Soma, Valor);
+}
+
+bool Confirmada(const TLancamentoTEF& L) {
+    return L.Estado == TEstadoLancamento::Finalizada && L.Confirma.value_or(false);
+}
+
+QString HoraLegivel(const QString& Hora) {
+    return Hora.size() == 6
+               ? QStringLiteral("%1:%2:%3").arg(Hora.left(2), Hora.mid(2, 2), Hora.mid(4, 2))
+               : Hora;
+}
+
+QByteArray CampoCsv(const QString& Texto) {
+    QByteArray Bytes = Texto.toUtf8();
+    if (Bytes.contains(';') || Bytes.contains('"') || Bytes.contains('\r') ||
+        Bytes.contains('\n')) {
+        Bytes.replace("\"", "\"\"");
+        Bytes = '"' + Bytes + '"';
+    }
+    return Bytes;
+}
+
+QByteArray LinhaCsv(const QStringList& Campos) {
+    QByteArrayList Bytes;
+    for (const QString& Campo : Campos) {
+        Bytes.append(CampoCsv(Campo));
+    }
+    return Bytes.join(';') + "\r\n";
+}
+
+} // namespace
+
+QString NomeDaFuncao(std::int32_t Funcao) {
+    switch (Funcao) {
+    case FuncaoSiTef::Venda:
+        return QStringLiteral("Venda");
+    case FuncaoSiTef::Cancelamento:
+        return QStringLiteral("Cancelamento");
+    case FuncaoSiTef::Reimpressao:
+        return QStringLiteral("Reimpressão");
+    case FuncaoSiTef::PreAutorizacao:
+        return QStringLiteral("Pré-autorização");
+    case FuncaoSiTef::CapturaPreAutorizacao:
+        return QStringLiteral("Captura");
+    case FuncaoSiTef::Administrativo:
+        return QStringLiteral("Administrativa");
+    default:
+        return QStringLiteral("Função %1").arg(Funcao);
+    }
+}
+
+QString SituacaoDoLancamento(const TLancamentoTEF& L) {
+    switch (L.Estado) {
+    case TEstadoLancamento::Finalizada:
+        return Confirmada(L) ? QStringLiteral("confirmada") : QStringLiteral("desfeita");
+    case TEstadoLancamento::Recusada:
+        return QStringLiteral("recusada (código %1)").arg(L.Resultado.value_or(0));
+    case TEstadoLancamento::Abandonada:
+        return QStringLiteral("cancelada pelo operador");
+    case TEstadoLancamento::SemConfirmacao:
+        // Approved with nothing to confirm: viewed, or no receipt.
+        return QStringLiteral("concluída");
+    case TEstadoLancamento::Interrompida:
+        // The station stopped during the dialogue: nothing was approved.
+        return QStringLiteral("interrompida");
+    default:
+        return QStringLiteral("pendente");
+    }
+}
+
+QString TextoDoValor(Currency Valor) {
+    return Valor.Formata(0, 2, u',');
+}
+
+TMovimentoTEF::TMovimentoTEF(const std::vector<TLancamentoTEF>& Lancamentos) {
+    FLinhas.reserve(Lancamentos.size());
+    for (const TLancamentoTEF& L : Lancamentos) {
+        const Currency Valor = ValorDoLancamento(L);
+        FLinhas.push_back({L.Id, HoraLegivel(L.Hora), L.Documento, NomeDaFuncao(L.Funcao), Valor,
+                           SituacaoDoLancamento(L), L.Autorizacao, L.Comprovante});
+        if (!Confirmada(L)) {
+            continue;
+        }
+        if (L.Funcao == FuncaoSiTef::Venda) {
+            Acrescenta(FTotais.Vendas, Valor);
+        } else if (L.Funcao == FuncaoSiTef::Cancelamento) {
+            Acrescenta(FTotais.Cancelamentos, Valor);
+        }
+    }
+    FTotais.Liquido =
+        Currency::DeBruto(FTotais.Vendas.Soma.Bruto() - FTotais.Cancelamentos.Soma.Bruto());
+}
+
+QByteArray TMovimentoTEF::Csv() const {
+    QByteArray Texto =
+        LinhaCsv({QStringLiteral("Hora"), QStringLiteral("Documento"), QStringLiteral("Função"),
+                  QStringLiteral("Valor"), QStringLiteral("Situação"), QStringLiteral("Bandeira"),
+                  QStringLiteral("Rede"), QStringLiteral("NSU SiTef"), QStringLiteral("NSU Host")});
+    for (const TLinhaMovimento& L : FLinhas) {
+        Texto += LinhaCsv({L.Hora, L.Documento, L.Funcao, TextoDoValor(L.Valor), L.Situacao,
+                           L.Autorizacao.Bandeira, L.Autorizacao.Rede, L.Autorizacao.NsuSiTef,
+                           L.Autorizacao.NsuHost});
+    }
+    return Texto;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "Currency.h"
+#include "LivroTransacoes.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+// One transaction of a day as the cashier reads it.
+struct TLinhaMovimento {
+    std::int64_t Id = 0;
+    QString Hora; // "HH:MM:SS" of the start call
+    QString Documento;
+    QString Funcao;   // "Venda", "Cancelamento", ...
+    Currency Valor;   // the start call's, or the one typed during the dialogue
+    QString Situacao; // "confirmada", "desfeita", "recusada (código 5)", ...
+    TAutorizacaoTEF Autorizacao;
+    // The receipt as the library delivered it; empty when there was none.
+    QString Comprovante;
+};
+
+struct TTotalMovimento {
+    int Quantidade = 0;
+    Currency Soma;
+};
+
+// The day's takings: confirmed sales less confirmed cancellations.
+struct TTotaisMovimento {
+    TTotalMovimento Vendas;
+    TTotalMovimento Cancelamentos;
+    Currency Liquido;
+};
+
+// The movement of one day from its journal rows, oldest first, and its
+// totals; what the "Movimento TEF" window lists and exports.
+class TMovimentoTEF {
+public:
+    explicit TMovimentoTEF(const std::vector<TLancamentoTEF>& Lancamentos);
+
+    const std::vector<TLinhaMovimento>& Linhas() const { return FLinhas; }
+    const TTotaisMovimento& Totais() const { return FTotais; }
+
+    // The lines as CSV: UTF-8, ";" between fields, decimal comma, a header
+    // row, CR LF after every row; a field holding ";", a quote or a line
+    // break is quoted.
+    QByteArray Csv() const;
+
+private:
+    std::vector<TLinhaMovimento> FLinhas;
+    TTotaisMovimento FTotais;
+};
+
+// The cashier's name of a function code ("Função N" for one the station
+// does not open).
+QString NomeDaFuncao(std::int32_t Funcao);
+// How a transaction ended, in the cashier's words.
+QString SituacaoDoLancamento(const TLancamentoTEF& Lancamento);
+// An amount as the cashier reads it: "1234,50".
+QString TextoDoValor(Currency Valor);
