@@ -100,17 +100,49 @@ QString TextoDoValor(Currency Valor) {
     return Valor.Formata(0, 2, u',');
 }
 
+namespace {
+
+// The parts of a sale paid in parts share its document and moment: the
+// cashier reads them as "Venda (parte 2)" under it, and the day's count of
+// sales counts the sale once.
+int NumeroDaParte(const std::vector<TLancamentoTEF>& Lancamentos, std::size_t Indice) {
+    const TLancamentoTEF& L = Lancamentos[Indice];
+    int Anteriores = 0;
+    int Todas = 0;
+    for (std::size_t I = 0; I < Lancamentos.size(); ++I) {
+        const TLancamentoTEF& Outro = Lancamentos[I];
+        if (Outro.Funcao == FuncaoSiTef::Venda && Outro.Documento == L.Documento &&
+            Outro.Data == L.Data && Outro.Hora == L.Hora) {
+            ++Todas;
+            Anteriores += I < Indice;
+        }
+    }
+    return Todas > 1 ? Anteriores + 1 : 0;
+}
+
+} // namespace
+
 TMovimentoTEF::TMovimentoTEF(const std::vector<TLancamentoTEF>& Lancamentos) {
     FLinhas.reserve(Lancamentos.size());
-    for (const TLancamentoTEF& L : Lancamentos) {
+    QStringList VendasContadas;
+    for (std::size_t I = 0; I < Lancamentos.size(); ++I) {
+        const TLancamentoTEF& L = Lancamentos[I];
         const Currency Valor = ValorDoLancamento(L);
-        FLinhas.push_back({L.Id, HoraLegivel(L.Hora), L.Documento, NomeDaFuncao(L.Funcao), Valor,
-                           SituacaoDoLancamento(L), L.Autorizacao, L.Comprovante});
+        const int Parte = L.Funcao == FuncaoSiTef::Venda ? NumeroDaParte(Lancamentos, I) : 0;
+        FLinhas.push_back(
+            {L.Id, HoraLegivel(L.Hora), L.Documento,
+             Parte > 0 ? QStringLiteral("Venda (parte %1)").arg(Parte) : NomeDaFuncao(L.Funcao),
+             Valor, SituacaoDoLancamento(L), L.Autorizacao, L.Comprovante});
         if (!Confirmada(L)) {
             continue;
         }
         if (L.Funcao == FuncaoSiTef::Venda) {
+            const QString Venda = L.Documento + u' ' + L.Data + L.Hora;
             Acrescenta(FTotais.Vendas, Valor);
+            if (VendasContadas.contains(Venda)) {
+                --FTotais.Vendas.Quantidade; // another part of a sale already counted
+            }
+            VendasContadas.append(Venda);
         } else if (L.Funcao == FuncaoSiTef::Cancelamento) {
             Acrescenta(FTotais.Cancelamentos, Valor);
         }

@@ -3,6 +3,7 @@
 // together; a station that dies in between is resolved per document.
 #include "Erros.h"
 #include "EstacaoRoteirizada.h"
+#include "MovimentoTEF.h"
 #include "VendaEmPartes.h"
 
 #include <QFile>
@@ -82,6 +83,17 @@ TEST(VendaEmPartes, PartesConfirmadasJuntasRecusadaRepetidaDesistenciaEValorAcim
         }
         EXPECT_EQ(Linhas, (QStringList{QStringLiteral("1 60,00 6"), QStringLiteral("1 40,00 7"),
                                        QStringLiteral("1 40,00 6")}));
+        // The movement lists them under their sale and counts the sale once.
+        const TMovimentoTEF Movimento(E.Livro.Todos());
+        QStringList Funcoes;
+        for (const TLinhaMovimento& Linha : Movimento.Linhas()) {
+            Funcoes.append(Linha.Funcao);
+        }
+        EXPECT_EQ(Funcoes,
+                  (QStringList{QStringLiteral("Venda (parte 1)"), QStringLiteral("Venda (parte 2)"),
+                               QStringLiteral("Venda (parte 3)")}));
+        EXPECT_EQ(Movimento.Totais().Vendas.Quantidade, 1);
+        EXPECT_EQ(Movimento.Totais().Vendas.Soma, Reais(100));
     }
     {
         SCOPED_TRACE("given up after the first part");
