@@ -500,7 +500,7 @@ void TForm_Principal::BtnDividirClick() {
     }
     VendaEmPartes = std::make_unique<TVendaEmPartes>(FAmbiente, EDT_VALOR->Valor(),
                                                      Relogio::Agora(), Venda.QRCodeNaTela);
-    BtnDividir->setText(QStringLiteral("Cancelar &venda"));
+    BtnDividir->setText(QStringLiteral("Cancelar ven&da"));
     MostraPartes();
 }
 

@@ -39,7 +39,7 @@ public:
     QLabel* Label11;
     TNFloatEdit* EDT_VALOR;
     TNPushButton* BtnIniciaTransacao;
-    // "&Dividir": the sale paid in parts; "Cancelar &venda" while it runs.
+    // "&Dividir": the sale paid in parts; "Cancelar ven&da" while it runs (Alt+D either way).
     TNPushButton* BtnDividir;
     TNPushButton* NPushButton1;
     // The sale in parts: total, each part with its outcome, what remains.

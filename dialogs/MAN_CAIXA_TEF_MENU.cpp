@@ -135,6 +135,25 @@ void TManCaixaTefMenu::PreencheBotoes() {
     }
 }
 
+// Entries made for a long list were created after the bar's buttons: the
+// keys go through every entry, in order, before "Voltar" and "Abandonar".
+void TManCaixaTefMenu::OrdenaFoco() {
+    QWidget* Anterior = nullptr;
+    for (TNPushButton* Opcao : BotoesOpcao) {
+        if (Opcao->text() == Esconde) {
+            continue;
+        }
+        if (Anterior != nullptr) {
+            setTabOrder(Anterior, Opcao);
+        }
+        Anterior = Opcao;
+    }
+    if (Anterior != nullptr) {
+        setTabOrder(Anterior, BtnVoltar);
+        setTabOrder(BtnVoltar, BtnSair);
+    }
+}
+
 void TManCaixaTefMenu::PosicionaBotoes() {
     int Visiveis = 0;
     for (TNPushButton* Opcao : BotoesOpcao) {
@@ -156,6 +175,7 @@ void TManCaixaTefMenu::PosicionaBotoes() {
         Topo += Opcao->height() + 2;
     }
     resize(width(), AlturaBase + PassoBotao * NaTela);
+    OrdenaFoco();
 
     // Option panel between the spacer and the button bar, title centred.
     const int Largura = width() - 2 * MargemInterna;

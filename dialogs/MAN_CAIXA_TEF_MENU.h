@@ -47,6 +47,7 @@ private:
     TNPushButton* Botao(size_t Posicao);
     void PreencheBotoes();
     void PosicionaBotoes();
+    void OrdenaFoco();
     bool DigitaCodigo(QChar Digito);
     void BtnOp1Click(int Tag);
     void BtnSairClick();

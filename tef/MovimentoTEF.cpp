@@ -1,5 +1,8 @@
 #include "MovimentoTEF.h"
 
+#include <QHash>
+#include <QSet>
+
 #include "FuncoesSiTef.h"
 
 namespace {
@@ -102,47 +105,41 @@ QString TextoDoValor(Currency Valor) {
 
 namespace {
 
-// The parts of a sale paid in parts share its document and moment: the
-// cashier reads them as "Venda (parte 2)" under it, and the day's count of
-// sales counts the sale once.
-int NumeroDaParte(const std::vector<TLancamentoTEF>& Lancamentos, std::size_t Indice) {
-    const TLancamentoTEF& L = Lancamentos[Indice];
-    int Anteriores = 0;
-    int Todas = 0;
-    for (std::size_t I = 0; I < Lancamentos.size(); ++I) {
-        const TLancamentoTEF& Outro = Lancamentos[I];
-        if (Outro.Funcao == FuncaoSiTef::Venda && Outro.Documento == L.Documento &&
-            Outro.Data == L.Data && Outro.Hora == L.Hora) {
-            ++Todas;
-            Anteriores += I < Indice;
-        }
-    }
-    return Todas > 1 ? Anteriores + 1 : 0;
+// The parts of a sale paid in parts share its document and moment.
+QString ChaveDaVenda(const TLancamentoTEF& L) {
+    return L.Documento + u' ' + L.Data + L.Hora;
 }
 
 } // namespace
 
+// A sale's parts read "Venda (parte N)" under it, and the day's count of
+// sales counts the sale once.
 TMovimentoTEF::TMovimentoTEF(const std::vector<TLancamentoTEF>& Lancamentos) {
     FLinhas.reserve(Lancamentos.size());
-    QStringList VendasContadas;
-    for (std::size_t I = 0; I < Lancamentos.size(); ++I) {
-        const TLancamentoTEF& L = Lancamentos[I];
+    QHash<QString, int> Partes;
+    for (const TLancamentoTEF& L : Lancamentos) {
+        Partes[ChaveDaVenda(L)] += L.Funcao == FuncaoSiTef::Venda;
+    }
+    QHash<QString, int> Vistas;
+    QSet<QString> Contadas;
+    for (const TLancamentoTEF& L : Lancamentos) {
         const Currency Valor = ValorDoLancamento(L);
-        const int Parte = L.Funcao == FuncaoSiTef::Venda ? NumeroDaParte(Lancamentos, I) : 0;
+        const QString Venda = ChaveDaVenda(L);
+        const bool EmPartes = L.Funcao == FuncaoSiTef::Venda && Partes.value(Venda) > 1;
+        const int Parte = EmPartes ? ++Vistas[Venda] : 0;
         FLinhas.push_back(
             {L.Id, HoraLegivel(L.Hora), L.Documento,
-             Parte > 0 ? QStringLiteral("Venda (parte %1)").arg(Parte) : NomeDaFuncao(L.Funcao),
+             EmPartes ? QStringLiteral("Venda (parte %1)").arg(Parte) : NomeDaFuncao(L.Funcao),
              Valor, SituacaoDoLancamento(L), L.Autorizacao, L.Comprovante});
         if (!Confirmada(L)) {
             continue;
         }
         if (L.Funcao == FuncaoSiTef::Venda) {
-            const QString Venda = L.Documento + u' ' + L.Data + L.Hora;
             Acrescenta(FTotais.Vendas, Valor);
-            if (VendasContadas.contains(Venda)) {
+            if (Contadas.contains(Venda)) {
                 --FTotais.Vendas.Quantidade; // another part of a sale already counted
             }
-            VendasContadas.append(Venda);
+            Contadas.insert(Venda);
         } else if (L.Funcao == FuncaoSiTef::Cancelamento) {
             Acrescenta(FTotais.Cancelamentos, Valor);
         }

@@ -169,8 +169,15 @@ private Q_SLOTS:
         QTest::newRow("a partir de 10") << "10:A;11:B;"
                                         << ""
                                         << "11";
-        QTest::newRow("décima primeira pelo teclado") << Doze << "11"
-                                                      << "11";
+        QString DeDoisATreze;
+        for (int I = 2; I <= 13; ++I) {
+            DeDoisATreze += QStringLiteral("%1:Opção %1;").arg(I);
+        }
+        QTest::newRow("décima primeira pelo teclado") << DeDoisATreze << "12"
+                                                      << "12";
+        // Tab goes through every entry before the bar's buttons.
+        QTest::newRow("décima pelo Tab")
+            << DeDoisATreze << QStringLiteral("\t").repeated(9) + u' ' << "11";
         QTest::newRow("1 com Enter entre 10, 11, 12") << Doze << "1\n"
                                                       << "1";
         QTest::newRow("3 de uma vez") << Doze << "3"
@@ -192,10 +199,12 @@ private Q_SLOTS:
                 return;
             }
             for (const QChar Tecla : Teclas) {
-                QTest::keyClick(QApplication::focusWidget(),
-                                Tecla == u'\n'
-                                    ? Qt::Key_Return
-                                    : static_cast<Qt::Key>(Qt::Key_0 + Tecla.digitValue()));
+                const Qt::Key Chave = Tecla == u'\n'   ? Qt::Key_Return
+                                      : Tecla == u'\t' ? Qt::Key_Tab
+                                      : Tecla == u' '
+                                          ? Qt::Key_Space
+                                          : static_cast<Qt::Key>(Qt::Key_0 + Tecla.digitValue());
+                QTest::keyClick(QApplication::focusWidget(), Chave);
             }
             if (ManCaixaTefMenu->isVisible()) {
                 QTest::keyClick(ManCaixaTefMenu, Qt::Key_Escape);
