@@ -390,13 +390,16 @@ void TForm_Principal::Timer1Timer() {
                DM_CAIXA_VAREJO.StatusPinPad == 1 ? CorOnline : CorFalha);
 }
 
-// The status line: a journal state held unwritten (written again at every
-// tick, and cleared once it is), then the day log's first failure (told
-// once; the station goes on without its log).
+// The status line, beside the station's status texts: why the client
+// library is missing or invalid (behind "Dll Inválida" and "Falta Dll"), a
+// journal state held unwritten (written again at every tick, and cleared
+// once it is), then the day log's first failure (told once; the station
+// goes on without its log).
 void TForm_Principal::MostraFalhas() {
     FAmbiente.Livro.GravaRetido();
     QStringList Falhas;
-    for (const QString& Falha : {FAmbiente.Livro.Falha(), DiarioTEF::Falha()}) {
+    for (const QString& Falha :
+         {FAmbiente.Biblioteca.Falha(), FAmbiente.Livro.Falha(), DiarioTEF::Falha()}) {
         if (!Falha.isEmpty()) {
             Falhas.append(Falha);
         }

@@ -68,7 +68,8 @@ public:
     TNPushButton* BtnSalvar;
 
     // The station's status line: what the cashier must know while working
-    // (the transaction journal or the TEF log cannot be written).
+    // (the client library missing or invalid, the transaction journal or the
+    // TEF log cannot be written).
     QLabel* LBL_AVISO;
     QTimer* Timer1;
     // The sale in progress: its receipt (Str_Primeira_via), view-only mark

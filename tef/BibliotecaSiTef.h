@@ -58,4 +58,8 @@ public:
     virtual void FinalizaTransacaoSiTefInterativo(std::int16_t Confirma, const QString& CupomFiscal,
                                                   const QString& DataFiscal,
                                                   const QString& HoraFiscal) = 0;
+
+    // Why the library cannot serve the station (not found, or a function
+    // missing), with the file and the system's reason; empty when it can.
+    virtual QString Falha() const { return QString(); }
 };

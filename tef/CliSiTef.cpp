@@ -5,9 +5,11 @@
 #include "Win1252.h"
 
 #include <QDebug>
+#include <QStringList>
 
 #include <cstring>
 #include <dlfcn.h>
+#include <link.h>
 #include <optional>
 
 namespace {
@@ -68,8 +70,8 @@ private:
 TCliSiTef::TCliSiTef(const QString& NomeArquivo) : FNomeArquivo(NomeArquivo) {
     FModulo = ::dlopen(FNomeArquivo.toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL);
     if (FModulo == nullptr) {
-        qCWarning(lcBibliotecaSiTef).noquote()
-            << "Biblioteca SiTef" << FNomeArquivo << "não carregada:" << ::dlerror();
+        Falhou(QStringLiteral("Biblioteca SiTef %1 não carregada: %2")
+                   .arg(FNomeArquivo, QString::fromLocal8Bit(::dlerror())));
         return;
     }
     ResolveFuncoes();
@@ -81,16 +83,23 @@ TCliSiTef::~TCliSiTef() {
     }
 }
 
-void* TCliSiTef::Simbolo(const char* Nome) const {
-    void* Endereco = ::dlsym(FModulo, Nome);
-    if (Endereco == nullptr) {
-        qCWarning(lcBibliotecaSiTef).noquote()
-            << "Biblioteca SiTef" << FNomeArquivo << "não tem a função" << Nome;
-    }
-    return Endereco;
+// A menu launch hides standard error: the reason goes to the main window's
+// status line (Falha) and the daily TEF log as well.
+void TCliSiTef::Falhou(const QString& Motivo) {
+    FFalha = Motivo;
+    qCWarning(lcBibliotecaSiTef).noquote() << Motivo;
+    Registra(Motivo);
 }
 
 void TCliSiTef::ResolveFuncoes() {
+    QStringList Faltam;
+    const auto Simbolo = [this, &Faltam](const char* Nome) {
+        void* Endereco = ::dlsym(FModulo, Nome);
+        if (Endereco == nullptr) {
+            Faltam.append(QString::fromLatin1(Nome));
+        }
+        return Endereco;
+    };
     FConfigura = reinterpret_cast<TConfigura>(Simbolo("ConfiguraIntSiTefInterativo"));
     FVerificaPinPad = reinterpret_cast<TVerificaPinPad>(Simbolo("VerificaPresencaPinPad"));
     FEscreveMensagem =
@@ -103,6 +112,15 @@ void TCliSiTef::ResolveFuncoes() {
     if (FFinalizaTransacao == nullptr) {
         FFinalizaFuncao =
             reinterpret_cast<TFinalizaFuncao>(Simbolo("FinalizaFuncaoSiTefInterativo"));
+    }
+    if (!Faltam.isEmpty()) {
+        // The file the loader found, which need not be the one meant.
+        const link_map* Mapa = nullptr;
+        const QString Arquivo = ::dlinfo(FModulo, RTLD_DI_LINKMAP, &Mapa) == 0
+                                    ? QString::fromLocal8Bit(Mapa->l_name)
+                                    : FNomeArquivo;
+        Falhou(QStringLiteral("Biblioteca SiTef %1 inválida: não tem %2.")
+                   .arg(Arquivo, Faltam.join(QStringLiteral(", "))));
     }
 }
 

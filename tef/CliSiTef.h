@@ -20,6 +20,7 @@ public:
     TCliSiTef& operator=(const TCliSiTef&) = delete;
 
     bool Carregada() const { return FModulo != nullptr; }
+    QString Falha() const override { return FFalha; }
 
     std::int32_t ConfiguraIntSiTefInterativo(const QString& EnderecoIP, const QString& CodigoLoja,
                                              const QString& NumeroTerminal) override;
@@ -47,12 +48,13 @@ private:
     using TFinalizaTransacao = void (*)(short, const char*, const char*, const char*);
     using TFinalizaFuncao = void (*)(short, const char*, const char*, const char*, const char*);
 
-    void* Simbolo(const char* Nome) const;
+    void Falhou(const QString& Motivo);
     void Registra(const QString& Texto) const;
     void ResolveFuncoes();
 
     QString FNomeArquivo;
     void* FModulo = nullptr;
+    QString FFalha;
     TConfigura FConfigura = nullptr;
     TVerificaPinPad FVerificaPinPad = nullptr;
     TEscreveMensagem FEscreveMensagem = nullptr;

@@ -110,6 +110,24 @@ private Q_SLOTS:
                     .hasMatch());
     }
 
+    // Without the client library the status line says why, beside "Dll
+    // Inválida" and "Falta Dll": a menu launch shows no standard error.
+    void BibliotecaAusenteDizPorQueNaLinhaDeAviso() {
+        Estacao.reset();
+        TCliSiTef Ausente(QStringLiteral("libclisitef_inexistente.so"));
+        Estacao = std::make_unique<TEstacaoReal>(&Ausente);
+        {
+            auto Janela = NovaJanela();
+            Janela->Timer1Timer();
+            QCOMPARE(Janela->LBL_STATUS_TEF_A->text(), QStringLiteral("Dll Inválida"));
+            QCOMPARE(Janela->LBL_STATUS_PINPAD_A->text(), QStringLiteral("Falta Dll"));
+            QVERIFY(!Janela->LBL_AVISO->isHidden());
+            QVERIFY(!Ausente.Falha().isEmpty());
+            QCOMPARE(Janela->LBL_AVISO->text(), Ausente.Falha());
+        }
+        Estacao.reset();
+    }
+
     void IpInvalidoNaoTestaAComunicacao() {
         qputenv("CLISITEF_SIM_ROTEIRO", Roteiro("ip-invalido.json").toLocal8Bit());
         auto Janela = NovaJanela();

@@ -71,6 +71,7 @@ protected:
 TEST_F(TesteSimulador, TesteSilenciosoComODemo) {
     TCliSiTef CliSiTef;
     ASSERT_TRUE(CliSiTef.Carregada());
+    EXPECT_EQ(CliSiTef.Falha(), QString());
     TOperadorRoteirizado Operador;
     TAmbienteTEF Ambiente{CliSiTef, Operador, Livro};
     EXPECT_EQ(TestaComunicacaoTEF(Ambiente, true), 0);
@@ -283,6 +284,11 @@ TEST(Vinculo, BibliotecaAusenteResponde8MenosUmENomeiaOArquivo) {
     EXPECT_FALSE(CliSiTef.Carregada());
     ASSERT_FALSE(Avisos.isEmpty());
     EXPECT_TRUE(Avisos.front().contains(QStringLiteral("libclisitef_inexistente.so")));
+    // The status line's reason: the file looked for and what the loader said.
+    EXPECT_EQ(::dlopen("libclisitef_inexistente.so", RTLD_NOW), nullptr);
+    const QString Motivo = QString::fromLocal8Bit(::dlerror());
+    EXPECT_TRUE(CliSiTef.Falha().contains(QStringLiteral("libclisitef_inexistente.so")));
+    EXPECT_TRUE(CliSiTef.Falha().contains(Motivo)) << qPrintable(CliSiTef.Falha());
     EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("h"), QStringLiteral("1"),
                                                    QStringLiteral("T")),
               8);
@@ -307,8 +313,13 @@ TEST(Vinculo, SemFinalizaTransacaoUsaASucessoraComParametrosNulos) {
     const auto Ultima = reinterpret_cast<const char* (*)()>(::dlsym(Modulo, "UltimaFinalizacao"));
     EXPECT_STREQ(Ultima(), "1|15|20261208|093000|<nulo>");
     ::dlclose(Modulo);
-    // Functions it lacks answer as a missing library does.
+    // Functions it lacks answer as a missing library does, and the status
+    // line names them and the file the loader found; the successor stands
+    // in for the confirmation call.
     EXPECT_EQ(CliSiTef.VerificaPresencaPinPad(), -1);
+    EXPECT_TRUE(CliSiTef.Falha().contains(QStringLiteral("/libclisitef_sucessor.so inválida")));
+    EXPECT_TRUE(CliSiTef.Falha().contains(QStringLiteral("VerificaPresencaPinPad")));
+    EXPECT_FALSE(CliSiTef.Falha().contains(QStringLiteral("Finaliza")));
 }
 
 TEST(Vinculo, SaidasDeSessentaEQuatroBitsSaoEstreitadasSemEscreverAlem) {
