@@ -11,13 +11,13 @@ const QCommandLineOption OpcaoAjuda({QStringLiteral("h"), QStringLiteral("help")
                                     QStringLiteral("Mostra esta ajuda."));
 const QCommandLineOption OpcaoVersao({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Mostra a versão."));
-const QCommandLineOption OpcaoPasta(QStringLiteral("pasta"),
-                                    QStringLiteral("Usa PASTA como pasta de trabalho."),
-                                    QStringLiteral("PASTA"));
+const QCommandLineOption
+    OpcaoPasta(QStringLiteral("pasta"),
+               QStringLiteral("Usa PASTA como pasta de trabalho (criada se faltar)."),
+               QStringLiteral("PASTA"));
 const QCommandLineOption
     OpcaoPastaUsuario(QStringLiteral("pasta-usuario"),
-                      QStringLiteral("Usa a pasta de dados do usuário (%1) como pasta de trabalho.")
-                          .arg(QStringLiteral("$XDG_DATA_HOME/tefkimbro")));
+                      QStringLiteral("Usa a pasta de dados do usuário (o padrão)."));
 
 } // namespace
 
@@ -46,14 +46,15 @@ QString TextoAjuda() {
                "TefKimbro: a estação de pagamento com cartão (TEF) do caixa.\n\n"
                "  -h, --help           Mostra esta ajuda.\n"
                "  -v, --version        Mostra a versão.\n"
-               "  --pasta PASTA        Usa PASTA como pasta de trabalho.\n"
-               "  --pasta-usuario      Usa a pasta de dados do usuário como pasta de trabalho\n"
-               "                       (%1, criada com modo 0700).\n\n"
-               "Pasta de trabalho: iniciada pelo menu da área de trabalho, a estação guarda\n"
+               "  --pasta PASTA        Usa PASTA como pasta de trabalho (criada se faltar).\n"
+               "  --pasta-usuario      Usa a pasta de dados do usuário (o padrão).\n\n"
+               "Pasta de trabalho: iniciada pelo menu ou por um terminal, a estação guarda\n"
                "seus arquivos (tefkimbro.db, o registro de transações; tef_sequencia.ini,\n"
                "CUPOM.TXT, Tef.txt, DadosTef.txt, o log TEF diário em log/) na pasta de\n"
-               "dados do usuário; iniciada por um terminal ou script, na pasta atual, a menos\n"
-               "que --pasta indique outra. A configuração fica em %2.\n\n"
+               "dados do usuário, %1 (modo 0700), a menos que --pasta indique outra.\n"
+               "A configuração fica em %2.\n"
+               "A biblioteca SiTef, libclisitef.so, é procurada nas pastas de bibliotecas\n"
+               "do sistema (ldconfig) e em LD_LIBRARY_PATH.\n\n"
                "Códigos de saída: 0 encerrada pelo operador; 1 pasta de trabalho ou textos\n"
                "inutilizáveis; 2 sem tela gráfica; 3 outra estação já usa a pasta; 4 a trava\n"
                "da pasta (tefkimbro.lock) não pôde ser aberta; 64 opção inválida.\n")
@@ -72,12 +73,10 @@ QString PastaDoUsuario() {
 }
 
 QString EntraNaPastaDeTrabalho(const TOpcoes& Opcoes) {
-    const QString Pasta = Opcoes.PastaUsuario ? PastaDoUsuario() : Opcoes.Pasta;
-    if (Pasta.isEmpty()) {
-        return QString();
-    }
+    const bool DoUsuario = Opcoes.PastaUsuario || Opcoes.Pasta.isEmpty();
+    const QString Pasta = DoUsuario ? PastaDoUsuario() : Opcoes.Pasta;
     if (!QDir().mkpath(Pasta) ||
-        (Opcoes.PastaUsuario &&
+        (DoUsuario &&
          !QFile::setPermissions(Pasta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) ||
         !QDir::setCurrent(Pasta)) {
         return QStringLiteral("Não foi possível usar a pasta de trabalho %1.").arg(Pasta);

@@ -8,8 +8,9 @@
 struct TOpcoes {
     bool Ajuda = false;
     bool Versao = false;
-    // The working folder: the one named, the user's data folder (the
-    // desktop entry's way), or the current one when both are empty/false.
+    // The working folder: the one named, else the user's data folder, from
+    // the menu and from a terminal alike ("--pasta-usuario" says so
+    // explicitly, over a "--pasta").
     QString Pasta;
     bool PastaUsuario = false;
     QString Erro; // a word the station does not know

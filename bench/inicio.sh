@@ -20,12 +20,13 @@ trap 'kill $xvfb 2>/dev/null || true; rm -f "$tela"' EXIT
 for _ in $(seq 100); do grep -q . "$tela" && break; sleep 0.05; done
 export DISPLAY=":$(head -n 1 "$tela")"
 
-# Milliseconds from starting program $1 until it prints a line holding $2.
+# Milliseconds from starting command $2... until it prints a line holding $1.
 medida() {
-  local inicio fim
+  local texto="$1" inicio fim
+  shift
   inicio=$(date +%s%N)
-  (cd "$caixa" && timeout 4 "$1" 2>&1 || true) | while IFS= read -r linha; do
-    if [[ "$linha" == *"$2"* ]]; then
+  (cd "$caixa" && timeout 4 "$@" 2>&1 || true) | while IFS= read -r linha; do
+    if [[ "$linha" == *"$texto"* ]]; then
       fim=$(date +%s%N)
       echo $(( (fim - inicio) / 1000000 ))
       break
@@ -35,11 +36,12 @@ medida() {
 
 mediana() { sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
 
-pronta=$(for _ in $(seq "$runs"); do medida "$PWD/build/release/app/tefkimbro" "main window ready for input"; done | mediana)
-estacao=$(for _ in $(seq "$runs"); do medida "$PWD/build/release/app/tefkimbro" "TEF status: Online"; done | mediana)
-vazia=$(for _ in $(seq "$runs"); do medida "$PWD/build/release/bench/janela_vazia" "window shown"; done | mediana)
+estacao=("$PWD/build/release/app/tefkimbro" --pasta "$caixa")
+pronta=$(for _ in $(seq "$runs"); do medida "main window ready for input" "${estacao[@]}"; done | mediana)
+online=$(for _ in $(seq "$runs"); do medida "TEF status: Online" "${estacao[@]}"; done | mediana)
+vazia=$(for _ in $(seq "$runs"); do medida "window shown" "$PWD/build/release/bench/janela_vazia"; done | mediana)
 echo "station, start to window ready for input: ${pronta} ms (median of $runs)"
-echo "station, start to first Online status: ${estacao} ms (median of $runs)"
+echo "station, start to first Online status: ${online} ms (median of $runs)"
 echo "bare Qt window, start to shown:        ${vazia} ms (median of $runs)"
 awk -v a="$pronta" -v b="$vazia" 'BEGIN { printf "ratio station ready / bare window: %.1f\n", a / b }'
-awk -v a="$estacao" -v b="$vazia" 'BEGIN { printf "ratio station Online / bare window: %.1f\n", a / b }'
+awk -v a="$online" -v b="$vazia" 'BEGIN { printf "ratio station Online / bare window: %.1f\n", a / b }'

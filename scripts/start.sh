@@ -19,4 +19,4 @@ fi
 echo "TefKimbro: working folder $caixa; simulator journal $CLISITEF_SIM_DIARIO"
 raiz="$PWD"
 cd "$caixa"
-"$raiz/build/release/app/tefkimbro"
+"$raiz/build/release/app/tefkimbro" --pasta "$caixa"

@@ -44,6 +44,8 @@ export QT_LOGGING_RULES="tefkimbro.dialogo.info=true;tefkimbro.app.principal.inf
 [ -z "${2:-}" ] || export CLISITEF_SIM_ROTEIRO="$2"
 export DISPLAY="$tela" LC_ALL=C.UTF-8
 export XDG_CONFIG_HOME="$trabalho/config" CLISITEF_SIM_DIARIO="$trabalho/diario.jsonl"
+# A station not told its folder works in the user's: never the runner's.
+export XDG_DATA_HOME="$trabalho/dados"
 # As a desktop session gives it: the report's spool files go there, so a
 # station killed while printing leaves nothing behind in /tmp.
 export XDG_RUNTIME_DIR="$trabalho/execucao"
@@ -52,11 +54,12 @@ export LD_LIBRARY_PATH="$build/sim"
 "$raiz/scripts/configuracao-demo.sh" "$XDG_CONFIG_HOME"
 
 # Starts the station in its working folder ($caixa, the temporary folder
-# unless a case says otherwise): the built binary, or the command given;
-# what it says on stderr goes to estacao.err in the temporary folder.
+# unless a case says otherwise): the built binary, or the command given
+# (which names the folder itself); what it says on stderr goes to
+# estacao.err in the temporary folder.
 caixa="$trabalho"
 inicia_estacao() {
-  [ "$#" -gt 0 ] || set -- "$build/app/tefkimbro"
+  [ "$#" -gt 0 ] || set -- "$build/app/tefkimbro" --pasta "$caixa"
   (cd "$caixa" && exec "$@" 2>>"$trabalho/estacao.err") &
   pids+=($!)
 }

@@ -12,7 +12,7 @@ sleep 0.5
 antes_diario=$(wc -l <"$trabalho/diario.jsonl")
 antes_sequencia=$(cat "$trabalho/tef_sequencia.ini")
 
-(cd "$trabalho" && exec "$build/app/tefkimbro") 2>"$trabalho/segunda.err" &
+"$build/app/tefkimbro" --pasta "$trabalho" 2>"$trabalho/segunda.err" &
 segunda=$!
 janela "Atenção"
 retrato "Atenção"

@@ -54,7 +54,7 @@ caso_biblioteca_ausente() {
   para_estacao KILL
   local cupom
   cupom=$(ultimo_cupom)
-  inicia_estacao env LD_LIBRARY_PATH="$trabalho/vazia" "$build/app/tefkimbro"
+  inicia_estacao env LD_LIBRARY_PATH="$trabalho/vazia" "$build/app/tefkimbro" --pasta "$caixa"
   janela "Atenção"
   mostrou "Transação TEF pendente (documento $cupom) ainda não resolvida" \
     || falha "without the library the open transaction was not told"
