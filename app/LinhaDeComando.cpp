@@ -1,42 +1,34 @@
 #include "LinhaDeComando.h"
 
-#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 
-namespace {
-
-const QCommandLineOption OpcaoAjuda({QStringLiteral("h"), QStringLiteral("help")},
-                                    QStringLiteral("Mostra esta ajuda."));
-const QCommandLineOption OpcaoVersao({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Mostra a versão."));
-const QCommandLineOption
-    OpcaoPasta(QStringLiteral("pasta"),
-               QStringLiteral("Usa PASTA como pasta de trabalho (criada se faltar)."),
-               QStringLiteral("PASTA"));
-const QCommandLineOption
-    OpcaoPastaUsuario(QStringLiteral("pasta-usuario"),
-                      QStringLiteral("Usa a pasta de dados do usuário (o padrão)."));
-
-} // namespace
-
+// A parser of its own rather than QCommandLineParser, whose errors are
+// English: the cashier reads Portuguese everywhere.
 TOpcoes LeOpcoes(const QStringList& Argumentos) {
-    QCommandLineParser Leitor;
-    Leitor.addOptions({OpcaoAjuda, OpcaoVersao, OpcaoPasta, OpcaoPastaUsuario});
+    const QString Pasta = QStringLiteral("--pasta");
     TOpcoes Opcoes;
-    if (!Leitor.parse(Argumentos)) {
-        Opcoes.Erro = Leitor.errorText();
-        return Opcoes;
+    for (qsizetype I = 1; I < Argumentos.size() && Opcoes.Erro.isEmpty(); ++I) {
+        const QString& Argumento = Argumentos[I];
+        if (Argumento == u"-h" || Argumento == u"--help") {
+            Opcoes.Ajuda = true;
+        } else if (Argumento == u"-v" || Argumento == u"--version") {
+            Opcoes.Versao = true;
+        } else if (Argumento == u"--pasta-usuario") {
+            Opcoes.PastaUsuario = true;
+        } else if (Argumento == Pasta || Argumento.startsWith(Pasta + u'=')) {
+            Opcoes.Pasta =
+                Argumento == Pasta ? Argumentos.value(++I) : Argumento.mid(Pasta.size() + 1);
+            if (Opcoes.Pasta.isEmpty()) {
+                Opcoes.Erro = QStringLiteral("Falta o nome da pasta depois de --pasta.");
+            }
+        } else if (Argumento.startsWith(u'-')) {
+            Opcoes.Erro = QStringLiteral("Opção desconhecida: %1.").arg(Argumento);
+        } else {
+            Opcoes.Erro = QStringLiteral("Argumento desconhecido: %1.").arg(Argumento);
+        }
     }
-    if (!Leitor.positionalArguments().isEmpty()) {
-        Opcoes.Erro =
-            QStringLiteral("Argumento desconhecido: %1.").arg(Leitor.positionalArguments().front());
-    }
-    Opcoes.Ajuda = Leitor.isSet(OpcaoAjuda);
-    Opcoes.Versao = Leitor.isSet(OpcaoVersao);
-    Opcoes.Pasta = Leitor.value(OpcaoPasta);
-    Opcoes.PastaUsuario = Leitor.isSet(OpcaoPastaUsuario);
     return Opcoes;
 }
 

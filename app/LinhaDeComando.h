@@ -13,7 +13,7 @@ struct TOpcoes {
     // explicitly, over a "--pasta").
     QString Pasta;
     bool PastaUsuario = false;
-    QString Erro; // a word the station does not know
+    QString Erro; // a word the station does not know, in Portuguese
 };
 
 TOpcoes LeOpcoes(const QStringList& Argumentos);

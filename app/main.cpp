@@ -52,10 +52,11 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!TemTela()) {
-        std::fprintf(stderr,
-                     "TefKimbro needs a graphical display; on a machine without one, "
-                     "run it under xvfb-run (for example: xvfb-run -a %s).\n",
-                     argv[0]);
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QStringLiteral(
+                                    "TefKimbro precisa de uma tela gráfica; numa máquina sem "
+                                    "tela, execute-o sob o xvfb-run (por exemplo: xvfb-run -a %1).")
+                                    .arg(Argumentos.value(0))));
         return 2;
     }
     QApplication Aplicacao(argc, argv);
