@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 
 #include <cstdio>
@@ -61,6 +62,11 @@ int main(int argc, char** argv) {
     }
     QApplication Aplicacao(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TefKimbro"));
+    // The desktop matches windows to their menu entry by the name the station
+    // was started by (X11 takes it as the window's instance name already;
+    // Wayland needs it said): the demonstration's launcher starts it as
+    // "tefkimbro-demo", so its windows get that entry and icon, not the store's.
+    QGuiApplication::setDesktopFileName(QFileInfo(Argumentos.value(0)).fileName());
     // A Brazilian counter: without regional settings of its own (the C
     // locale), amounts are written as in Brazil ("1.234,56").
     if (QLocale::system().language() == QLocale::C) {

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package of the station: build/pacote/tefkimbro_<version>_amd64.deb.
-# Run it as a normal user; install as root: apt-get install ./build/pacote/tefkimbro_*.deb
+# Builds the two Debian packages in build/pacote: tefkimbro_<version>_amd64.deb
+# (the station, what a store installs) and tefkimbro-demo_<version>_amd64.deb
+# (the station against the simulator). Run it as a normal user; install as
+# root: apt-get install ./build/pacote/tefkimbro_*.deb
 # Built with Debian's hardening flags, and reproducibly: every date in the
 # packages is the last commit's (SOURCE_DATE_EPOCH, unless already set), so
 # two builds of one commit give the same bytes.
