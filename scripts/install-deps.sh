@@ -11,7 +11,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   cups cups-client cups-bsd
   xvfb xauth xdotool x11-apps x11-utils openbox fonts-liberation poppler-utils
-  dpkg-dev fakeroot lintian desktop-file-utils zbar-tools appstream devscripts
+  dpkg-dev fakeroot lintian desktop-file-utils zbar-tools appstream devscripts mmdebstrap
 )
 
 missing=()
