@@ -8,6 +8,9 @@
 # two builds of one commit give the same bytes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# As dpkg-buildpackage: the files' and folders' modes in the packages must
+# not follow the caller's umask.
+umask 022
 bash scripts/install-deps.sh
 if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
   SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null \

@@ -72,9 +72,10 @@ for binario in "$raiz_pacote"/usr/bin/tefkimbro "$raiz_pacote"/usr/lib/tefkimbro
     || { cat "$trabalho/hardening.txt" >&2; falha "$(basename "$binario") is not hardened"; }
 done
 
-# A second build from clean, same bytes.
+# A second build from clean, under another umask and time zone: same bytes.
 cmake --build "$raiz/build/pacote" --target clean >/dev/null
-"$raiz/scripts/pacote.sh" >"$trabalho/pacote2.log" 2>&1 || { tail -n 30 "$trabalho/pacote2.log" >&2; falha "the second build failed"; }
+(umask 002 && TZ=America/Sao_Paulo "$raiz/scripts/pacote.sh") >"$trabalho/pacote2.log" 2>&1 \
+  || { tail -n 30 "$trabalho/pacote2.log" >&2; falha "the second build failed"; }
 for deb in "$estacao" "$demo"; do
   cmp "$deb" "$raiz/build/pacote/$(basename "$deb")" || falha "two builds gave different $(basename "$deb")"
 done
