@@ -8,6 +8,7 @@
 #include "VendaTEF.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstring>
@@ -53,7 +54,6 @@ constexpr std::int32_t TiposCampo[] = {-1, 19, 36, 105, 121, 122, 146, 500, 512,
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static QTemporaryDir Pasta;
     QDir::setCurrent(Pasta.path());
-    static TLivroTransacoes Livro(TLivroTransacoes::NomePadrao);
     return 0;
 }
 
@@ -87,6 +87,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Dados, std::size_t Tam
         Operador.FTela.AbandonaNoQRCode = Leitor.Byte() & 1;
     }
     DM_CAIXA_VAREJO = TDM_CAIXA_VAREJO();
+    // A fresh journal each run: a row an earlier run left open would
+    // otherwise refuse every later one.
+    for (const char* Sufixo : {"", "-wal", "-shm"}) {
+        QFile::remove(TLivroTransacoes::NomePadrao + QLatin1String(Sufixo));
+    }
+    TLivroTransacoes Livro(TLivroTransacoes::NomePadrao);
     TAmbienteTEF Ambiente{Biblioteca, Operador, Livro};
     try {
         if (NaVenda) {
