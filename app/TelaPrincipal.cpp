@@ -240,6 +240,7 @@ void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
     connect(EDT_SENHA_TEF, &QLineEdit::textChanged, this,
             Protegido([this] { EDT_SENHA_TEFChange(); }));
     auto* GradeTEF = new QGridLayout(GrupoTEF);
+    GradeTEF->setContentsMargins(6, 4, 6, 4);
     GradeTEF->setVerticalSpacing(2);
     GradeTEF->addWidget(LBL_STATUS_TEF_A, 0, 0, 1, 2);
     const std::pair<QLabel*, QWidget*> Linhas[] = {{Label1, EDT_HOST_SERVIDOR},
@@ -262,11 +263,14 @@ void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
     connect(CHK_QRCODE_TELA, &QCheckBox::toggled, this,
             [this](bool Marcado) { Venda.QRCodeNaTela = Marcado; });
     auto* GradePerifericos = new QGridLayout(GrupoPerifericos);
+    GradePerifericos->setContentsMargins(6, 4, 6, 4);
     GradePerifericos->setVerticalSpacing(2);
-    GradePerifericos->addWidget(LBL_STATUS_PINPAD_A, 0, 0, 1, 2);
+    // The check box shares the status row, so that the tab keeps the
+    // window's size.
+    GradePerifericos->addWidget(LBL_STATUS_PINPAD_A, 0, 0);
+    GradePerifericos->addWidget(CHK_QRCODE_TELA, 0, 1, Qt::AlignRight);
     GradePerifericos->addWidget(Label4, 1, 0);
     GradePerifericos->addWidget(EDT_TEXTO_PINPAD, 1, 1);
-    GradePerifericos->addWidget(CHK_QRCODE_TELA, 2, 0, 1, 2);
 
     BtnSalvar =
         TNPushButton::Cria(Aba, QStringLiteral("BtnSalvar"), QStringLiteral("&Salvar Configuração"),
@@ -279,6 +283,7 @@ void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
                            [this] { EmTransacao([this] { BtnIniciaTEFClick(); }); });
 
     auto* Colunas = new QVBoxLayout(Aba);
+    Colunas->setContentsMargins(4, 4, 4, 4);
     Colunas->setSpacing(4);
     Colunas->addWidget(GrupoTEF);
     Colunas->addWidget(GrupoPerifericos);

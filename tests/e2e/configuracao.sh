@@ -28,5 +28,6 @@ kill "${pids[-1]}"; wait "${pids[-1]}" 2>/dev/null || true; unset 'pids[-1]'
 inicia_estacao
 janela "TEF - Kimbro"
 status "Online" || falha "the restart with the saved configuration is not Online"
+tecla ctrl+Tab
 retrato "TEF - Kimbro"
 echo "e2e: 'IP inválido' without configuration, 'Online' after saving it"
