@@ -325,11 +325,9 @@ void TForm_Principal::NFormCreate() {
     if (!FAmbiente.Livro.Aviso().isEmpty()) {
         Avisa({FAmbiente.Livro.Aviso()});
     }
-    ExecutaProtegido([this] { BtnIniciaTEFClick(); });
     Venda.AoSortearDocumento = [this](std::int32_t Numero) {
         EDT_IDENT_TRANS->setText(QString::number(Numero));
     };
-    Timer1->start();
 }
 
 void TForm_Principal::BtnIniciaTEFClick() {
@@ -455,6 +453,21 @@ void TForm_Principal::showEvent(QShowEvent* Evento) {
     // Said once the window is up and the event loop takes input again (the
     // start-up benchmark reads it).
     QTimer::singleShot(0, this, [] { qCInfo(lcPrincipal) << "main window ready for input"; });
+}
+
+// The TEF starts once the window has been drawn: loading the library,
+// settling what a restart left open and testing the link take longer than the
+// window, and the cashier sees the station meanwhile (its buttons held, as in
+// any TEF operation). The status line follows from then on.
+void TForm_Principal::paintEvent(QPaintEvent* Evento) {
+    TTPLCustomForm::paintEvent(Evento);
+    if (!FTEFAgendado) {
+        FTEFAgendado = true;
+        QTimer::singleShot(0, this, Protegido([this] {
+                               Timer1->start();
+                               EmTransacao([this] { BtnIniciaTEFClick(); });
+                           }));
+    }
 }
 
 void TForm_Principal::closeEvent(QCloseEvent* Evento) {

@@ -124,9 +124,11 @@ private:
 protected:
     void closeEvent(QCloseEvent* Evento) override;
     void showEvent(QShowEvent* Evento) override;
+    void paintEvent(QPaintEvent* Evento) override;
 
 private:
     bool FEmTransacao = false;
+    bool FTEFAgendado = false;
 
     TAmbienteTEF& FAmbiente;
 };

@@ -106,8 +106,6 @@ int main(int argc, char** argv) {
     Form_Principal = new TForm_Principal(Ambiente);
     auto ModuloTEF = std::make_unique<TDM_TEF>(Ambiente, &InterfaceRelatorio);
     DM_TEF = ModuloTEF.get();
-    ManCaixaTefVisualiza = new TManCaixaTefVisualiza();
-    ManCaixaTefMenu = new TManCaixaTefMenu();
     Form_Principal->show();
 
     const int Resultado = QApplication::exec();

@@ -607,9 +607,10 @@ private Q_SLOTS:
             QTest::keyClick(Grade, Qt::Key_Return);
             TRespostaModal Salva(
                 [&](QWidget* D) {
-                    auto* Dialogo = qobject_cast<QFileDialog*>(D);
-                    Dialogo->selectFile(Csv);
-                    QMetaObject::invokeMethod(Dialogo, &QDialog::accept);
+                    // Typed into the name field, as the cashier does (the
+                    // dialog ignores a selection made while that field has focus).
+                    D->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(Csv);
+                    QMetaObject::invokeMethod(qobject_cast<QFileDialog*>(D), &QDialog::accept);
                 },
                 5000, &Janela);
             QTest::keyClick(Grade, Qt::Key_E);

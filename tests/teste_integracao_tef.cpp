@@ -64,12 +64,6 @@ class TesteIntegracaoTEF : public QObject {
         return Quantos == 0;
     }
 
-    std::unique_ptr<TForm_Principal> AbreJanela() {
-        auto Janela = std::make_unique<TForm_Principal>(Estacao->Ambiente);
-        Janela->show();
-        return Janela;
-    }
-
     using TRespostas = QList<std::pair<int, QString>>;
 
     // Each command that asks the operator, with the reply the station handed
@@ -142,7 +136,7 @@ private Q_SLOTS:
     }
 
     void VendaAprovadaImpressaEConfirmada() {
-        auto Janela = AbreJanela();
+        auto Janela = Estacao->AbreJanela();
         const QStringList Antes = Trabalhos();
         bool Bloqueada = false;
         Caixa->DuranteAVenda = [&] {
@@ -202,7 +196,7 @@ private Q_SLOTS:
     void LogQueNaoSeGravaNaoParaAVenda() {
         Estacao->Pasta.Grava(QStringLiteral("log"), "não é uma pasta");
         DiarioTEF::Inicia(QDir::current(), DiarioTEF::RetencaoPadrao);
-        auto Janela = AbreJanela();
+        auto Janela = Estacao->AbreJanela();
         Vende(*Janela, QStringLiteral("4,00"));
         QCOMPARE(Finalizacoes(Inicio(0)).size(), 1);
         QTRY_VERIFY(Janela->LBL_AVISO->isVisible());
@@ -216,7 +210,7 @@ private Q_SLOTS:
     // and confirmed.
     void VendaPixAprovada() {
         Caixa->Opcoes = {Qt::Key_3};
-        auto Janela = AbreJanela();
+        auto Janela = Estacao->AbreJanela();
         Janela->CHK_QRCODE_TELA->setChecked(true);
         Vende(*Janela, QStringLiteral("12,34"));
         QCOMPARE(Texto(Inicio(0), "parametros"), QStringLiteral("[];{DevolveStringQRCode=1;}"));
@@ -240,7 +234,7 @@ private Q_SLOTS:
     void VendaPixAbandonadaNoQRCode() {
         Caixa->Opcoes = {Qt::Key_3};
         Caixa->AbandonaPix = true;
-        auto Janela = AbreJanela();
+        auto Janela = Estacao->AbreJanela();
         Janela->CHK_QRCODE_TELA->setChecked(true);
         Vende(*Janela, QStringLiteral("12,34"));
         QCOMPARE(Caixa->QRCodes.size(), 1);
@@ -263,7 +257,7 @@ private Q_SLOTS:
     // one undo for its document.
     void VendaEmPartes() {
         Caixa->Opcoes = {Qt::Key_1, Qt::Key_3};
-        auto Janela = AbreJanela();
+        auto Janela = Estacao->AbreJanela();
         Janela->CHK_QRCODE_TELA->setChecked(true);
         const qsizetype Antes = Trabalhos().size();
         Janela->EDT_VALOR->setText(QStringLiteral("100,00"));
@@ -307,7 +301,7 @@ private Q_SLOTS:
     // only the library's message; the sale is confirmed as any other.
     void VendaPixComQRCodeNoPinPad() {
         Caixa->Opcoes = {Qt::Key_3};
-        auto Janela = AbreJanela();
+        auto Janela = Estacao->AbreJanela();
         Vende(*Janela, QStringLiteral("12,34"));
         QCOMPARE(Texto(Inicio(0), "parametros"), QStringLiteral("[]"));
         QVERIFY(Caixa->QRCodes.isEmpty());
@@ -321,7 +315,7 @@ private Q_SLOTS:
 
     void VendaRecusadaNaoImprimeNemConfirma() {
         Caixa->Cartao = QStringLiteral("4000000000000002");
-        auto Janela = AbreJanela();
+        auto Janela = Estacao->AbreJanela();
         Vende(*Janela, QStringLiteral("50,00"));
         QCOMPARE(Caixa->Mensagens,
                  QStringList{QStringLiteral(
@@ -332,14 +326,14 @@ private Q_SLOTS:
 
     void SemComunicacao() {
         qputenv("CLISITEF_SIM_ROTEIRO", QByteArray(TK_ROTEIROS "/sem-comunicacao.json"));
-        auto Janela = AbreJanela();
+        auto Janela = Estacao->AbreJanela();
         Vende(*Janela, QStringLiteral("1,00"));
         QCOMPARE(Caixa->Mensagens, QStringList{QStringLiteral("Sem comunicação com o Sitef.")});
     }
 
     void ImpressaoCanceladaDesfazAVenda() {
         Caixa->Imprime = false;
-        auto Janela = AbreJanela();
+        auto Janela = Estacao->AbreJanela();
         Vende(*Janela, QStringLiteral("7,00"));
         QCOMPARE(Caixa->Mensagens,
                  (QStringList{QStringLiteral("Confirma o valor de R$ 7,00?"),
@@ -356,7 +350,7 @@ private Q_SLOTS:
     // moment; a second sale replaces "CUPOM.TXT" whole.
     void SemCampo105EOutraVendaSubstituiOCupom() {
         qputenv("CLISITEF_SIM_ROTEIRO", QByteArray(TK_ROTEIROS "/sem-105.json"));
-        auto Janela = AbreJanela();
+        auto Janela = Estacao->AbreJanela();
         Vende(*Janela, QStringLiteral("123,45"));
         QVERIFY(Estacao->Pasta.Le(ArquivoCupom).contains("123,45"));
         DM_CAIXA_VAREJO.DataHoraTransacao = QStringLiteral("20000101000000");
@@ -372,7 +366,7 @@ private Q_SLOTS:
     // start, its movement date and its confirmation.
     void VendaDaMeiaNoiteFicaNoSeuDia() {
         qputenv("CLISITEF_SIM_ROTEIRO", QByteArray(TK_ROTEIROS "/sem-105.json"));
-        auto Janela = AbreJanela();
+        auto Janela = Estacao->AbreJanela();
         QDateTime Leitura(QDate(2026, 12, 8), QTime(23, 59, 59, 999));
         Relogio::Define([&Leitura] {
             const QDateTime Lida = Leitura;
@@ -392,7 +386,7 @@ private Q_SLOTS:
     // printed, nothing confirmed.
     void ResultadoSoParaVisualizar() {
         qputenv("CLISITEF_SIM_ROTEIRO", QByteArray(TK_ROTEIROS "/so-visualizar.json"));
-        auto Janela = AbreJanela();
+        auto Janela = Estacao->AbreJanela();
         const QStringList Antes = Trabalhos();
         Vende(*Janela, QStringLiteral("1,00"));
         QCOMPARE(Caixa->Visualizados, QStringList{QString()});
@@ -405,7 +399,7 @@ private Q_SLOTS:
     // left, the approval is confirmed without an empty print dialog.
     void SaldoNoVisualizadorConfirmadoSemCupom() {
         qputenv("CLISITEF_SIM_ROTEIRO", QByteArray(TK_ROTEIROS "/saldo.json"));
-        auto Janela = AbreJanela();
+        auto Janela = Estacao->AbreJanela();
         const QStringList Antes = Trabalhos();
         Vende(*Janela, QStringLiteral("1,00"));
         QCOMPARE(Caixa->Visualizados, QStringList{QStringLiteral("Saldo disponível: R$ 10,00")});
@@ -417,7 +411,7 @@ private Q_SLOTS:
     void TentarNovamenteImprimeEConfirmaUmaVez() {
         Caixa->Imprime = false;
         Caixa->TentaDeNovo = true;
-        auto Janela = AbreJanela();
+        auto Janela = Estacao->AbreJanela();
         const QStringList Antes = Trabalhos();
         Vende(*Janela, QStringLiteral("3,00"));
         QCOMPARE(Finalizacoes(Inicio(0)).size(), 1);
@@ -436,7 +430,7 @@ private Q_SLOTS:
         QCOMPARE(Estacao->Livro.Abertos().size(), size_t(1));
 
         qunsetenv("CLISITEF_SIM_ROTEIRO");
-        auto Janela = AbreJanela();
+        auto Janela = Estacao->AbreJanela();
         QCOMPARE(Caixa->Mensagens,
                  QStringList{QStringLiteral(
                                  "Transação TEF não efetuada. Favor reter o Cupom.\nDocumento: ") +
@@ -458,7 +452,7 @@ private Q_SLOTS:
 
     void CancelamentoComSenhaDoSupervisor() {
         Caixa->Senhas = {QStringLiteral("9999"), QStringLiteral("1234")};
-        auto Janela = AbreJanela();
+        auto Janela = Estacao->AbreJanela();
         const QStringList Antes = Trabalhos();
         Menu(*Janela, {Qt::Key_A});
         const QJsonObject Cancelamento = Inicio(200);
@@ -485,7 +479,7 @@ private Q_SLOTS:
     }
 
     void ReimpressaoEResultadoAdministrativoVisualizado() {
-        auto Janela = AbreJanela();
+        auto Janela = Estacao->AbreJanela();
         const QStringList Antes = Trabalhos();
         Caixa->Opcoes = {Qt::Key_3};
         Menu(*Janela, {Qt::Key_B, Qt::Key_F});
@@ -500,7 +494,7 @@ private Q_SLOTS:
     }
 
     void PreAutorizacaoECaptura() {
-        auto Janela = AbreJanela();
+        auto Janela = Estacao->AbreJanela();
         Menu(*Janela, {Qt::Key_C, Qt::Key_D});
         for (const int Funcao : {115, 116}) {
             const QJsonObject Abertura = Inicio(Funcao);
@@ -513,7 +507,7 @@ private Q_SLOTS:
     }
 
     void TesteDeComunicacaoPeloMenu() {
-        auto Janela = AbreJanela();
+        auto Janela = Estacao->AbreJanela();
         DM_CAIXA_VAREJO.StatusTEF = -5;
         Menu(*Janela, {Qt::Key_E});
         // The start's silent test and this one, which tells the operator.
@@ -531,7 +525,7 @@ private Q_SLOTS:
         QVERIFY(Anterior.waitForFinished(20000));
         const QString Documento = QString::fromLatin1(Anterior.readAllStandardOutput()).trimmed();
         qputenv("CLISITEF_SIM_ROTEIRO", QByteArray(TK_ROTEIROS "/voltar.json")); // configuration 1
-        auto Janela = AbreJanela();
+        auto Janela = Estacao->AbreJanela();
         QCOMPARE(Caixa->Mensagens,
                  QStringList{QStringLiteral("Transação TEF pendente (documento %1) ainda não "
                                             "resolvida: será confirmada ou desfeita quando o TEF "
@@ -579,7 +573,7 @@ private Q_SLOTS:
             QCOMPARE(Abertos[0].Documento, Documento);
 
             Caixa->Mensagens.clear();
-            auto Janela = AbreJanela();
+            auto Janela = Estacao->AbreJanela();
             QCOMPARE(Caixa->Mensagens, QStringList{Caso.Mensagem + Documento});
             bool Desfeita = false;
             int Confirmacoes = 0;

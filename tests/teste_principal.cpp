@@ -51,10 +51,6 @@ class TestePrincipal : public QObject {
         Arquivo.GravaTexto(Secao, QStringLiteral("TEXTO_PINPAD"), PinPad);
     }
 
-    std::unique_ptr<TForm_Principal> NovaJanela() {
-        return std::make_unique<TForm_Principal>(Estacao->Ambiente);
-    }
-
 private Q_SLOTS:
     void init() {
         Estacao = std::make_unique<TEstacaoReal>();
@@ -68,7 +64,7 @@ private Q_SLOTS:
 
     void InicioConfiguraTestaEEscreveNoPinPad() {
         GravaConfiguracao(QStringLiteral("10.0.0.1"), QStringLiteral("Olá, 16 letras!!"));
-        auto Janela = NovaJanela();
+        auto Janela = Estacao->AbreJanela();
 
         QCOMPARE(Janela->windowTitle(), QStringLiteral("TEF - Kimbro"));
         QCOMPARE(Janela->size(), QSize(286, 338));
@@ -117,7 +113,7 @@ private Q_SLOTS:
         TCliSiTef Ausente(QStringLiteral("libclisitef_inexistente.so"));
         Estacao = std::make_unique<TEstacaoReal>(&Ausente);
         {
-            auto Janela = NovaJanela();
+            auto Janela = Estacao->AbreJanela();
             Janela->Timer1Timer();
             QCOMPARE(Janela->LBL_STATUS_TEF_A->text(), QStringLiteral("Dll Inválida"));
             QCOMPARE(Janela->LBL_STATUS_PINPAD_A->text(), QStringLiteral("Falta Dll"));
@@ -130,7 +126,7 @@ private Q_SLOTS:
 
     void IpInvalidoNaoTestaAComunicacao() {
         qputenv("CLISITEF_SIM_ROTEIRO", Roteiro("ip-invalido.json").toLocal8Bit());
-        auto Janela = NovaJanela();
+        auto Janela = Estacao->AbreJanela();
         Janela->Timer1Timer();
         QCOMPARE(Janela->LBL_STATUS_TEF_A->text(), QStringLiteral("IP inválido"));
         QCOMPARE(CorDoTexto(Janela->LBL_STATUS_TEF_A), QStringLiteral("#ff0000"));
@@ -140,7 +136,7 @@ private Q_SLOTS:
     void MenosDoisEhOnlineEViraZero() {
         GravaConfiguracao(QStringLiteral("10.0.0.1"), QStringLiteral("x"));
         qputenv("CLISITEF_SIM_ROTEIRO", Roteiro("teste-menos-dois.json").toLocal8Bit());
-        auto Janela = NovaJanela();
+        auto Janela = Estacao->AbreJanela();
         QCOMPARE(DM_CAIXA_VAREJO.StatusTEF, -2);
         Janela->Timer1Timer();
         QCOMPARE(Janela->LBL_STATUS_TEF_A->text(), QStringLiteral("Online"));
@@ -153,7 +149,7 @@ private Q_SLOTS:
     }
 
     void PrimeiroInicioSemArquivo() {
-        auto Janela = NovaJanela();
+        auto Janela = Estacao->AbreJanela();
         for (const QLineEdit* Edicao : std::initializer_list<const QLineEdit*>{
                  Janela->EDT_HOST_SERVIDOR, Janela->EDT_IDENT_EMPRESA, Janela->EDT_IDENT_ESTACAO,
                  Janela->EDT_SENHA_TEF, Janela->EDT_TEXTO_PINPAD}) {
@@ -178,7 +174,7 @@ private Q_SLOTS:
     void SalvarSoNaoComNao() {
         QFETCH(int, Tecla);
         QFETCH(bool, Grava);
-        auto Janela = NovaJanela();
+        auto Janela = Estacao->AbreJanela();
         Janela->EDT_HOST_SERVIDOR->setText(QStringLiteral("192.168.0.9"));
         Janela->EDT_SENHA_TEF->setText(QString(300, u's'));
         Janela->CHK_QRCODE_TELA->setChecked(true);
@@ -209,7 +205,7 @@ private Q_SLOTS:
 
     void HostEditadoValeSemSalvar() {
         GravaConfiguracao(QStringLiteral("10.0.0.1"), QStringLiteral("x"));
-        auto Janela = NovaJanela();
+        auto Janela = Estacao->AbreJanela();
         Janela->EDT_HOST_SERVIDOR->setText(QStringLiteral("10.0.0.2"));
         Janela->BtnIniciaTEF->click();
         QCOMPARE(Chamadas("ConfiguraIntSiTefInterativo").last()[QStringLiteral("ip")].toString(),
@@ -225,7 +221,7 @@ private Q_SLOTS:
         QFile Leitura(Arquivo);
         QVERIFY(Leitura.open(QIODevice::ReadOnly));
         const QByteArray Antes = Leitura.readAll();
-        auto Janela = NovaJanela();
+        auto Janela = Estacao->AbreJanela();
         Janela->EDT_HOST_SERVIDOR->setText(QStringLiteral("10.0.0.2"));
         QString Erro;
         const auto Pergunta = [](QWidget* D) {
@@ -247,7 +243,7 @@ private Q_SLOTS:
     }
 
     void FecharEncerra() {
-        auto Janela = NovaJanela();
+        auto Janela = Estacao->AbreJanela();
         Janela->show();
         QVERIFY(QTest::qWaitForWindowExposed(Janela.get()));
         Janela->NPushButton1->click();

@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QLocale>
+#include <QTest>
 
 #include <cups/cups.h>
 
@@ -57,6 +58,17 @@ void TEstacaoReal::GravaConfiguracaoDemo() const {
         Configuracao.write(Demo.readAll()) < 0) {
         qFatal("the demonstration configuration could not be written");
     }
+}
+
+std::unique_ptr<TForm_Principal> TEstacaoReal::AbreJanela() {
+    auto Janela = std::make_unique<TForm_Principal>(Ambiente);
+    Janela->show();
+    // The status leaves "Não inicializado" (-1) only when the start runs;
+    // the start is one call, so it has ended when the wait sees it.
+    if (!QTest::qWaitFor([] { return DM_CAIXA_VAREJO.StatusTEF != -1; })) {
+        QTest::qFail("the main window did not start the TEF", __FILE__, __LINE__);
+    }
+    return Janela;
 }
 
 QList<QJsonObject> TEstacaoReal::Chamadas(const char* Nome) const {

@@ -11,6 +11,8 @@
 
 #include <memory>
 
+class TForm_Principal;
+
 // The station as main() wires it, on real widgets: the Qt operator, the Qt
 // report interface and the TEF data module, in a fresh working folder that
 // also holds the configuration and the simulator's journal, from a zeroed
@@ -36,6 +38,9 @@ public:
     // the station's configuration file.
     void GravaConfiguracaoDemo() const;
     QString CaminhoDiario() const { return Pasta.Caminho(QStringLiteral("diario.jsonl")); }
+    // The main window on this station, shown, once the TEF start it runs
+    // after its first paint has ended.
+    std::unique_ptr<TForm_Principal> AbreJanela();
     // The simulator's journal lines of the calls named Nome.
     QList<QJsonObject> Chamadas(const char* Nome) const;
 

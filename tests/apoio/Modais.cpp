@@ -25,7 +25,10 @@ TRespostaModal::TRespostaModal(std::function<void(QWidget*)> Acao, int LimiteMs,
     FEstado->Relogio.setInterval(10);
     QObject::connect(&FEstado->Relogio, &QTimer::timeout, [this, Acao, LimiteMs, Aceita] {
         QWidget* Modal = QApplication::activeModalWidget();
-        if (Modal != nullptr && (!Aceita || Aceita(Modal)) && Modal->isVisible() && !FRespondeu) {
+        // Keys reach a dialog's mnemonics only once it is the active window;
+        // with the main window up, that comes a moment after it is shown.
+        if (Modal != nullptr && (!Aceita || Aceita(Modal)) && Modal->isVisible() &&
+            Modal->isActiveWindow() && !FRespondeu) {
             FRespondeu = true;
             FEstado->Relogio.stop();
             Acao(Modal);
