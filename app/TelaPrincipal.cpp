@@ -319,12 +319,8 @@ void TForm_Principal::NFormCreate() {
     CHK_QRCODE_TELA->setChecked(
         IniConfiguracao->LeTexto(SecaoConfiguracao, ChaveQRCodeNaTela, QString()).trimmed() ==
         QLatin1String("1"));
-    RemoveLancamentosAntigos();
     DM_CAIXA_VAREJO.StatusTEF = -1;
     DM_CAIXA_VAREJO.NumeroVias = 1;
-    if (!FAmbiente.Livro.Aviso().isEmpty()) {
-        Avisa({FAmbiente.Livro.Aviso()});
-    }
     Venda.AoSortearDocumento = [this](std::int32_t Numero) {
         EDT_IDENT_TRANS->setText(QString::number(Numero));
     };
@@ -455,19 +451,28 @@ void TForm_Principal::showEvent(QShowEvent* Evento) {
     QTimer::singleShot(0, this, [] { qCInfo(lcPrincipal) << "main window ready for input"; });
 }
 
-// The TEF starts once the window has been drawn: loading the library,
-// settling what a restart left open and testing the link take longer than the
-// window, and the cashier sees the station meanwhile (its buttons held, as in
-// any TEF operation). The status line follows from then on.
 void TForm_Principal::paintEvent(QPaintEvent* Evento) {
     TTPLCustomForm::paintEvent(Evento);
-    if (!FTEFAgendado) {
-        FTEFAgendado = true;
-        QTimer::singleShot(0, this, Protegido([this] {
-                               Timer1->start();
-                               EmTransacao([this] { BtnIniciaTEFClick(); });
-                           }));
+    if (!FInicioAgendado) {
+        FInicioAgendado = true;
+        QTimer::singleShot(0, this, Protegido([this] { IniciaAposPintura(); }));
     }
+}
+
+// Opening the journal (a year's file is checked whole), loading the library,
+// settling what a restart left open and testing the link take longer than
+// drawing the window: they run once it is drawn, and the cashier sees the
+// station meanwhile (its buttons held, as in any TEF operation). The status
+// line follows from then on.
+void TForm_Principal::IniciaAposPintura() {
+    Timer1->start();
+    EmTransacao([this] {
+        RemoveLancamentosAntigos();
+        if (!FAmbiente.Livro.Aviso().isEmpty()) {
+            Avisa({FAmbiente.Livro.Aviso()});
+        }
+        BtnIniciaTEFClick();
+    });
 }
 
 void TForm_Principal::closeEvent(QCloseEvent* Evento) {

@@ -106,6 +106,7 @@ private:
     QList<std::pair<QString, QLineEdit*>> CamposConfiguracao() const;
     void NFormCreate();
     void EDT_SENHA_TEFChange();
+    void IniciaAposPintura();
     void RemoveLancamentosAntigos();
     // Each message in its own box, one after the other.
     void Avisa(const QStringList& Mensagens);
@@ -128,7 +129,7 @@ protected:
 
 private:
     bool FEmTransacao = false;
-    bool FTEFAgendado = false;
+    bool FInicioAgendado = false;
 
     TAmbienteTEF& FAmbiente;
 };

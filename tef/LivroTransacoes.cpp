@@ -339,8 +339,11 @@ void TLivroTransacoes::DefineGanchoAntesDeGravar(std::function<void(TEstadoLanca
 }
 
 TLivroTransacoes::TLivroTransacoes(const QString& Arquivo)
-    : FArquivo(QFileInfo(Arquivo).absoluteFilePath()) {
+    : FArquivo(QFileInfo(Arquivo).absoluteFilePath()) {}
+
+const QString& TLivroTransacoes::Aviso() {
     GaranteAberto();
+    return FAviso;
 }
 
 // A journal that could not be opened (a full or read-only folder at start)

@@ -85,16 +85,19 @@ class TLivroTransacoes {
 public:
     static inline const QString NomePadrao = QStringLiteral("tefkimbro.db");
 
-    // Opens the journal (created when missing). A damaged file is moved
-    // aside with the moment in its name, never deleted, and a new one
-    // started; a pending record left by an earlier version of the station
-    // ("tef_pendente.txt") is imported as an approved transaction.
+    // The journal in Arquivo, opened at its first use (created when
+    // missing): checking a year's file takes longer than drawing the main
+    // window. A damaged file is moved aside with the moment in its name,
+    // never deleted, and a new one started; a pending record left by an
+    // earlier version of the station ("tef_pendente.txt") is imported as an
+    // approved transaction.
     explicit TLivroTransacoes(const QString& Arquivo);
     TLivroTransacoes(const TLivroTransacoes&) = delete;
     TLivroTransacoes& operator=(const TLivroTransacoes&) = delete;
 
-    // What the operator is told once after opening; empty when nothing.
-    const QString& Aviso() const { return FAviso; }
+    // What the operator is told once after opening (opened first); empty
+    // when nothing.
+    const QString& Aviso();
     // Why a state is held unwritten; empty while everything is written.
     QString Falha() const;
 

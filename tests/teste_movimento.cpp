@@ -202,5 +202,5 @@ TEST(CopiaComprovante, ImprimeAsLinhasGuardadasSemChamarABiblioteca) {
     EXPECT_TRUE(E.Biblioteca.Inicios.empty());
     EXPECT_TRUE(E.Biblioteca.Continuacoes.empty());
     EXPECT_TRUE(E.Biblioteca.Finalizacoes.empty());
-    EXPECT_EQ(E.Pasta.Arquivos(), (QStringList{"copia.prn", TLivroTransacoes::NomePadrao}));
+    EXPECT_EQ(E.Pasta.Arquivos(), QStringList{"copia.prn"});
 }
