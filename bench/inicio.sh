@@ -37,9 +37,19 @@ medida() {
 mediana() { sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
 
 estacao=("$PWD/build/release/app/tefkimbro" --pasta "$caixa")
-pronta=$(for _ in $(seq "$runs"); do medida "main window ready for input" "${estacao[@]}"; done | mediana)
-online=$(for _ in $(seq "$runs"); do medida "TEF status: Online" "${estacao[@]}"; done | mediana)
-vazia=$(for _ in $(seq "$runs"); do medida "window shown" "$PWD/build/release/bench/janela_vazia"; done | mediana)
+# The station and the bare window take turns, so that a machine busy for a
+# moment weighs on both alike.
+medidas=$(mktemp)
+for _ in $(seq "$runs"); do
+  echo "pronta $(medida "main window ready for input" "${estacao[@]}")"
+  echo "vazia $(medida "window shown" "$PWD/build/release/bench/janela_vazia")"
+  echo "online $(medida "TEF status: Online" "${estacao[@]}")"
+done >"$medidas"
+de() { awk -v m="$1" '$1 == m { print $2 }' "$medidas" | mediana; }
+pronta=$(de pronta)
+vazia=$(de vazia)
+online=$(de online)
+rm -f "$medidas"
 echo "station, start to window ready for input: ${pronta} ms (median of $runs)"
 echo "station, start to first Online status: ${online} ms (median of $runs)"
 echo "bare Qt window, start to shown:        ${vazia} ms (median of $runs)"
