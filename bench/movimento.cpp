@@ -42,9 +42,7 @@ double Mediana(std::vector<double> Valores) {
 // The rows written in one transaction, as a year of sales would have left
 // them: printed, confirmed, a receipt of about 1.2 KB each.
 void Preenche(const QString& Arquivo, int Linhas) {
-    {
-        TLivroTransacoes Livro(Arquivo); // the schema, as the station makes it
-    }
+    TLivroTransacoes(Arquivo).Aviso(); // the schema, as the station makes it when it opens
     QSqlDatabase Banco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "carga");
     Banco.setDatabaseName(Arquivo);
     if (!Banco.open()) {
@@ -134,6 +132,7 @@ int main(int argc, char** argv) {
     TCliSiTef CliSiTef;
     TOperadorTEFQt Operador;
     TLivroTransacoes Livro(Arquivo);
+    Livro.Aviso(); // opened, as at the station's start
     TAmbienteTEF Ambiente{CliSiTef, Operador, Livro};
     TDM_TEF Modulo(Ambiente, nullptr);
     std::vector<double> Janelas, Consultas;
