@@ -129,6 +129,8 @@ TForm_Principal::TForm_Principal(TAmbienteTEF& Ambiente, QWidget* Pai)
     // The cashier types the amount first.
     EDT_VALOR->setFocus();
 
+    FAteIniciar = Ocupa();
+
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(500);
@@ -436,25 +438,25 @@ void TForm_Principal::NPushButton1Click() {
     close();
 }
 
-void TForm_Principal::EmTransacao(const std::function<void()>& Acao) {
-    const TOcupado Ocupado(FEmTransacao, {BtnIniciaTransacao, BtnDividir, BtnIniciaTEF, BtnTestaTEF,
-                                          NPushButton1, BtnMovimentoTEF});
-    if (Ocupado.Obtido()) {
-        Acao();
-    }
+std::unique_ptr<TOcupado> TForm_Principal::Ocupa() {
+    return std::make_unique<TOcupado>(
+        FEmTransacao, std::initializer_list<QWidget*>{BtnIniciaTransacao, BtnDividir, BtnIniciaTEF,
+                                                      BtnTestaTEF, NPushButton1, BtnMovimentoTEF});
 }
 
-void TForm_Principal::showEvent(QShowEvent* Evento) {
-    TTPLCustomForm::showEvent(Evento);
-    // Said once the window is up and the event loop takes input again (the
-    // start-up benchmark reads it).
-    QTimer::singleShot(0, this, [] { qCInfo(lcPrincipal) << "main window ready for input"; });
+void TForm_Principal::EmTransacao(const std::function<void()>& Acao) {
+    const auto Ocupado = Ocupa();
+    if (Ocupado->Obtido()) {
+        Acao();
+    }
 }
 
 void TForm_Principal::paintEvent(QPaintEvent* Evento) {
     TTPLCustomForm::paintEvent(Evento);
     if (!FInicioAgendado) {
         FInicioAgendado = true;
+        // The start-up benchmark reads it.
+        qCInfo(lcPrincipal) << "main window drawn";
         QTimer::singleShot(0, this, Protegido([this] { IniciaAposPintura(); }));
     }
 }
@@ -462,17 +464,21 @@ void TForm_Principal::paintEvent(QPaintEvent* Evento) {
 // Opening the journal (a year's file is checked whole), loading the library,
 // settling what a restart left open and testing the link take longer than
 // drawing the window: they run once it is drawn, and the cashier sees the
-// station meanwhile (its buttons held, as in any TEF operation). The status
-// line follows from then on.
+// station meanwhile. Its buttons are held from the window's creation until
+// the start ends, an error included, so that nothing typed meanwhile starts
+// a sale before what a restart left open is settled. The status line
+// follows from then on.
 void TForm_Principal::IniciaAposPintura() {
     Timer1->start();
-    EmTransacao([this] {
-        RemoveLancamentosAntigos();
-        if (!FAmbiente.Livro.Aviso().isEmpty()) {
-            Avisa({FAmbiente.Livro.Aviso()});
-        }
-        BtnIniciaTEFClick();
+    const auto Fim = qScopeGuard([this] {
+        FAteIniciar.reset();
+        qCInfo(lcPrincipal) << "main window ready for input";
     });
+    RemoveLancamentosAntigos();
+    if (!FAmbiente.Livro.Aviso().isEmpty()) {
+        Avisa({FAmbiente.Livro.Aviso()});
+    }
+    BtnIniciaTEFClick();
 }
 
 void TForm_Principal::closeEvent(QCloseEvent* Evento) {

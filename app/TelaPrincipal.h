@@ -18,6 +18,7 @@ class TNEdit;
 class TNFloatEdit;
 class TNMaskEdit;
 class TNPushButton;
+class TOcupado;
 struct TAmbienteTEF;
 
 // "TEF - Kimbro": the station's main window. The tab "Transação" takes the
@@ -26,7 +27,8 @@ struct TAmbienteTEF;
 class TForm_Principal : public TTPLCustomForm {
     Q_OBJECT
 public:
-    // Reads the configuration, starts the TEF and the status timer.
+    // Reads the configuration; the TEF and the status timer start once the
+    // window is first drawn.
     explicit TForm_Principal(TAmbienteTEF& Ambiente, QWidget* Pai = nullptr);
     ~TForm_Principal() override; // NFormDestroy
 
@@ -121,15 +123,17 @@ private:
     // Runs Acao as the one TEF operation in progress: "Ok", "&Iniciar TEF",
     // "&Menu TEF", "Fechar" and the close control do nothing meanwhile.
     void EmTransacao(const std::function<void()>& Acao);
+    // The mark of the operation in progress, with those controls held.
+    std::unique_ptr<TOcupado> Ocupa();
 
 protected:
     void closeEvent(QCloseEvent* Evento) override;
-    void showEvent(QShowEvent* Evento) override;
     void paintEvent(QPaintEvent* Evento) override;
 
 private:
     bool FEmTransacao = false;
     bool FInicioAgendado = false;
+    std::unique_ptr<TOcupado> FAteIniciar; // until the start after the first paint ends
 
     TAmbienteTEF& FAmbiente;
 };

@@ -146,7 +146,7 @@ TEST_F(TesteDiario, PastaEArquivosSoDoUsuarioComQualquerUmask) {
     ProximaSequencia();
     const TTravaPasta Trava;
     TLivroTransacoes Livro(TLivroTransacoes::NomePadrao);
-    Livro.Todos(); // made at its first use
+    Livro.Aviso(); // made when it opens, at its first use
     ::umask(Anterior);
     ASSERT_TRUE(Trava.Obtida());
     const std::pair<QString, mode_t> Esperados[] = {

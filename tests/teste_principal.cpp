@@ -244,8 +244,6 @@ private Q_SLOTS:
 
     void FecharEncerra() {
         auto Janela = Estacao->AbreJanela();
-        Janela->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Janela.get()));
         Janela->NPushButton1->click();
         QVERIFY(!Janela->isVisible());
     }

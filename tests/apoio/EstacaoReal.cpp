@@ -2,6 +2,7 @@
 
 #include "Diario.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
+#include "NPushButton.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
 #include "MAN_CAIXA_TEF_MENU.h"
 #include "MAN_CAIXA_TEF_VISUALIZA.h"
@@ -63,10 +64,9 @@ void TEstacaoReal::GravaConfiguracaoDemo() const {
 std::unique_ptr<TForm_Principal> TEstacaoReal::AbreJanela() {
     auto Janela = std::make_unique<TForm_Principal>(Ambiente);
     Janela->show();
-    // The status leaves "Não inicializado" (-1) only when the start runs;
-    // the start is one call, so it has ended when the wait sees it.
-    if (!QTest::qWaitFor([] { return DM_CAIXA_VAREJO.StatusTEF != -1; })) {
-        QTest::qFail("the main window did not start the TEF", __FILE__, __LINE__);
+    // Its buttons are held until the start after the first paint has ended.
+    if (!QTest::qWaitFor([&] { return Janela->BtnIniciaTransacao->isEnabled(); })) {
+        QTest::qFail("the main window did not end its TEF start", __FILE__, __LINE__);
     }
     return Janela;
 }

@@ -39,7 +39,7 @@ public:
     void GravaConfiguracaoDemo() const;
     QString CaminhoDiario() const { return Pasta.Caminho(QStringLiteral("diario.jsonl")); }
     // The main window on this station, shown, once the TEF start it runs
-    // after its first paint has ended.
+    // after its first paint has ended (a failed test when it never does).
     std::unique_ptr<TForm_Principal> AbreJanela();
     // The simulator's journal lines of the calls named Nome.
     QList<QJsonObject> Chamadas(const char* Nome) const;
