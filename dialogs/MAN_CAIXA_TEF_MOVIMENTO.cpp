@@ -2,6 +2,7 @@
 
 #include "ArquivoAtomico.h"
 #include "FAT_DM_TEF_OFFLINE.h"
+#include "ModeloMovimento.h"
 #include "NPushButton.h"
 #include "Relogio.h"
 #include "TratadorErros.h"
@@ -12,28 +13,10 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
-
-const QStringList Colunas = {
-    QStringLiteral("Hora"),  QStringLiteral("Documento"), QStringLiteral("Função"),
-    QStringLiteral("Valor"), QStringLiteral("Situação"),  QStringLiteral("Bandeira"),
-    QStringLiteral("Rede"),  QStringLiteral("NSU SiTef"), QStringLiteral("NSU Host")};
-constexpr int ColunaValor = 3;
-
-QStringList Celulas(const TLinhaMovimento& L) {
-    return {L.Hora,
-            L.Documento,
-            L.Funcao,
-            TextoDoValor(L.Valor),
-            L.Situacao,
-            L.Autorizacao.Bandeira,
-            L.Autorizacao.Rede,
-            L.Autorizacao.NsuSiTef,
-            L.Autorizacao.NsuHost};
-}
 
 QString Total(const QString& Nome, const TTotalMovimento& Total) {
     return QStringLiteral("%1: %2 — R$ %3")
@@ -100,9 +83,10 @@ TManCaixaTefMovimento::TManCaixaTefMovimento(TLivroTransacoes& Livro, TDM_TEF& M
 }
 
 void TManCaixaTefMovimento::MontaGrade() {
-    GRD_MOVIMENTO = new QTableWidget(0, static_cast<int>(Colunas.size()), Conteudo());
+    GRD_MOVIMENTO = new QTableView(Conteudo());
     GRD_MOVIMENTO->setObjectName(QStringLiteral("GRD_MOVIMENTO"));
-    GRD_MOVIMENTO->setHorizontalHeaderLabels(Colunas);
+    FModelo = new TModeloMovimento(this);
+    GRD_MOVIMENTO->setModel(FModelo);
     GRD_MOVIMENTO->setEditTriggers(QAbstractItemView::NoEditTriggers);
     GRD_MOVIMENTO->setSelectionBehavior(QAbstractItemView::SelectRows);
     GRD_MOVIMENTO->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -117,28 +101,19 @@ void TManCaixaTefMovimento::MontaGrade() {
     // Enter (or a double click) on a row prints its copy.
     connect(GRD_MOVIMENTO, &QAbstractItemView::activated, this,
             Protegido([this] { BtnImprimirCopiaClick(); }));
-    connect(GRD_MOVIMENTO, &QTableWidget::currentCellChanged, this,
+    connect(GRD_MOVIMENTO->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             Protegido([this] { HabilitaCopia(); }));
 }
 
 void TManCaixaTefMovimento::MostraDia(const QDate& Dia) {
-    FMovimento.emplace(FLivro.DoDia(Dia));
-    const std::vector<TLinhaMovimento>& Linhas = FMovimento->Linhas();
-    GRD_MOVIMENTO->setRowCount(0);
-    GRD_MOVIMENTO->setRowCount(static_cast<int>(Linhas.size()));
-    for (int Linha = 0; Linha < static_cast<int>(Linhas.size()); ++Linha) {
-        const QStringList Textos = Celulas(Linhas[static_cast<size_t>(Linha)]);
-        for (int Coluna = 0; Coluna < Textos.size(); ++Coluna) {
-            auto* Celula = new QTableWidgetItem(Textos[Coluna]);
-            if (Coluna == ColunaValor) {
-                Celula->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            }
-            GRD_MOVIMENTO->setItem(Linha, Coluna, Celula);
-        }
-    }
+    // Read whole before the list changes: a journal that cannot be read
+    // leaves the day shown before.
+    auto Novo = std::make_unique<TMovimentoTEF>(FLivro.DoDia(Dia));
+    FModelo->Define(&Novo->Linhas());
+    FMovimento = std::move(Novo);
     // The latest transaction first under the cursor: it is the one asked about most.
-    if (!Linhas.empty()) {
-        GRD_MOVIMENTO->setCurrentCell(static_cast<int>(Linhas.size()) - 1, 0);
+    if (const int Linhas = FModelo->rowCount(); Linhas > 0) {
+        GRD_MOVIMENTO->setCurrentIndex(FModelo->index(Linhas - 1, 0));
     }
     MostraTotais();
     HabilitaCopia();
@@ -153,7 +128,7 @@ void TManCaixaTefMovimento::MostraTotais() {
 }
 
 const TLinhaMovimento* TManCaixaTefMovimento::LinhaEscolhida() const {
-    const int Linha = GRD_MOVIMENTO->currentRow();
+    const int Linha = GRD_MOVIMENTO->currentIndex().row();
     const std::vector<TLinhaMovimento>& Linhas = FMovimento->Linhas();
     return Linha >= 0 && Linha < static_cast<int>(Linhas.size())
                ? &Linhas[static_cast<size_t>(Linha)]

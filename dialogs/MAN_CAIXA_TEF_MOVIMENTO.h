@@ -4,13 +4,14 @@
 #include "TPLModalDataForm.h"
 
 #include <QDate>
-#include <optional>
+#include <memory>
 
 class QDateEdit;
 class QLabel;
-class QTableWidget;
+class QTableView;
 class TDM_TEF;
 class TLivroTransacoes;
+class TModeloMovimento;
 class TNPushButton;
 
 // "Movimento TEF": the journal's transactions of one day (today when it
@@ -23,7 +24,7 @@ public:
     TManCaixaTefMovimento(TLivroTransacoes& Livro, TDM_TEF& Modulo, QWidget* Pai = nullptr);
 
     QDateEdit* EDT_DATA;
-    QTableWidget* GRD_MOVIMENTO;
+    QTableView* GRD_MOVIMENTO;
     QLabel* LBL_TOTAIS;
     TNPushButton* BtnImprimirCopia;
     TNPushButton* BtnExportar;
@@ -50,5 +51,6 @@ private:
 
     TLivroTransacoes& FLivro;
     TDM_TEF& FModulo;
-    std::optional<TMovimentoTEF> FMovimento;
+    TModeloMovimento* FModelo;
+    std::unique_ptr<TMovimentoTEF> FMovimento;
 };

@@ -149,14 +149,46 @@ TMovimentoTEF::TMovimentoTEF(const std::vector<TLancamentoTEF>& Lancamentos) {
 }
 
 QByteArray TMovimentoTEF::Csv() const {
-    QByteArray Texto =
-        LinhaCsv({QStringLiteral("Hora"), QStringLiteral("Documento"), QStringLiteral("Função"),
-                  QStringLiteral("Valor"), QStringLiteral("Situação"), QStringLiteral("Bandeira"),
-                  QStringLiteral("Rede"), QStringLiteral("NSU SiTef"), QStringLiteral("NSU Host")});
+    QByteArray Texto = LinhaCsv(ColunasMovimento());
     for (const TLinhaMovimento& L : FLinhas) {
-        Texto += LinhaCsv({L.Hora, L.Documento, L.Funcao, TextoDoValor(L.Valor), L.Situacao,
-                           L.Autorizacao.Bandeira, L.Autorizacao.Rede, L.Autorizacao.NsuSiTef,
-                           L.Autorizacao.NsuHost});
+        QStringList Celulas;
+        for (int Coluna = 0; Coluna < ColunasMovimento().size(); ++Coluna) {
+            Celulas.append(CelulaMovimento(L, Coluna));
+        }
+        Texto += LinhaCsv(Celulas);
     }
     return Texto;
+}
+
+const QStringList& ColunasMovimento() {
+    static const QStringList Colunas = {
+        QStringLiteral("Hora"),  QStringLiteral("Documento"), QStringLiteral("Função"),
+        QStringLiteral("Valor"), QStringLiteral("Situação"),  QStringLiteral("Bandeira"),
+        QStringLiteral("Rede"),  QStringLiteral("NSU SiTef"), QStringLiteral("NSU Host")};
+    return Colunas;
+}
+
+QString CelulaMovimento(const TLinhaMovimento& L, int Coluna) {
+    switch (Coluna) {
+    case 0:
+        return L.Hora;
+    case 1:
+        return L.Documento;
+    case 2:
+        return L.Funcao;
+    case ColunaValorMovimento:
+        return TextoDoValor(L.Valor);
+    case 4:
+        return L.Situacao;
+    case 5:
+        return L.Autorizacao.Bandeira;
+    case 6:
+        return L.Autorizacao.Rede;
+    case 7:
+        return L.Autorizacao.NsuSiTef;
+    case 8:
+        return L.Autorizacao.NsuHost;
+    default:
+        return QString();
+    }
 }

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <vector>
@@ -52,6 +53,12 @@ private:
     std::vector<TLinhaMovimento> FLinhas;
     TTotaisMovimento FTotais;
 };
+
+// The columns of the movement, as the window lists them and the CSV file
+// holds them, and the text of one line's cell in each.
+const QStringList& ColunasMovimento();
+QString CelulaMovimento(const TLinhaMovimento& Linha, int Coluna);
+inline constexpr int ColunaValorMovimento = 3;
 
 // The cashier's name of a function code ("Função N" for one the station
 // does not open).

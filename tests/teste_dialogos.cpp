@@ -16,7 +16,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 
 using namespace CodigosDialogo;
@@ -598,11 +598,11 @@ private Q_SLOTS:
         bool CopiaSoComComprovante = false;
         QString Totais;
         TRespostaModal Resposta([&](QWidget*) {
-            QTableWidget* Grade = Janela.GRD_MOVIMENTO;
-            Linhas = Grade->rowCount();
+            QTableView* Grade = Janela.GRD_MOVIMENTO;
+            Linhas = Grade->model()->rowCount();
             Totais = Janela.LBL_TOTAIS->text();
             CopiaSoComComprovante =
-                Grade->currentRow() == 1 && !Janela.BtnImprimirCopia->isEnabled();
+                Grade->currentIndex().row() == 1 && !Janela.BtnImprimirCopia->isEnabled();
             QTest::keyClick(Grade, Qt::Key_Up);
             QTest::keyClick(Grade, Qt::Key_Return);
             TRespostaModal Salva(
@@ -615,7 +615,7 @@ private Q_SLOTS:
                 5000, &Janela);
             QTest::keyClick(Grade, Qt::Key_E);
             Janela.EDT_DATA->setDate(Hoje.addDays(-1));
-            LinhasOntem = Grade->rowCount();
+            LinhasOntem = Grade->model()->rowCount();
             QTest::keyClick(Grade, Qt::Key_Escape);
         });
         MostraModal(&Janela);
