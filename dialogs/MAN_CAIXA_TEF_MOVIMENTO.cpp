@@ -1,6 +1,7 @@
 #include "MAN_CAIXA_TEF_MOVIMENTO.h"
 
 #include "ArquivoAtomico.h"
+#include "DelegadoMovimento.h"
 #include "FAT_DM_TEF_OFFLINE.h"
 #include "ModeloMovimento.h"
 #include "NPushButton.h"
@@ -42,7 +43,9 @@ TManCaixaTefMovimento::TManCaixaTefMovimento(TLivroTransacoes& Livro, TDM_TEF& M
     MontaGrade();
     LBL_TOTAIS = new QLabel(Conteudo());
     LBL_TOTAIS->setObjectName(QStringLiteral("LBL_TOTAIS"));
-    LBL_TOTAIS->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    QFont Negrito = LBL_TOTAIS->font();
+    Negrito.setBold(true);
+    LBL_TOTAIS->setFont(Negrito);
     BtnImprimirCopia =
         TNPushButton::Cria(Conteudo(), QStringLiteral("BtnImprimirCopia"),
                            QStringLiteral("Imprimir &cópia"), [this] { BtnImprimirCopiaClick(); });
@@ -82,22 +85,28 @@ TManCaixaTefMovimento::TManCaixaTefMovimento(TLivroTransacoes& Livro, TDM_TEF& M
     GRD_MOVIMENTO->setFocus();
 }
 
-void TManCaixaTefMovimento::MontaGrade() {
-    GRD_MOVIMENTO = new QTableView(Conteudo());
-    GRD_MOVIMENTO->setObjectName(QStringLiteral("GRD_MOVIMENTO"));
-    FModelo = new TModeloMovimento(this);
-    GRD_MOVIMENTO->setModel(FModelo);
-    GRD_MOVIMENTO->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    GRD_MOVIMENTO->setSelectionBehavior(QAbstractItemView::SelectRows);
-    GRD_MOVIMENTO->setSelectionMode(QAbstractItemView::SingleSelection);
-    GRD_MOVIMENTO->setTabKeyNavigation(false);
-    GRD_MOVIMENTO->verticalHeader()->hide();
-    GRD_MOVIMENTO->verticalHeader()->setDefaultSectionSize(22);
-    GRD_MOVIMENTO->horizontalHeader()->setStretchLastSection(true);
+QTableView* NovaListaMovimento(TModeloMovimento* Modelo, QWidget* Pai) {
+    auto* Lista = new QTableView(Pai);
+    Lista->setObjectName(QStringLiteral("GRD_MOVIMENTO"));
+    Lista->setModel(Modelo);
+    Lista->setItemDelegate(new TDelegadoMovimento(Lista));
+    Lista->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Lista->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Lista->setSelectionMode(QAbstractItemView::SingleSelection);
+    Lista->setTabKeyNavigation(false);
+    Lista->verticalHeader()->hide();
+    Lista->verticalHeader()->setDefaultSectionSize(22);
+    Lista->horizontalHeader()->setStretchLastSection(true);
     const int Larguras[] = {64, 86, 110, 80, 160, 72, 56, 80};
     for (int Coluna = 0; Coluna < static_cast<int>(std::size(Larguras)); ++Coluna) {
-        GRD_MOVIMENTO->setColumnWidth(Coluna, Larguras[Coluna]);
+        Lista->setColumnWidth(Coluna, Larguras[Coluna]);
     }
+    return Lista;
+}
+
+void TManCaixaTefMovimento::MontaGrade() {
+    FModelo = new TModeloMovimento(this);
+    GRD_MOVIMENTO = NovaListaMovimento(FModelo, Conteudo());
     // Enter (or a double click) on a row prints its copy.
     connect(GRD_MOVIMENTO, &QAbstractItemView::activated, this,
             Protegido([this] { BtnImprimirCopiaClick(); }));

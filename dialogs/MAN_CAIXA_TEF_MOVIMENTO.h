@@ -54,3 +54,7 @@ private:
     TModeloMovimento* FModelo;
     std::unique_ptr<TMovimentoTEF> FMovimento;
 };
+
+// The day's list as the window shows it: a row per transaction, chosen whole,
+// read only.
+QTableView* NovaListaMovimento(TModeloMovimento* Modelo, QWidget* Pai);
