@@ -1,23 +1,29 @@
 // Opening "Movimento TEF" on a year of a busy counter (40,000 journal rows,
 // about 110 a day, each with its receipt) and showing one day, against
 // reading the same day's rows with a plain query on its own connection,
-// in the same file of the same run.
+// in the same file of the same run. Beside them, the least any window
+// showing that day can cost: the same read and the same list in a bare
+// dialog, with no frame, date picker, totals or buttons.
 //   movimento [rows] [runs]
 #include "CliSiTef.h"
 #include "FAT_DM_TEF_OFFLINE.h"
 #include "LivroTransacoes.h"
 #include "MAN_CAIXA_TEF_MOVIMENTO.h"
+#include "ModeloMovimento.h"
 #include "OperadorTEFQt.h"
 #include "Relogio.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cstdio>
@@ -86,6 +92,20 @@ double AbreJanela(TLivroTransacoes& Livro, TDM_TEF& Modulo, int& Linhas) {
     return Tempo.nsecsElapsed() / 1e6;
 }
 
+double ListaSimples(TLivroTransacoes& Livro) {
+    QElapsedTimer Tempo;
+    Tempo.start();
+    const TMovimentoTEF Movimento(Livro.DoDia(Hoje));
+    QDialog Dialogo;
+    Dialogo.resize(860, 460);
+    TModeloMovimento Modelo;
+    Modelo.Define(&Movimento.Linhas());
+    (new QVBoxLayout(&Dialogo))->addWidget(NovaListaMovimento(&Modelo, &Dialogo));
+    Dialogo.show();
+    QApplication::processEvents();
+    return Tempo.nsecsElapsed() / 1e6;
+}
+
 double ConsultaSimples(const QString& Arquivo, int& Linhas) {
     QElapsedTimer Tempo;
     Tempo.start();
@@ -135,11 +155,12 @@ int main(int argc, char** argv) {
     Livro.Aviso(); // opened, as at the station's start
     TAmbienteTEF Ambiente{CliSiTef, Operador, Livro};
     TDM_TEF Modulo(Ambiente, nullptr);
-    std::vector<double> Janelas, Consultas;
+    std::vector<double> Janelas, Consultas, Listas;
     int NaJanela = 0, NaConsulta = 0;
     for (int I = 0; I < Vezes; ++I) {
         Janelas.push_back(AbreJanela(Livro, Modulo, NaJanela));
         Consultas.push_back(ConsultaSimples(Arquivo, NaConsulta));
+        Listas.push_back(ListaSimples(Livro));
     }
     if (NaJanela != NaConsulta) {
         std::fprintf(stderr, "the window listed %d rows, the query read %d\n", NaJanela,
@@ -149,5 +170,6 @@ int main(int argc, char** argv) {
     std::printf("journal of %d rows, one day of %d rows, median of %d\n", Linhas, NaJanela, Vezes);
     std::printf("movement window opened on one day: %.3f ms\n", Mediana(Janelas));
     std::printf("plain query of the same rows: %.3f ms\n", Mediana(Consultas));
+    std::printf("the same read and list in a bare dialog: %.3f ms\n", Mediana(Listas));
     return 0;
 }
