@@ -4,11 +4,12 @@
 #        the benchmarks and tools built too): the unit, widget and
 #        integration layers; then the system layer (the real binary under
 #        Xvfb, the fault injection), three cases at a time: they spend most of
-#        their time waiting for windows and the simulator; then the package
-#        case alone (it builds the unsanitized packages itself);
-#   fuzz (clang, libFuzzer): built while the asan tests run, at the lowest
-#        priority (those tests spend much of their time waiting, and the
-#        build takes what they leave); then each target for a bounded time.
+#        their time waiting for windows and the simulator;
+#   fuzz (clang, libFuzzer): built while those asan tests run, at the lowest
+#        priority (the system layer leaves most of the machine idle, and the
+#        build takes what is left); then each target for a bounded time;
+#   last, the package case alone (it builds the unsanitized packages itself,
+#        on both cores: the fuzz build beside it only slowed it down).
 # Each stage says how long it took. Stops at the first failure, non-zero.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,18 +24,33 @@ constroi() {
   cmake --build --preset "$1"
 }
 
-# Waits for the fuzz build started beside the tests; shows its output if it failed.
+# The fuzz build, timed inside its job; its log ends with the time it took.
+constroi_fuzz() {
+  local inicio=$SECONDS
+  constroi fuzz
+  echo "== constroi fuzz (beside the tests) took $(( SECONDS - inicio )) s"
+}
+# Waits for it; shows its output if it failed, its time otherwise.
 espera_fuzz() {
-  wait "$fuzz" || { cat build/fuzz.log; return 1; }
+  local status=0
+  wait "$fuzz" || status=$?
+  trap - EXIT
+  if [ "$status" -ne 0 ]; then
+    cat build/fuzz.log
+    return "$status"
+  fi
+  tail -n 1 build/fuzz.log
 }
 
 etapa constroi asan
-# In a session of its own, so that a failure below stops it too.
-setsid nice -n 19 bash -c "$(declare -f constroi); constroi fuzz" >build/fuzz.log 2>&1 &
+# In a session of its own (without job control the job is no group leader,
+# so setsid keeps its process id), so that a failure below stops it too.
+setsid nice -n 19 bash -euo pipefail -c "$(declare -f constroi constroi_fuzz); constroi_fuzz" \
+  >build/fuzz.log 2>&1 &
 fuzz=$!
 trap 'kill -- -"$fuzz" 2>/dev/null || true' EXIT
 etapa ctest --preset asan -j2 -L 'unit|widgets|integration'
 etapa ctest --preset asan -j3 -L system -LE pacote
-etapa ctest --preset asan -L pacote
 etapa espera_fuzz
 etapa ctest --preset fuzz -j2
+etapa ctest --preset asan -L pacote
