@@ -30,6 +30,8 @@
 #include <QLabel>
 #include <QLocale>
 #include <QLoggingCategory>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QScopeGuard>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -105,7 +107,6 @@ TForm_Principal::TForm_Principal(TAmbienteTEF& Ambiente, QWidget* Pai)
     setObjectName(QStringLiteral("Form_Principal"));
     setWindowTitle(QStringLiteral("TEF - Kimbro"));
     setWindowFlags(Qt::Window);
-    setStyleSheet(QStringLiteral("TForm_Principal { background: white; }"));
     resize(286, 338);
     Estilo::Centraliza(this);
 
@@ -452,6 +453,9 @@ void TForm_Principal::EmTransacao(const std::function<void()>& Acao) {
 }
 
 void TForm_Principal::paintEvent(QPaintEvent* Evento) {
+    // White behind the tabs, painted here: as a style sheet it sent every
+    // dialog the window opens through Qt's slower style-sheet painting.
+    QPainter(this).fillRect(Evento->rect(), Qt::white);
     TTPLCustomForm::paintEvent(Evento);
     if (!FInicioAgendado) {
         FInicioAgendado = true;
