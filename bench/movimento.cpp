@@ -1,9 +1,11 @@
 // Opening "Movimento TEF" on a year of a busy counter (40,000 journal rows,
 // about 110 a day, each with its receipt) and showing one day, against
 // reading the same day's rows with a plain query on its own connection,
-// in the same file of the same run. Beside them, the least any window
-// showing that day can cost: the same read and the same list in a bare
-// dialog, with no frame, date picker, totals or buttons.
+// in the same file of the same run. Beside them, about the least a window
+// listing that day can cost: the same read and the same list alone in a
+// dialog of the window's size, with no frame, date picker, totals or
+// buttons. Both are made without a parent, as under the station's main
+// window, which sets no style sheet.
 //   movimento [rows] [runs]
 #include "CliSiTef.h"
 #include "FAT_DM_TEF_OFFLINE.h"
