@@ -3,6 +3,7 @@
 // synchronised to disk, in the same folder of the same run.
 //   livro [transactions]   (run it on the disk the station uses, not a tmpfs)
 #include "LivroTransacoes.h"
+#include "Mediana.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -16,11 +17,6 @@
 #include <vector>
 
 namespace {
-
-double Mediana(std::vector<double> Valores) {
-    std::sort(Valores.begin(), Valores.end());
-    return Valores[Valores.size() / 2];
-}
 
 double UmaTransacao(TLivroTransacoes& Livro, int Numero) {
     QElapsedTimer Tempo;

@@ -11,6 +11,7 @@
 #include "FAT_DM_TEF_OFFLINE.h"
 #include "LivroTransacoes.h"
 #include "MAN_CAIXA_TEF_MOVIMENTO.h"
+#include "Mediana.h"
 #include "ModeloMovimento.h"
 #include "OperadorTEFQt.h"
 #include "Relogio.h"
@@ -36,11 +37,6 @@ namespace {
 
 constexpr int Dias = 365;
 const QDate Hoje(2026, 12, 8);
-
-double Mediana(std::vector<double> Valores) {
-    std::sort(Valores.begin(), Valores.end());
-    return Valores[Valores.size() / 2];
-}
 
 [[noreturn]] void Falha(const QSqlError& Erro) {
     std::fprintf(stderr, "%s\n", qPrintable(Erro.text()));
