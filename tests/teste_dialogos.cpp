@@ -1,3 +1,4 @@
+#include "DelegadoMovimento.h"
 #include "EstacaoRoteirizada.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
 #include "MAN_CAIXA_TEF_MENU.h"
@@ -15,7 +16,9 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLocale>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QTest>
 
@@ -634,6 +637,31 @@ private Q_SLOTS:
                  QByteArray("Hora;Documento;Função;Valor;Situação;Bandeira;Rede;NSU SiTef;"
                             "NSU Host\r\n10:42:00;7;Venda;10,00;confirmada;;;;\r\n"
                             "10:42:00;8;Venda;10,00;desfeita;;;;\r\n"));
+    }
+
+    // With no row selected, the current cell is still framed, as the list
+    // had it before it painted its own cells (Enter acts on that row).
+    void MovimentoMarcaACelulaAtual() {
+        QStandardItemModel Modelo(1, 1);
+        Modelo.setItem(0, 0, new QStandardItem(QStringLiteral("10:42:00")));
+        QTableView Lista;
+        Lista.setModel(&Modelo);
+        TDelegadoMovimento Delegado;
+        const auto Pinta = [&](QStyle::State Estado) {
+            QImage Imagem(80, 22, QImage::Format_RGB32);
+            Imagem.fill(Qt::white);
+            QStyleOptionViewItem Opcao;
+            Opcao.initFrom(&Lista);
+            Opcao.widget = &Lista;
+            Opcao.rect = Imagem.rect();
+            Opcao.state = QStyle::State_Enabled | QStyle::State_Active | Estado;
+            {
+                QPainter Pintor(&Imagem);
+                Delegado.paint(&Pintor, Opcao, Modelo.index(0, 0));
+            }
+            return Imagem;
+        };
+        QVERIFY(Pinta(QStyle::State_HasFocus) != Pinta(QStyle::State_None));
     }
 };
 
