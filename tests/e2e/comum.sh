@@ -15,6 +15,10 @@ encerra() {
   rm -rf "$trabalho"
 }
 trap encerra EXIT
+# A command that stops a case without a message of its own (set -e) still
+# says where: the case's line and the command.
+set -E
+trap 'status=$?; echo "e2e: $(basename "$0") line $LINENO: '"'"'$BASH_COMMAND'"'"' failed (status $status)" >&2' ERR
 falha() {
   echo "e2e: $*" >&2
   [ ! -s "$trabalho/estacao.err" ] || { echo "--- the station's stderr:" >&2; tail -n 20 "$trabalho/estacao.err" >&2; }
