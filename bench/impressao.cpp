@@ -118,10 +118,10 @@ int main(int argc, char** argv) {
             Simples.push_back(
                 EscritaSimples(Geracao.BytesSpool, Pasta.filePath(QStringLiteral("simples.prn"))));
         }
-        const double Geracao = Mediana(Geracoes);
+        const double Relatorio = Mediana(Geracoes);
         const double Escrita = Mediana(Simples);
-        std::printf("%8d %14.2f %14ld %16.2f %12.1f\n", Paginas, Geracao * 1e6 / Paginas,
-                    MemoriaMaximaKb(), Escrita * 1e6 / Paginas, Geracao / Escrita);
+        std::printf("%8d %14.2f %14ld %16.2f %12.1f\n", Paginas, Relatorio * 1e6 / Paginas,
+                    MemoriaMaximaKb(), Escrita * 1e6 / Paginas, Relatorio / Escrita);
     }
 
     ListaImpressoras::Reinicia();

@@ -9,7 +9,6 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>

@@ -4,8 +4,8 @@
 // in the same file of the same run. Beside them, about the least a window
 // listing that day can cost: the same read and the same list alone in a
 // dialog of the window's size, with no frame, date picker, totals or
-// buttons. Both are made without a parent, as under the station's main
-// window, which sets no style sheet.
+// buttons. Both are made without a parent; under the station's main
+// window, which sets no style sheet, they are styled the same.
 //   movimento [rows] [runs]
 #include "CliSiTef.h"
 #include "FAT_DM_TEF_OFFLINE.h"
@@ -28,7 +28,6 @@
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
