@@ -10,9 +10,9 @@
 #include "CliSiTef.h"
 #include "FAT_DM_TEF_OFFLINE.h"
 #include "LivroTransacoes.h"
+#include "ListaMovimento.h"
 #include "MAN_CAIXA_TEF_MOVIMENTO.h"
 #include "Mediana.h"
-#include "ModeloMovimento.h"
 #include "OperadorTEFQt.h"
 #include "Relogio.h"
 
@@ -24,7 +24,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 
@@ -95,9 +94,10 @@ double ListaSimples(TLivroTransacoes& Livro) {
     const TMovimentoTEF Movimento(Livro.DoDia(Hoje));
     QDialog Dialogo;
     Dialogo.resize(860, 460);
-    TModeloMovimento Modelo;
-    Modelo.Define(&Movimento.Linhas());
-    (new QVBoxLayout(&Dialogo))->addWidget(NovaListaMovimento(&Modelo, &Dialogo));
+    auto* Lista = new TListaMovimento(&Dialogo);
+    Lista->Define(&Movimento.Linhas());
+    Lista->DefineAtual(Lista->Quantidade() - 1);
+    (new QVBoxLayout(&Dialogo))->addWidget(Lista);
     Dialogo.show();
     QApplication::processEvents();
     return Tempo.nsecsElapsed() / 1e6;

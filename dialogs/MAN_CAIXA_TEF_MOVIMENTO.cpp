@@ -1,9 +1,8 @@
 #include "MAN_CAIXA_TEF_MOVIMENTO.h"
 
 #include "ArquivoAtomico.h"
-#include "DelegadoMovimento.h"
 #include "FAT_DM_TEF_OFFLINE.h"
-#include "ModeloMovimento.h"
+#include "ListaMovimento.h"
 #include "NPushButton.h"
 #include "Relogio.h"
 #include "TratadorErros.h"
@@ -12,9 +11,8 @@
 #include <QDateEdit>
 #include <QFileDialog>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QTableView>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -77,40 +75,26 @@ TManCaixaTefMovimento::TManCaixaTefMovimento(TLivroTransacoes& Livro, TDM_TEF& M
     setTabOrder(BtnExportar, BtnFechar);
     resize(860, 460);
 
-    const QDate Hoje = Relogio::Agora().date();
-    EDT_DATA->setDate(Hoje);
-    MostraDia(Hoje);
     connect(EDT_DATA, &QDateEdit::dateChanged, this,
             Protegido([this] { MostraDia(EDT_DATA->date()); }));
+    MostraHoje();
+}
+
+void TManCaixaTefMovimento::MostraHoje() {
+    const QDate Hoje = Relogio::Agora().date();
+    MostraDia(Hoje); // first: a journal that cannot be read leaves the date as it was
+    const QSignalBlocker SemReleitura(EDT_DATA);
+    EDT_DATA->setDate(Hoje);
     GRD_MOVIMENTO->setFocus();
 }
 
-QTableView* NovaListaMovimento(TModeloMovimento* Modelo, QWidget* Pai) {
-    auto* Lista = new QTableView(Pai);
-    Lista->setObjectName(QStringLiteral("GRD_MOVIMENTO"));
-    Lista->setModel(Modelo);
-    Lista->setItemDelegate(new TDelegadoMovimento(Lista));
-    Lista->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Lista->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Lista->setSelectionMode(QAbstractItemView::SingleSelection);
-    Lista->setTabKeyNavigation(false);
-    Lista->verticalHeader()->hide();
-    Lista->verticalHeader()->setDefaultSectionSize(22);
-    Lista->horizontalHeader()->setStretchLastSection(true);
-    const int Larguras[] = {64, 86, 110, 80, 160, 72, 56, 80};
-    for (int Coluna = 0; Coluna < static_cast<int>(std::size(Larguras)); ++Coluna) {
-        Lista->setColumnWidth(Coluna, Larguras[Coluna]);
-    }
-    return Lista;
-}
-
 void TManCaixaTefMovimento::MontaGrade() {
-    FModelo = new TModeloMovimento(this);
-    GRD_MOVIMENTO = NovaListaMovimento(FModelo, Conteudo());
-    // Enter (or a double click) on a row prints its copy.
-    connect(GRD_MOVIMENTO, &QAbstractItemView::activated, this,
+    GRD_MOVIMENTO = new TListaMovimento(Conteudo());
+    GRD_MOVIMENTO->setObjectName(QStringLiteral("GRD_MOVIMENTO"));
+    // Enter (or a double click) on a line prints its copy.
+    connect(GRD_MOVIMENTO, &TListaMovimento::Escolhida, this,
             Protegido([this] { BtnImprimirCopiaClick(); }));
-    connect(GRD_MOVIMENTO->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    connect(GRD_MOVIMENTO, &TListaMovimento::AtualMudou, this,
             Protegido([this] { HabilitaCopia(); }));
 }
 
@@ -118,12 +102,10 @@ void TManCaixaTefMovimento::MostraDia(const QDate& Dia) {
     // Read whole before the list changes: a journal that cannot be read
     // leaves the day shown before.
     auto Novo = std::make_unique<TMovimentoTEF>(FLivro.DoDia(Dia));
-    FModelo->Define(&Novo->Linhas());
+    GRD_MOVIMENTO->Define(&Novo->Linhas());
     FMovimento = std::move(Novo);
     // The latest transaction first under the cursor: it is the one asked about most.
-    if (const int Linhas = FModelo->rowCount(); Linhas > 0) {
-        GRD_MOVIMENTO->setCurrentIndex(FModelo->index(Linhas - 1, 0));
-    }
+    GRD_MOVIMENTO->DefineAtual(GRD_MOVIMENTO->Quantidade() - 1);
     MostraTotais();
     HabilitaCopia();
 }
@@ -137,7 +119,7 @@ void TManCaixaTefMovimento::MostraTotais() {
 }
 
 const TLinhaMovimento* TManCaixaTefMovimento::LinhaEscolhida() const {
-    const int Linha = GRD_MOVIMENTO->currentIndex().row();
+    const int Linha = GRD_MOVIMENTO->Atual();
     const std::vector<TLinhaMovimento>& Linhas = FMovimento->Linhas();
     return Linha >= 0 && Linha < static_cast<int>(Linhas.size())
                ? &Linhas[static_cast<size_t>(Linha)]
@@ -178,9 +160,9 @@ void TManCaixaTefMovimento::EscPressionado() {
     reject();
 }
 
-// The list takes no typed text: a bare letter presses its button from it
-// too ("c" a copy, "e" export, "f" close), as it does from the other
-// controls.
+// A bare letter presses its button from the list ("c" a copy, "e" export,
+// "f" close) and leaves the focus on the list, where the arrows work; from
+// the other controls the focus goes to the button, as in every form.
 bool TManCaixaTefMovimento::TeclaPressionada(QKeyEvent* Evento) {
     if (QApplication::focusWidget() == GRD_MOVIMENTO) {
         if (TNPushButton* Botao = BotaoDoAcelerador(this, Evento)) {

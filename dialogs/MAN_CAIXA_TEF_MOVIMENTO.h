@@ -8,10 +8,9 @@
 
 class QDateEdit;
 class QLabel;
-class QTableView;
 class TDM_TEF;
 class TLivroTransacoes;
-class TModeloMovimento;
+class TListaMovimento;
 class TNPushButton;
 
 // "Movimento TEF": the journal's transactions of one day (today when it
@@ -24,7 +23,7 @@ public:
     TManCaixaTefMovimento(TLivroTransacoes& Livro, TDM_TEF& Modulo, QWidget* Pai = nullptr);
 
     QDateEdit* EDT_DATA;
-    QTableView* GRD_MOVIMENTO;
+    TListaMovimento* GRD_MOVIMENTO;
     QLabel* LBL_TOTAIS;
     TNPushButton* BtnImprimirCopia;
     TNPushButton* BtnExportar;
@@ -34,6 +33,9 @@ public:
     const TMovimentoTEF& Movimento() const { return *FMovimento; }
     // Lists Dia (the journal read again).
     void MostraDia(const QDate& Dia);
+    // Lists today, its latest transaction current, the list in the focus:
+    // the window as it opens, whether just made or kept from before.
+    void MostraHoje();
     // The day shown as CSV, in Arquivo (replaced whole).
     void ExportaPara(const QString& Arquivo) const;
 
@@ -51,10 +53,5 @@ private:
 
     TLivroTransacoes& FLivro;
     TDM_TEF& FModulo;
-    TModeloMovimento* FModelo;
     std::unique_ptr<TMovimentoTEF> FMovimento;
 };
-
-// The day's list as the window shows it: a row per transaction, chosen whole,
-// read only.
-QTableView* NovaListaMovimento(TModeloMovimento* Modelo, QWidget* Pai);

@@ -1,5 +1,5 @@
-#include "DelegadoMovimento.h"
 #include "EstacaoRoteirizada.h"
+#include "ListaMovimento.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
 #include "MAN_CAIXA_TEF_MENU.h"
 #include "MAN_CAIXA_TEF_MOVIMENTO.h"
@@ -16,10 +16,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLocale>
-#include <QPainter>
 #include <QPlainTextEdit>
-#include <QStandardItemModel>
-#include <QTableView>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace CodigosDialogo;
@@ -601,11 +599,10 @@ private Q_SLOTS:
         bool CopiaSoComComprovante = false;
         QString Totais;
         TRespostaModal Resposta([&](QWidget*) {
-            QTableView* Grade = Janela.GRD_MOVIMENTO;
-            Linhas = Grade->model()->rowCount();
+            TListaMovimento* Grade = Janela.GRD_MOVIMENTO;
+            Linhas = Grade->Quantidade();
             Totais = Janela.LBL_TOTAIS->text();
-            CopiaSoComComprovante =
-                Grade->currentIndex().row() == 1 && !Janela.BtnImprimirCopia->isEnabled();
+            CopiaSoComComprovante = Grade->Atual() == 1 && !Janela.BtnImprimirCopia->isEnabled();
             QTest::keyClick(Grade, Qt::Key_Up);
             QTest::keyClick(Grade, Qt::Key_Return);
             TRespostaModal Salva(
@@ -618,7 +615,7 @@ private Q_SLOTS:
                 5000, &Janela);
             QTest::keyClick(Grade, Qt::Key_E);
             Janela.EDT_DATA->setDate(Hoje.addDays(-1));
-            LinhasOntem = Grade->model()->rowCount();
+            LinhasOntem = Grade->Quantidade();
             QTest::keyClick(Grade, Qt::Key_Escape);
         });
         MostraModal(&Janela);
@@ -639,29 +636,56 @@ private Q_SLOTS:
                             "10:42:00;8;Venda;10,00;desfeita;;;;\r\n"));
     }
 
-    // With no row selected, the current cell is still framed, as the list
-    // had it before it painted its own cells (Enter acts on that row).
-    void MovimentoMarcaACelulaAtual() {
-        QStandardItemModel Modelo(1, 1);
-        Modelo.setItem(0, 0, new QStandardItem(QStringLiteral("10:42:00")));
-        QTableView Lista;
-        Lista.setModel(&Modelo);
-        TDelegadoMovimento Delegado;
-        const auto Pinta = [&](QStyle::State Estado) {
-            QImage Imagem(80, 22, QImage::Format_RGB32);
-            Imagem.fill(Qt::white);
-            QStyleOptionViewItem Opcao;
-            Opcao.initFrom(&Lista);
-            Opcao.widget = &Lista;
-            Opcao.rect = Imagem.rect();
-            Opcao.state = QStyle::State_Enabled | QStyle::State_Active | Estado;
-            {
-                QPainter Pintor(&Imagem);
-                Delegado.paint(&Pintor, Opcao, Modelo.index(0, 0));
-            }
-            return Imagem;
+    // The list moves its current line as a cashier expects, never past
+    // either end and always into sight; Enter and a click act on the line
+    // under them; the current line is painted apart, and framed only while
+    // the list has the focus.
+    void ListaMovimentoPeloTecladoEMouse() {
+        std::vector<TLinhaMovimento> Linhas(30);
+        for (int I = 0; I < 30; ++I) {
+            Linhas[static_cast<size_t>(I)].Documento = QString::number(I + 1);
+        }
+        QWidget Janela;
+        auto* Lista = new TListaMovimento(&Janela);
+        auto* Outro = new QLineEdit(&Janela);
+        Lista->setGeometry(0, 0, Lista->minimumWidth(), 200);
+        Outro->move(0, 210);
+        Lista->Define(&Linhas);
+        Janela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&Janela));
+        Lista->setFocus();
+        QSignalSpy Escolhidas(Lista, &TListaMovimento::Escolhida);
+        const auto Visivel = [&](int Linha) {
+            return Lista->viewport()->rect().contains(Lista->RetanguloDaLinha(Linha));
         };
-        QVERIFY(Pinta(QStyle::State_HasFocus) != Pinta(QStyle::State_None));
+        const struct {
+            Qt::Key Tecla;
+            int Atual;
+        } Passos[] = {{Qt::Key_Down, 0},   {Qt::Key_Up, 0},    {Qt::Key_End, 29},
+                      {Qt::Key_Down, 29},  {Qt::Key_Home, 0},  {Qt::Key_Down, 1},
+                      {Qt::Key_PageUp, 0}, {Qt::Key_Return, 0}};
+        for (const auto& Passo : Passos) {
+            QTest::keyClick(Lista, Passo.Tecla);
+            QCOMPARE(Lista->Atual(), Passo.Atual);
+            QVERIFY(Visivel(Passo.Atual));
+        }
+        QTest::keyClick(Lista, Qt::Key_PageDown);
+        const int Pagina = Lista->Atual();
+        QVERIFY(Pagina > 1 && Visivel(Pagina) && !Visivel(2 * Pagina + 1));
+        QCOMPARE(Escolhidas.size(), 1);
+        QCOMPARE(Escolhidas.front().front().toInt(), 0);
+
+        const QImage ComFoco = Lista->viewport()->grab().toImage();
+        Outro->setFocus();
+        QTRY_VERIFY(Lista->viewport()->grab().toImage() != ComFoco);
+        const QImage SemFoco = Lista->viewport()->grab().toImage();
+        const QPoint Meio = Lista->RetanguloDaLinha(2).center();
+        QTest::mouseClick(Lista->viewport(), Qt::LeftButton, {}, Meio);
+        QCOMPARE(Lista->Atual(), 2);
+        QTest::mouseDClick(Lista->viewport(), Qt::LeftButton, {}, Meio);
+        QCOMPARE(Escolhidas.size(), 2);
+        QCOMPARE(Escolhidas.back().front().toInt(), 2);
+        QVERIFY(Lista->viewport()->grab().toImage() != SemFoco);
     }
 };
 
