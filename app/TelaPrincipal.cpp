@@ -363,8 +363,12 @@ void TForm_Principal::BtnTestaTEFClick() {
 }
 
 void TForm_Principal::BtnMovimentoTEFClick() {
-    TManCaixaTefMovimento Movimento(FAmbiente.Livro, *DM_TEF, this);
-    MostraModal(&Movimento);
+    if (FMovimento == nullptr) {
+        FMovimento = new TManCaixaTefMovimento(FAmbiente.Livro, *DM_TEF, this);
+    } else {
+        FMovimento->MostraHoje();
+    }
+    MostraModal(FMovimento);
 }
 
 // Before anything else reads the journal: what is older than it keeps goes.

@@ -14,6 +14,7 @@ class QLineEdit;
 class QTabWidget;
 class QTimer;
 class TArquivoPerfil;
+class TManCaixaTefMovimento;
 class TNEdit;
 class TNFloatEdit;
 class TNMaskEdit;
@@ -96,7 +97,8 @@ public:
     void BtnIniciaTEFClick();
     // "&Menu TEF": the TEF functions menu, made present, shown and released.
     void BtnTestaTEFClick();
-    // The day's movement, made, shown and destroyed.
+    // "Movimento TEF" on today's movement: the window is made at its first
+    // opening and kept, so opening it again only reads the day.
     void BtnMovimentoTEFClick();
     void Timer1Timer();
     void BtnSalvarClick();
@@ -134,6 +136,7 @@ private:
     bool FEmTransacao = false;
     bool FInicioAgendado = false;
     std::unique_ptr<TOcupado> FAteIniciar; // until the start after the first paint ends
+    TManCaixaTefMovimento* FMovimento = nullptr;
 
     TAmbienteTEF& FAmbiente;
 };

@@ -2,17 +2,22 @@
 #include "ArquivoPerfil.h"
 #include "EstacaoReal.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
+#include "ListaMovimento.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
+#include "MAN_CAIXA_TEF_MOVIMENTO.h"
 #include "Modais.h"
 #include "NFloatEdit.h"
 #include "NMaskEdit.h"
 #include "NPushButton.h"
+#include "Relogio.h"
 #include "TelaPrincipal.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -240,6 +245,42 @@ private Q_SLOTS:
         QFile Depois(Arquivo);
         QVERIFY(Depois.open(QIODevice::ReadOnly));
         QCOMPARE(Depois.readAll(), Antes);
+    }
+
+    // "Movimento TEF" is kept between openings, and each opening shows
+    // today as the journal has it then, whatever day it was left on.
+    void MovimentoReabertoMostraHoje() {
+        const QDate Hoje(2026, 12, 8);
+        Relogio::Define([&] { return QDateTime(Hoje, QTime(18, 0)); });
+        const auto Fim = qScopeGuard([] { Relogio::Define({}); });
+        auto Janela = Estacao->AbreJanela();
+        struct {
+            QPointer<QWidget> Janela;
+            int Linhas = -1, Atual = -1;
+            QDate Dia;
+        } Aberturas[2];
+        const auto Abre = [&](auto& Abertura) {
+            TRespostaModal Resposta([&](QWidget* D) {
+                auto* Movimento = qobject_cast<TManCaixaTefMovimento*>(D);
+                Abertura = {D, Movimento->GRD_MOVIMENTO->Quantidade(),
+                            Movimento->GRD_MOVIMENTO->Atual(), Movimento->EDT_DATA->date()};
+                Movimento->EDT_DATA->setDate(Hoje.addDays(-1));
+                QTest::keyClick(Movimento->GRD_MOVIMENTO, Qt::Key_Escape);
+            });
+            Janela->BtnMovimentoTEF->click();
+            QVERIFY(Resposta.Respondeu());
+        };
+        Abre(Aberturas[0]);
+        TLancamentoTEF L;
+        L.Documento = QStringLiteral("900");
+        L.Data = Hoje.toString(QStringLiteral("yyyyMMdd"));
+        L.Hora = QStringLiteral("104200");
+        Estacao->Livro.Inicia(L);
+        Abre(Aberturas[1]);
+        QVERIFY(Aberturas[0].Janela != nullptr && Aberturas[1].Janela == Aberturas[0].Janela);
+        QCOMPARE(Aberturas[1].Linhas, Aberturas[0].Linhas + 1);
+        QCOMPARE(Aberturas[1].Atual, Aberturas[1].Linhas - 1);
+        QCOMPARE(Aberturas[1].Dia, Hoje);
     }
 
     void FecharEncerra() {
