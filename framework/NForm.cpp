@@ -4,23 +4,22 @@
 #include "NPushButton.h"
 
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTextEdit>
 #include <QWindow>
 
 namespace {
 
+// Memos, grids and lists are the controls that scroll their own content,
+// whatever class paints it.
 bool EhMemoOuLista(const QWidget* Controle) {
-    return qobject_cast<const QPlainTextEdit*>(Controle) != nullptr ||
-           qobject_cast<const QTextEdit*>(Controle) != nullptr ||
-           qobject_cast<const QAbstractItemView*>(Controle) != nullptr;
+    return qobject_cast<const QAbstractScrollArea*>(Controle) != nullptr;
 }
 
 // Enter, Down and Up navigate from edit boxes, closed combo boxes, page

@@ -567,9 +567,9 @@ private Q_SLOTS:
     }
 
     // The day's movement by keyboard alone: the latest row under the cursor,
-    // Up to an earlier one, Enter prints its copy, another day by the date,
-    // the day exported through the save dialog, Esc closes. The library is
-    // never called.
+    // Ctrl+Down out of the list and Shift+Tab back, Up to an earlier line,
+    // Enter prints its copy, another day by the date, the day exported
+    // through the save dialog, Esc closes. The library is never called.
     void MovimentoDoDiaPeloTeclado() {
         TEstacaoRoteirizada E;
         E.Interface.Escolha.Output = 1;
@@ -596,13 +596,19 @@ private Q_SLOTS:
 
         TManCaixaTefMovimento Janela(E.Livro, E.Modulo);
         int Linhas = 0, LinhasOntem = 0;
-        bool CopiaSoComComprovante = false;
+        bool CopiaSoComComprovante = false, CtrlSaiDaLista = false;
         QString Totais;
         TRespostaModal Resposta([&](QWidget*) {
             TListaMovimento* Grade = Janela.GRD_MOVIMENTO;
             Linhas = Grade->Quantidade();
             Totais = Janela.LBL_TOTAIS->text();
             CopiaSoComComprovante = Grade->Atual() == 1 && !Janela.BtnImprimirCopia->isEnabled();
+            if (QTest::qWaitForWindowActive(&Janela) && Grade->hasFocus()) {
+                QTest::keyClick(Grade, Qt::Key_Down, Qt::ControlModifier);
+                CtrlSaiDaLista = Janela.EDT_DATA->hasFocus();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+                CtrlSaiDaLista = CtrlSaiDaLista && Grade->hasFocus();
+            }
             QTest::keyClick(Grade, Qt::Key_Up);
             QTest::keyClick(Grade, Qt::Key_Return);
             TRespostaModal Salva(
@@ -626,6 +632,7 @@ private Q_SLOTS:
         QCOMPARE(Totais, QStringLiteral("Vendas confirmadas: 1 — R$ 10,00    Cancelamentos: 0 — "
                                         "R$ 0,00    Líquido: R$ 10,00"));
         QCOMPARE(LinhasOntem, 1);
+        QVERIFY(CtrlSaiDaLista);
         QVERIFY(!Janela.isVisible());
         const QByteArray Copia = E.Pasta.Le(QStringLiteral("copia.prn"));
         QVERIFY(Copia.contains(MarcaCopia.toLatin1()) && Copia.contains("VIA DO CLIENTE DOC 7"));
