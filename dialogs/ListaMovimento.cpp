@@ -9,16 +9,19 @@
 
 #include <algorithm>
 #include <array>
-#include <numeric>
 
 namespace {
 
 constexpr int AlturaLinha = 22;
 constexpr int Margem = 4; // between a cell's edge and its text
-// Every column but the last, which takes what is left of the width.
-constexpr std::array LargurasFixas = {64, 86, 110, 80, 160, 72, 56, 80};
-constexpr int LarguraMinimaUltima = 80;
-constexpr int LarguraFixa = std::accumulate(LargurasFixas.begin(), LargurasFixas.end(), 0);
+// The columns' widths in order; the last column takes what is left of the
+// list's width, and a column added after these gets the narrowest.
+constexpr std::array Larguras = {64, 86, 110, 80, 160, 72, 56, 80};
+constexpr int LarguraMinima = 80;
+
+int Colunas() {
+    return static_cast<int>(ColunasMovimento().size());
+}
 
 int Alinhamento(int Coluna) {
     return Coluna == ColunaValorMovimento ? Qt::AlignRight | Qt::AlignVCenter
@@ -61,17 +64,21 @@ void DesenhaTexto(QPainter& Pintor, const QRawFont& Fonte, const QRect& Area, in
 TListaMovimento::TListaMovimento(QWidget* Pai) : QAbstractScrollArea(Pai) {
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setMinimumWidth(LarguraFixa + LarguraMinimaUltima + 2 * frameWidth() +
+    setMinimumWidth(LarguraDasFixas() + LarguraMinima + 2 * frameWidth() +
                     style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
     verticalScrollBar()->setSingleStep(1);
 }
 
 void TListaMovimento::Define(const std::vector<TLinhaMovimento>* Linhas) {
+    const bool HaviaAtual = FAtual >= 0;
     FLinhas = Linhas;
     FAtual = -1;
     verticalScrollBar()->setValue(0);
     AjustaRolagem();
     viewport()->update();
+    if (HaviaAtual) {
+        Q_EMIT AtualMudou(FAtual);
+    }
 }
 
 int TListaMovimento::Quantidade() const {
@@ -95,20 +102,33 @@ void TListaMovimento::DefineAtual(int Linha) {
     }
 }
 
-// As tall as a header view's section, in the bold the titles are painted in;
-// measured again only after the font or the style changed.
-int TListaMovimento::AlturaCabecalho() const {
-    if (FAlturaCabecalho > 0) {
-        return FAlturaCabecalho;
-    }
-    QFont Negrito = font();
-    Negrito.setBold(true);
+// A header section's option, its text measured in the bold the titles are
+// painted in.
+QStyleOptionHeader TListaMovimento::OpcaoCabecalho() const {
     QStyleOptionHeader Opcao;
     Opcao.initFrom(this);
-    Opcao.fontMetrics = QFontMetrics(Negrito);
-    Opcao.text = ColunasMovimento().front();
-    FAlturaCabecalho =
-        style()->sizeFromContents(QStyle::CT_HeaderSection, &Opcao, QSize(), this).height();
+    Opcao.fontMetrics = QFontMetrics(FonteCabecalho());
+    Opcao.state |= QStyle::State_Raised | QStyle::State_Horizontal;
+    Opcao.orientation = Qt::Horizontal;
+    Opcao.textAlignment = Qt::AlignCenter;
+    return Opcao;
+}
+
+QFont TListaMovimento::FonteCabecalho() const {
+    QFont Negrito = font();
+    Negrito.setBold(true);
+    return Negrito;
+}
+
+// As tall as a header view's section; measured again only after the font
+// or the style changed.
+int TListaMovimento::AlturaCabecalho() const {
+    if (FAlturaCabecalho == 0) {
+        QStyleOptionHeader Opcao = OpcaoCabecalho();
+        Opcao.text = ColunasMovimento().front();
+        FAlturaCabecalho =
+            style()->sizeFromContents(QStyle::CT_HeaderSection, &Opcao, QSize(), this).height();
+    }
     return FAlturaCabecalho;
 }
 
@@ -138,10 +158,19 @@ int TListaMovimento::LinhaEm(const QPoint& Ponto) const {
 }
 
 int TListaMovimento::LarguraDaColuna(int Coluna) const {
-    if (Coluna < static_cast<int>(LargurasFixas.size())) {
-        return LargurasFixas[static_cast<size_t>(Coluna)];
+    if (Coluna < Colunas() - 1) {
+        return Coluna < static_cast<int>(Larguras.size()) ? Larguras[static_cast<size_t>(Coluna)]
+                                                          : LarguraMinima;
     }
-    return std::max(LarguraMinimaUltima, viewport()->width() - LarguraFixa);
+    return std::max(LarguraMinima, viewport()->width() - LarguraDasFixas());
+}
+
+int TListaMovimento::LarguraDasFixas() const {
+    int Soma = 0;
+    for (int Coluna = 0; Coluna < Colunas() - 1; ++Coluna) {
+        Soma += LarguraDaColuna(Coluna);
+    }
+    return Soma;
 }
 
 void TListaMovimento::AjustaRolagem() {
@@ -173,25 +202,17 @@ void TListaMovimento::paintEvent(QPaintEvent*) {
 }
 
 void TListaMovimento::PintaCabecalho(QPainter& Pintor) const {
-    QFont Negrito = font();
-    Negrito.setBold(true);
-    Pintor.setFont(Negrito);
+    Pintor.setFont(FonteCabecalho());
     const QStringList& Titulos = ColunasMovimento();
-    QStyleOptionHeader Opcao;
-    Opcao.initFrom(this);
-    Opcao.fontMetrics = QFontMetrics(Negrito);
-    Opcao.state |= QStyle::State_Raised | QStyle::State_Horizontal;
-    Opcao.orientation = Qt::Horizontal;
-    Opcao.textAlignment = Qt::AlignCenter;
-    const int Altura = AlturaCabecalho();
-    for (int Coluna = 0, X = 0; Coluna < Titulos.size(); ++Coluna) {
+    QStyleOptionHeader Opcao = OpcaoCabecalho();
+    for (int Coluna = 0, X = 0; Coluna < Colunas(); ++Coluna) {
         const int Largura = LarguraDaColuna(Coluna);
-        Opcao.rect = QRect(X, 0, Largura, Altura);
+        Opcao.rect = QRect(X, 0, Largura, AlturaCabecalho());
         Opcao.section = Coluna;
         Opcao.text = Titulos[Coluna];
-        Opcao.position = Coluna == 0                    ? QStyleOptionHeader::Beginning
-                         : Coluna == Titulos.size() - 1 ? QStyleOptionHeader::End
-                                                        : QStyleOptionHeader::Middle;
+        Opcao.position = Coluna == 0               ? QStyleOptionHeader::Beginning
+                         : Coluna == Colunas() - 1 ? QStyleOptionHeader::End
+                                                   : QStyleOptionHeader::Middle;
         style()->drawControl(QStyle::CE_Header, &Opcao, &Pintor, this);
         X += Largura;
     }
@@ -206,7 +227,7 @@ QPalette::ColorGroup TListaMovimento::GrupoDeCores() const {
 }
 
 int TListaMovimento::LarguraTotal() const {
-    return LarguraFixa + LarguraDaColuna(static_cast<int>(ColunasMovimento().size()) - 1);
+    return LarguraDasFixas() + LarguraDaColuna(Colunas() - 1);
 }
 
 // A line: its cells' text, the current line in the selection's colours.
@@ -220,8 +241,7 @@ void TListaMovimento::PintaLinha(QPainter& Pintor, const QRawFont& Fonte, int Li
     }
     Pintor.setPen(palette().color(Grupo, Atual ? QPalette::HighlightedText : QPalette::Text));
     const TLinhaMovimento& Dados = (*FLinhas)[static_cast<size_t>(Linha)];
-    const int Colunas = static_cast<int>(ColunasMovimento().size());
-    for (int Coluna = 0, X = 0; Coluna < Colunas; X += LarguraDaColuna(Coluna), ++Coluna) {
+    for (int Coluna = 0, X = 0; Coluna < Colunas(); X += LarguraDaColuna(Coluna), ++Coluna) {
         const QRect Area(X + Margem, Topo, LarguraDaColuna(Coluna) - 2 * Margem - 1,
                          AlturaLinha - 1);
         DesenhaTexto(Pintor, Fonte, Area, Alinhamento(Coluna), CelulaMovimento(Dados, Coluna));
@@ -235,8 +255,7 @@ void TListaMovimento::PintaGrade(QPainter& Pintor, int Topo, int Fim) const {
     Opcao.initFrom(this);
     const QColor Cor = QColor::fromRgba(
         static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &Opcao, this)));
-    const int Colunas = static_cast<int>(ColunasMovimento().size());
-    for (int Coluna = 0, X = 0; Coluna < Colunas; ++Coluna) {
+    for (int Coluna = 0, X = 0; Coluna < Colunas(); ++Coluna) {
         X += LarguraDaColuna(Coluna);
         Pintor.fillRect(X - 1, Topo, 1, Fim - Topo, Cor);
     }
@@ -295,6 +314,8 @@ void TListaMovimento::mousePressEvent(QMouseEvent* Evento) {
     const int Linha = LinhaEm(Evento->position().toPoint());
     if (Evento->button() == Qt::LeftButton && Linha >= 0) {
         DefineAtual(Linha);
+        Evento->accept();
+        return;
     }
     QAbstractScrollArea::mousePressEvent(Evento);
 }

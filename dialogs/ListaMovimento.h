@@ -7,6 +7,7 @@
 #include <vector>
 
 class QPainter;
+class QStyleOptionHeader;
 class QRawFont;
 
 // The day's movement as "Movimento TEF" lists it: the columns' titles, then
@@ -20,7 +21,8 @@ public:
     explicit TListaMovimento(QWidget* Pai = nullptr);
 
     // Lists Linhas from now on (they outlive their listing); none when
-    // null. No line is current until one is made so.
+    // null. No line is current until one is made so (AtualMudou says so
+    // when one was).
     void Define(const std::vector<TLinhaMovimento>* Linhas);
     int Quantidade() const;
     // The current line's position; -1 with none.
@@ -48,11 +50,14 @@ protected:
     void changeEvent(QEvent* Evento) override;
 
 private:
+    QStyleOptionHeader OpcaoCabecalho() const;
+    QFont FonteCabecalho() const;
     int AlturaCabecalho() const;
     int LinhasInteiras() const;
     int Primeira() const;
     int LinhaEm(const QPoint& Ponto) const;
     int LarguraDaColuna(int Coluna) const;
+    int LarguraDasFixas() const;
     int LarguraTotal() const;
     QPalette::ColorGroup GrupoDeCores() const;
     void AjustaRolagem();

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -665,22 +666,38 @@ private Q_SLOTS:
         const auto Visivel = [&](int Linha) {
             return Lista->viewport()->rect().contains(Lista->RetanguloDaLinha(Linha));
         };
+        // A page is the lines wholly in sight, and the list always shows
+        // a whole page: no blank line scrolled in past the end.
+        const auto EmVista = [&] {
+            int Quantas = 0;
+            for (int Linha = 0; Linha < 30; ++Linha) {
+                Quantas += Visivel(Linha) ? 1 : 0;
+            }
+            return Quantas;
+        };
+        const int Pagina = EmVista();
+        QVERIFY(Pagina > 1 && 2 * Pagina < 29);
         const struct {
             Qt::Key Tecla;
             int Atual;
-        } Passos[] = {{Qt::Key_Down, 0},   {Qt::Key_Up, 0},    {Qt::Key_End, 29},
-                      {Qt::Key_Down, 29},  {Qt::Key_Home, 0},  {Qt::Key_Down, 1},
-                      {Qt::Key_PageUp, 0}, {Qt::Key_Return, 0}};
+        } Passos[] = {{Qt::Key_Down, 0},          {Qt::Key_Up, 0},
+                      {Qt::Key_PageDown, Pagina}, {Qt::Key_PageDown, 2 * Pagina},
+                      {Qt::Key_PageUp, Pagina},   {Qt::Key_End, 29},
+                      {Qt::Key_Down, 29},         {Qt::Key_PageUp, 29 - Pagina},
+                      {Qt::Key_Home, 0},          {Qt::Key_Return, 0}};
         for (const auto& Passo : Passos) {
             QTest::keyClick(Lista, Passo.Tecla);
             QCOMPARE(Lista->Atual(), Passo.Atual);
             QVERIFY(Visivel(Passo.Atual));
+            QCOMPARE(EmVista(), Pagina);
         }
-        QTest::keyClick(Lista, Qt::Key_PageDown);
-        const int Pagina = Lista->Atual();
-        QVERIFY(Pagina > 1 && Visivel(Pagina) && !Visivel(2 * Pagina + 1));
         QCOMPARE(Escolhidas.size(), 1);
         QCOMPARE(Escolhidas.front().front().toInt(), 0);
+        QScrollBar* Barra = Lista->verticalScrollBar();
+        Barra->setValue(Barra->maximum());
+        QVERIFY(Visivel(29));
+        QCOMPARE(EmVista(), Pagina);
+        QTest::keyClick(Lista, Qt::Key_Home);
 
         const QImage ComFoco = Lista->viewport()->grab().toImage();
         Outro->setFocus();
@@ -693,6 +710,13 @@ private Q_SLOTS:
         QCOMPARE(Escolhidas.size(), 2);
         QCOMPARE(Escolhidas.back().front().toInt(), 2);
         QVERIFY(Lista->viewport()->grab().toImage() != SemFoco);
+
+        // A larger font makes the header taller, and the lines start lower.
+        const int Topo = Lista->RetanguloDaLinha(0).top();
+        QFont Grande = Lista->font();
+        Grande.setPointSize(Grande.pointSize() * 2);
+        Lista->setFont(Grande);
+        QVERIFY(Lista->RetanguloDaLinha(0).top() > Topo);
     }
 };
 
