@@ -363,12 +363,12 @@ void TForm_Principal::BtnTestaTEFClick() {
 }
 
 void TForm_Principal::BtnMovimentoTEFClick() {
-    if (FMovimento == nullptr) {
-        FMovimento = new TManCaixaTefMovimento(FAmbiente.Livro, *DM_TEF, this);
+    if (FJanelaMovimento.isNull()) {
+        FJanelaMovimento = new TManCaixaTefMovimento(FAmbiente.Livro, *DM_TEF, this);
     } else {
-        FMovimento->MostraHoje();
+        FJanelaMovimento->MostraHoje();
     }
-    MostraModal(FMovimento);
+    MostraModal(FJanelaMovimento);
 }
 
 // Before anything else reads the journal: what is older than it keeps goes.

@@ -136,7 +136,7 @@ private:
     bool FEmTransacao = false;
     bool FInicioAgendado = false;
     std::unique_ptr<TOcupado> FAteIniciar; // until the start after the first paint ends
-    TManCaixaTefMovimento* FMovimento = nullptr;
+    QPointer<TManCaixaTefMovimento> FJanelaMovimento;
 
     TAmbienteTEF& FAmbiente;
 };

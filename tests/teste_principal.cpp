@@ -248,7 +248,8 @@ private Q_SLOTS:
     }
 
     // "Movimento TEF" is kept between openings, and each opening shows
-    // today as the journal has it then, whatever day it was left on.
+    // today as the journal has it then, the list in the focus, whatever day
+    // and control it was left on.
     void MovimentoReabertoMostraHoje() {
         const QDate Hoje(2026, 12, 8);
         Relogio::Define([&] { return QDateTime(Hoje, QTime(18, 0)); });
@@ -258,13 +259,16 @@ private Q_SLOTS:
             QPointer<QWidget> Janela;
             int Linhas = -1, Atual = -1;
             QDate Dia;
+            bool FocoNaLista = false;
         } Aberturas[2];
         const auto Abre = [&](auto& Abertura) {
             TRespostaModal Resposta([&](QWidget* D) {
                 auto* Movimento = qobject_cast<TManCaixaTefMovimento*>(D);
                 Abertura = {D, Movimento->GRD_MOVIMENTO->Quantidade(),
-                            Movimento->GRD_MOVIMENTO->Atual(), Movimento->EDT_DATA->date()};
+                            Movimento->GRD_MOVIMENTO->Atual(), Movimento->EDT_DATA->date(),
+                            QApplication::focusWidget() == Movimento->GRD_MOVIMENTO};
                 Movimento->EDT_DATA->setDate(Hoje.addDays(-1));
+                Movimento->BtnFechar->setFocus();
                 QTest::keyClick(Movimento->GRD_MOVIMENTO, Qt::Key_Escape);
             });
             Janela->BtnMovimentoTEF->click();
@@ -281,6 +285,7 @@ private Q_SLOTS:
         QCOMPARE(Aberturas[1].Linhas, Aberturas[0].Linhas + 1);
         QCOMPARE(Aberturas[1].Atual, Aberturas[1].Linhas - 1);
         QCOMPARE(Aberturas[1].Dia, Hoje);
+        QVERIFY(Aberturas[0].FocoNaLista && Aberturas[1].FocoNaLista);
     }
 
     void FecharEncerra() {
