@@ -371,6 +371,20 @@ void TForm_Principal::BtnMovimentoTEFClick() {
     MostraModal(FJanelaMovimento);
 }
 
+// Made while the counter waits after the start, so that even the first
+// opening only reads the day. A journal that cannot be read leaves it
+// unmade; the opening then reads again and says why.
+void TForm_Principal::PreparaMovimento() {
+    if (!FJanelaMovimento.isNull()) {
+        return;
+    }
+    try {
+        FJanelaMovimento = new TManCaixaTefMovimento(FAmbiente.Livro, *DM_TEF, this);
+    } catch (const EErro&) {
+        // left for the opening to report
+    }
+}
+
 // Before anything else reads the journal: what is older than it keeps goes.
 void TForm_Principal::RemoveLancamentosAntigos() {
     const QDate Limite = Relogio::Agora().date().addMonths(-MesesLivroTEF());
@@ -481,6 +495,7 @@ void TForm_Principal::IniciaAposPintura() {
     const auto Fim = qScopeGuard([this] {
         FAteIniciar.reset();
         qCInfo(lcPrincipal) << "main window ready for input";
+        QTimer::singleShot(0, this, [this] { PreparaMovimento(); });
     });
     RemoveLancamentosAntigos();
     if (!FAmbiente.Livro.Aviso().isEmpty()) {

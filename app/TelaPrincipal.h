@@ -97,8 +97,9 @@ public:
     void BtnIniciaTEFClick();
     // "&Menu TEF": the TEF functions menu, made present, shown and released.
     void BtnTestaTEFClick();
-    // "Movimento TEF" on today's movement: the window is made at its first
-    // opening and kept, so opening it again only reads the day.
+    // "Movimento TEF" on today's movement: the window is made once (after
+    // the start, or at the first opening) and kept, so an opening only reads
+    // the day.
     void BtnMovimentoTEFClick();
     void Timer1Timer();
     void BtnSalvarClick();
@@ -112,6 +113,7 @@ private:
     void EDT_SENHA_TEFChange();
     void IniciaAposPintura();
     void RemoveLancamentosAntigos();
+    void PreparaMovimento();
     // Each message in its own box, one after the other.
     void Avisa(const QStringList& Mensagens);
     void MostraFalhas();

@@ -247,9 +247,9 @@ private Q_SLOTS:
         QCOMPARE(Depois.readAll(), Antes);
     }
 
-    // "Movimento TEF" is kept between openings, and each opening shows
-    // today as the journal has it then, the list in the focus, whatever day
-    // and control it was left on.
+    // "Movimento TEF" is made, hidden, once the start has ended and kept
+    // between openings; each opening shows today as the journal has it
+    // then, the list in the focus, whatever day and control it was left on.
     void MovimentoReabertoMostraHoje() {
         const QDate Hoje(2026, 12, 8);
         Relogio::Define([&] { return QDateTime(Hoje, QTime(18, 0)); });
@@ -274,6 +274,9 @@ private Q_SLOTS:
             Janela->BtnMovimentoTEF->click();
             QVERIFY(Resposta.Respondeu());
         };
+        QPointer<TManCaixaTefMovimento> Feita;
+        QTRY_VERIFY((Feita = Janela->findChild<TManCaixaTefMovimento*>()) != nullptr);
+        QVERIFY(!Feita->isVisible());
         Abre(Aberturas[0]);
         TLancamentoTEF L;
         L.Documento = QStringLiteral("900");
@@ -281,7 +284,7 @@ private Q_SLOTS:
         L.Hora = QStringLiteral("104200");
         Estacao->Livro.Inicia(L);
         Abre(Aberturas[1]);
-        QVERIFY(Aberturas[0].Janela != nullptr && Aberturas[1].Janela == Aberturas[0].Janela);
+        QVERIFY(Aberturas[0].Janela == Feita && Aberturas[1].Janela == Feita);
         QCOMPARE(Aberturas[1].Linhas, Aberturas[0].Linhas + 1);
         QCOMPARE(Aberturas[1].Atual, Aberturas[1].Linhas - 1);
         QCOMPARE(Aberturas[1].Dia, Hoje);
