@@ -86,8 +86,15 @@ int TListaMovimento::Quantidade() const {
 }
 
 void TListaMovimento::DefineAtual(int Linha) {
+    MudaAtual(Linha, true);
+}
+
+// Revela: scrolls the line wholly into sight. A click leaves the list where
+// it is: a line scrolled under the pointer between the two clicks of a
+// double click would be chosen in place of the one clicked.
+void TListaMovimento::MudaAtual(int Linha, bool Revela) {
     const int Nova = Quantidade() == 0 ? -1 : std::clamp(Linha, 0, Quantidade() - 1);
-    if (Nova >= 0) {
+    if (Nova >= 0 && Revela) {
         QScrollBar* Barra = verticalScrollBar();
         if (Nova < Barra->value()) {
             Barra->setValue(Nova);
@@ -313,7 +320,7 @@ void TListaMovimento::keyPressEvent(QKeyEvent* Evento) {
 void TListaMovimento::mousePressEvent(QMouseEvent* Evento) {
     const int Linha = LinhaEm(Evento->position().toPoint());
     if (Evento->button() == Qt::LeftButton && Linha >= 0) {
-        DefineAtual(Linha);
+        MudaAtual(Linha, false);
         Evento->accept();
         return;
     }
@@ -323,7 +330,7 @@ void TListaMovimento::mousePressEvent(QMouseEvent* Evento) {
 void TListaMovimento::mouseDoubleClickEvent(QMouseEvent* Evento) {
     const int Linha = LinhaEm(Evento->position().toPoint());
     if (Evento->button() == Qt::LeftButton && Linha >= 0) {
-        DefineAtual(Linha);
+        MudaAtual(Linha, false);
         Q_EMIT Escolhida(Linha);
     }
 }

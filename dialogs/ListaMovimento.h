@@ -60,6 +60,7 @@ private:
     int LarguraDasFixas() const;
     int LarguraTotal() const;
     QPalette::ColorGroup GrupoDeCores() const;
+    void MudaAtual(int Linha, bool Revela);
     void AjustaRolagem();
     void PintaCabecalho(QPainter& Pintor) const;
     void PintaLinha(QPainter& Pintor, const QRawFont& Fonte, int Linha, int Topo) const;

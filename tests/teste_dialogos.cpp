@@ -703,15 +703,20 @@ private Q_SLOTS:
         Outro->setFocus();
         QTRY_VERIFY(Lista->viewport()->grab().toImage() != ComFoco);
         const QImage SemFoco = Lista->viewport()->grab().toImage();
-        const QPoint Meio = Lista->RetanguloDaLinha(2).center();
-        QTest::mouseClick(Lista->viewport(), Qt::LeftButton, {}, Meio);
-        QCOMPARE(Lista->Atual(), 2);
-        QTest::mouseDClick(Lista->viewport(), Qt::LeftButton, {}, Meio);
+        // The line half in sight at the bottom, clicked twice: that line is
+        // chosen, not one scrolled under the pointer between the clicks.
+        const QRect Metade = Lista->RetanguloDaLinha(Pagina);
+        QVERIFY(Metade.top() < Lista->viewport()->height());
+        const QPoint Ponto(Metade.left() + 10, Metade.top() + 2);
+        QTest::mouseClick(Lista->viewport(), Qt::LeftButton, {}, Ponto);
+        QCOMPARE(Lista->Atual(), Pagina);
+        QTest::mouseDClick(Lista->viewport(), Qt::LeftButton, {}, Ponto);
         QCOMPARE(Escolhidas.size(), 2);
-        QCOMPARE(Escolhidas.back().front().toInt(), 2);
+        QCOMPARE(Escolhidas.back().front().toInt(), Pagina);
         QVERIFY(Lista->viewport()->grab().toImage() != SemFoco);
 
         // A larger font makes the header taller, and the lines start lower.
+        QTest::keyClick(Lista, Qt::Key_Home);
         const int Topo = Lista->RetanguloDaLinha(0).top();
         QFont Grande = Lista->font();
         Grande.setPointSize(Grande.pointSize() * 2);
