@@ -375,7 +375,7 @@ void TForm_Principal::BtnMovimentoTEFClick() {
 // opening only reads the day. A journal that cannot be read leaves it
 // unmade; the opening then reads again and says why.
 void TForm_Principal::PreparaMovimento() {
-    if (!FJanelaMovimento.isNull()) {
+    if (!FJanelaMovimento.isNull() || DM_TEF == nullptr) {
         return;
     }
     try {
@@ -495,7 +495,7 @@ void TForm_Principal::IniciaAposPintura() {
     const auto Fim = qScopeGuard([this] {
         FAteIniciar.reset();
         qCInfo(lcPrincipal) << "main window ready for input";
-        QTimer::singleShot(0, this, [this] { PreparaMovimento(); });
+        QTimer::singleShot(0, this, Protegido([this] { PreparaMovimento(); }));
     });
     RemoveLancamentosAntigos();
     if (!FAmbiente.Livro.Aviso().isEmpty()) {
