@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QWindow>
@@ -17,9 +18,10 @@
 namespace {
 
 // Memos, grids and lists are the controls that scroll their own content,
-// whatever class paints it.
+// whatever class paints it; a scroll area holding other controls is not one.
 bool EhMemoOuLista(const QWidget* Controle) {
-    return qobject_cast<const QAbstractScrollArea*>(Controle) != nullptr;
+    return qobject_cast<const QAbstractScrollArea*>(Controle) != nullptr &&
+           qobject_cast<const QScrollArea*>(Controle) == nullptr;
 }
 
 // Enter, Down and Up navigate from edit boxes, closed combo boxes, page
