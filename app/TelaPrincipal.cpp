@@ -380,6 +380,7 @@ void TForm_Principal::PreparaMovimento() {
     }
     try {
         FJanelaMovimento = new TManCaixaTefMovimento(FAmbiente.Livro, *DM_TEF, this);
+        FJanelaMovimento->Prepara();
     } catch (const EErro&) {
         // left for the opening to report
     }

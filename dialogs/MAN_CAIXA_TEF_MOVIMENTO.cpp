@@ -88,6 +88,11 @@ void TManCaixaTefMovimento::MostraHoje() {
     GRD_MOVIMENTO->setFocus();
 }
 
+void TManCaixaTefMovimento::Prepara() {
+    ensurePolished();
+    layout()->activate();
+}
+
 void TManCaixaTefMovimento::MontaGrade() {
     GRD_MOVIMENTO = new TListaMovimento(Conteudo());
     GRD_MOVIMENTO->setObjectName(QStringLiteral("GRD_MOVIMENTO"));

@@ -36,6 +36,9 @@ public:
     // Lists today, its latest transaction current, the list in the focus:
     // the window as it opens, whether just made or kept from before.
     void MostraHoje();
+    // Made ready to show while hidden: polished and laid out, work the
+    // first opening would otherwise do.
+    void Prepara();
     // The day shown as CSV, in Arquivo (replaced whole).
     void ExportaPara(const QString& Arquivo) const;
 
