@@ -2,8 +2,9 @@
 // about 110 a day, each with its receipt) and showing one day, against
 // reading the same day's rows with a plain query on its own connection,
 // in the same file of the same run. The station makes the window once,
-// while it waits after its start, and keeps it: an opening reads the day
-// and shows the window again. Making it is measured too, beside.
+// hidden, while it waits after its start, and keeps it: an opening reads
+// the day and shows the window. The first opening and a later one are
+// measured apart, and the making beside them.
 // The windows are made without a parent; under the station's main window,
 // which sets no style sheet, they are styled the same.
 //   movimento [rows] [runs]
@@ -26,6 +27,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -75,19 +77,18 @@ void Preenche(const QString& Arquivo, int Linhas) {
     QSqlDatabase::removeDatabase("carga");
 }
 
-// The window made (its day read) and shown.
-double FazJanela(TLivroTransacoes& Livro, TDM_TEF& Modulo, int& Linhas) {
+// The window as the station makes it while it waits after its start:
+// hidden, its day read, made ready to show.
+double FazJanela(std::unique_ptr<TManCaixaTefMovimento>& Janela, TLivroTransacoes& Livro,
+                 TDM_TEF& Modulo) {
     QElapsedTimer Tempo;
     Tempo.start();
-    TManCaixaTefMovimento Janela(Livro, Modulo);
-    Janela.show();
-    QApplication::processEvents();
-    Linhas = static_cast<int>(Janela.Movimento().Linhas().size());
+    Janela = std::make_unique<TManCaixaTefMovimento>(Livro, Modulo);
+    Janela->Prepara();
     return Tempo.nsecsElapsed() / 1e6;
 }
 
-// An opening, as the station makes it: the window kept, the day read again,
-// the window shown again.
+// An opening, as the station makes it: the day read again, the window shown.
 double AbreJanela(TManCaixaTefMovimento& Janela) {
     QElapsedTimer Tempo;
     Tempo.start();
@@ -148,23 +149,25 @@ int main(int argc, char** argv) {
     Livro.Aviso(); // opened, as at the station's start
     TAmbienteTEF Ambiente{CliSiTef, Operador, Livro};
     TDM_TEF Modulo(Ambiente, nullptr);
-    std::vector<double> Feituras, Aberturas, Consultas;
+    std::vector<double> Feituras, Primeiras, Seguintes, Consultas;
     int NaJanela = 0, NaConsulta = 0;
-    TManCaixaTefMovimento Mantida(Livro, Modulo);
     for (int I = 0; I < Vezes; ++I) {
-        Feituras.push_back(FazJanela(Livro, Modulo, NaJanela));
-        Aberturas.push_back(AbreJanela(Mantida));
+        std::unique_ptr<TManCaixaTefMovimento> Janela;
+        Feituras.push_back(FazJanela(Janela, Livro, Modulo));
+        Primeiras.push_back(AbreJanela(*Janela));
+        Seguintes.push_back(AbreJanela(*Janela));
+        NaJanela = static_cast<int>(Janela->Movimento().Linhas().size());
         Consultas.push_back(ConsultaSimples(Arquivo, NaConsulta));
     }
-    const int NaMantida = static_cast<int>(Mantida.Movimento().Linhas().size());
-    if (NaJanela != NaConsulta || NaMantida != NaConsulta) {
-        std::fprintf(stderr, "the windows listed %d and %d rows, the query read %d\n", NaJanela,
-                     NaMantida, NaConsulta);
+    if (NaJanela != NaConsulta) {
+        std::fprintf(stderr, "the window listed %d rows, the query read %d\n", NaJanela,
+                     NaConsulta);
         return 1;
     }
     std::printf("journal of %d rows, one day of %d rows, median of %d\n", Linhas, NaJanela, Vezes);
-    std::printf("movement window opened on one day: %.3f ms\n", Mediana(Aberturas));
-    std::printf("movement window made and shown on one day: %.3f ms\n", Mediana(Feituras));
+    std::printf("movement window, first opening: %.3f ms\n", Mediana(Primeiras));
+    std::printf("movement window, a later opening: %.3f ms\n", Mediana(Seguintes));
+    std::printf("movement window made hidden after the start: %.3f ms\n", Mediana(Feituras));
     std::printf("plain query of the same rows: %.3f ms\n", Mediana(Consultas));
     return 0;
 }
