@@ -364,11 +364,18 @@ void TForm_Principal::BtnTestaTEFClick() {
 
 void TForm_Principal::BtnMovimentoTEFClick() {
     if (FJanelaMovimento.isNull()) {
-        FJanelaMovimento = new TManCaixaTefMovimento(FAmbiente.Livro, *DM_TEF, this);
+        FazJanelaMovimento();
     } else {
         FJanelaMovimento->MostraHoje();
     }
     MostraModal(FJanelaMovimento);
+}
+
+// Today read, hidden, ready to show; raises EErro when the journal cannot
+// be read.
+void TForm_Principal::FazJanelaMovimento() {
+    FJanelaMovimento = new TManCaixaTefMovimento(FAmbiente.Livro, *DM_TEF, this);
+    FJanelaMovimento->Prepara();
 }
 
 // Made while the counter waits after the start, so that even the first
@@ -379,8 +386,7 @@ void TForm_Principal::PreparaMovimento() {
         return;
     }
     try {
-        FJanelaMovimento = new TManCaixaTefMovimento(FAmbiente.Livro, *DM_TEF, this);
-        FJanelaMovimento->Prepara();
+        FazJanelaMovimento();
     } catch (const EErro&) {
         // left for the opening to report
     }

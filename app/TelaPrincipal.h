@@ -114,6 +114,7 @@ private:
     void IniciaAposPintura();
     void RemoveLancamentosAntigos();
     void PreparaMovimento();
+    void FazJanelaMovimento();
     // Each message in its own box, one after the other.
     void Avisa(const QStringList& Mensagens);
     void MostraFalhas();

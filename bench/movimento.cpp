@@ -5,8 +5,8 @@
 // hidden, while it waits after its start, and keeps it: an opening reads
 // the day and shows the window. The first opening and a later one are
 // measured apart, and the making beside them.
-// The windows are made without a parent; under the station's main window,
-// which sets no style sheet, they are styled the same.
+// The window is made without a parent; under the station's main window,
+// which sets no style sheet, it is styled the same.
 //   movimento [rows] [runs]
 #include "CliSiTef.h"
 #include "FAT_DM_TEF_OFFLINE.h"
