@@ -133,14 +133,14 @@ const TLinhaMovimento* TManCaixaTefMovimento::LinhaEscolhida() const {
 
 void TManCaixaTefMovimento::HabilitaCopia() {
     const TLinhaMovimento* Linha = LinhaEscolhida();
-    BtnImprimirCopia->setEnabled(Linha != nullptr && !Linha->Comprovante.trimmed().isEmpty());
+    BtnImprimirCopia->setEnabled(Linha != nullptr && Linha->ComComprovante);
 }
 
 void TManCaixaTefMovimento::BtnImprimirCopiaClick() {
     if (!BtnImprimirCopia->isEnabled()) {
         return;
     }
-    FModulo.ImprimeCopia(LinhaEscolhida()->Comprovante);
+    FModulo.ImprimeCopia(FLivro.ComprovanteDe(LinhaEscolhida()->Id));
     GRD_MOVIMENTO->setFocus();
 }
 

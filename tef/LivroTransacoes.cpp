@@ -17,6 +17,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <type_traits>
 #include <unistd.h>
 
 namespace {
@@ -33,6 +34,12 @@ const QString Colunas = QStringLiteral(
     "funcao, documento, valor, data, hora, operador, restricoes, estado, resultado, comprovante, "
     "dados_transacao, data_hora_transacao, impresso, confirma, motivo, iniciada_em, aprovada_em, "
     "imprimindo_em, impressao_em, decidida_em, encerrada_em, finaliza_chamada_em, "
+    "rede_autorizadora, bandeira, nsu_sitef, nsu_host, valor_informado, com_comprovante");
+
+// What the day's movement shows of a row; all of it is in the index
+// "lancamentos_dia", after the day and the id.
+const QString ColunasDoResumo = QStringLiteral(
+    "funcao, documento, valor, data, hora, estado, resultado, confirma, com_comprovante, "
     "rede_autorizadora, bandeira, nsu_sitef, nsu_host, valor_informado");
 
 // What each version of the file adds to the one before, in order: a file
@@ -46,6 +53,18 @@ const char* const Migracoes[] = {
     "ALTER TABLE lancamentos ADD COLUMN valor_informado TEXT;"
     // A day is listed from a year of rows.
     "CREATE INDEX IF NOT EXISTS lancamentos_data ON lancamentos (data)",
+    // A day is listed from an index that holds all the movement shows: a
+    // few pages of a year's file, not a page a row. The receipt's text, the
+    // bulk of a row, stays out of it; whether there is one goes in. Rows
+    // written before have a receipt unless theirs is blank, so only those
+    // are rewritten.
+    "ALTER TABLE lancamentos ADD COLUMN com_comprovante INTEGER NOT NULL DEFAULT 1;"
+    "UPDATE lancamentos SET com_comprovante = 0 "
+    "WHERE trim(coalesce(comprovante, ''), ' ' || char(9, 10, 11, 12, 13)) = '';"
+    "DROP INDEX IF EXISTS lancamentos_data;"
+    "CREATE INDEX IF NOT EXISTS lancamentos_dia ON lancamentos (data, id, funcao, documento, "
+    "valor, hora, estado, resultado, confirma, com_comprovante, rede_autorizadora, bandeira, "
+    "nsu_sitef, nsu_host, valor_informado)",
 };
 
 const QString Esquema = QStringLiteral(
@@ -170,6 +189,10 @@ private:
     QSqlDatabase FBanco;
 };
 
+bool TemComprovante(const TLancamentoTEF& L) {
+    return !L.Comprovante.trimmed().isEmpty();
+}
+
 template <typename T> QVariant Opcional(const std::optional<T>& Valor) {
     return Valor ? QVariant::fromValue(*Valor) : QVariant(QMetaType::fromType<T>());
 }
@@ -202,6 +225,7 @@ void Vincula(QSqlQuery& Consulta, const TLancamentoTEF& L) {
           &L.Autorizacao.NsuHost, &L.ValorInformado}) {
         Consulta.addBindValue(*Texto);
     }
+    Consulta.addBindValue(TemComprovante(L) ? 1 : 0);
 }
 
 // A row of "SELECT id, <Colunas>", read in that order: by position, not by
@@ -242,6 +266,61 @@ TLancamentoTEF LeLinha(const QSqlQuery& Consulta) {
         *Campo = Texto();
     }
     return L;
+}
+
+// A row of "SELECT id, <ColunasDoResumo>", in that order.
+TResumoLancamento LeResumo(const QSqlQuery& Consulta) {
+    int Coluna = 0;
+    const auto V = [&Consulta, &Coluna] { return Consulta.value(Coluna++); };
+    TResumoLancamento R;
+    TLancamentoTEF& L = R.Lancamento;
+    L.Id = V().toLongLong();
+    L.Funcao = V().toInt();
+    for (QString* Campo : {&L.Documento, &L.Valor, &L.Data, &L.Hora}) {
+        *Campo = V().toString();
+    }
+    L.Estado = EstadoDoNome(V().toString());
+    if (const QVariant Resultado = V(); !Resultado.isNull()) {
+        L.Resultado = Resultado.toInt();
+    }
+    if (const QVariant Confirma = V(); !Confirma.isNull()) {
+        L.Confirma = Confirma.toInt() != 0;
+    }
+    R.ComComprovante = V().toInt() != 0;
+    for (QString* Campo : {&L.Autorizacao.Rede, &L.Autorizacao.Bandeira, &L.Autorizacao.NsuSiTef,
+                           &L.Autorizacao.NsuHost, &L.ValorInformado}) {
+        *Campo = V().toString();
+    }
+    return R;
+}
+
+TResumoLancamento Resumo(TLancamentoTEF L) {
+    const bool Tem = TemComprovante(L);
+    L.Comprovante.clear();
+    return {std::move(L), Tem};
+}
+
+// Comando's rows, each read by LeUma, on a connection of its own.
+template <typename Leitor>
+auto LeConsulta(const QString& Arquivo, const QString& Comando, const QVariantList& Valores,
+                Leitor LeUma) {
+    std::vector<std::invoke_result_t<Leitor, const QSqlQuery&>> Lidos;
+    try {
+        TConexao Conexao(Arquivo);
+        QSqlQuery Consulta = Conexao.Prepara(Comando);
+        for (const QVariant& Valor : Valores) {
+            Consulta.addBindValue(Valor);
+        }
+        Consulta.setForwardOnly(true);
+        TConexao::Roda(Consulta);
+        while (Consulta.next()) {
+            Lidos.push_back(LeUma(Consulta));
+        }
+    } catch (const EFalhaBanco& Erro) {
+        throw EErroArquivo(QStringLiteral("Não foi possível ler o registro de transações %1: %2.")
+                               .arg(Arquivo, Erro.Texto.trimmed()));
+    }
+    return Lidos;
 }
 
 // Each step not yet taken, with its version, in one transaction: a file
@@ -558,35 +637,30 @@ void TLivroTransacoes::ExigeLivre(const QString& Documento) {
 
 std::vector<TLancamentoTEF> TLivroTransacoes::Le(const QString& Filtro,
                                                  const QVariantList& Valores) {
-    std::vector<TLancamentoTEF> Lidos;
-    if (!GaranteAberto()) {
-        throw EErroArquivo(FFalha);
-    }
-    try {
-        TConexao Conexao(FArquivo);
-        QSqlQuery Consulta = Conexao.Prepara(
-            QStringLiteral("SELECT id, %1 FROM lancamentos %2 ORDER BY id").arg(Colunas, Filtro));
-        for (const QVariant& Valor : Valores) {
-            Consulta.addBindValue(Valor);
-        }
-        Consulta.setForwardOnly(true);
-        TConexao::Roda(Consulta);
-        while (Consulta.next()) {
-            Lidos.push_back(LeLinha(Consulta));
-        }
-    } catch (const EFalhaBanco& Erro) {
-        throw EErroArquivo(QStringLiteral("Não foi possível ler o registro de transações %1: %2.")
-                               .arg(FArquivo, Erro.Texto.trimmed()));
-    }
-    // A state held in memory is newer than what the file says.
+    ExigeAberto();
+    std::vector<TLancamentoTEF> Lidos = LeConsulta(
+        FArquivo,
+        QStringLiteral("SELECT id, %1 FROM lancamentos %2 ORDER BY id").arg(Colunas, Filtro),
+        Valores, LeLinha);
     for (TLancamentoTEF& Lido : Lidos) {
-        for (const TLancamentoTEF& Retido : FRetidos) {
-            if (Retido.Id == Lido.Id) {
-                Lido = Retido;
-            }
+        if (const TLancamentoTEF* Retido = RetidoDe(Lido.Id)) {
+            Lido = *Retido;
         }
     }
     return Lidos;
+}
+
+void TLivroTransacoes::ExigeAberto() {
+    if (!GaranteAberto()) {
+        throw EErroArquivo(FFalha);
+    }
+}
+
+// A state held in memory is newer than what the file says.
+const TLancamentoTEF* TLivroTransacoes::RetidoDe(std::int64_t Id) const {
+    const auto Retido = std::find_if(FRetidos.begin(), FRetidos.end(),
+                                     [Id](const TLancamentoTEF& R) { return R.Id == Id; });
+    return Retido == FRetidos.end() ? nullptr : &*Retido;
 }
 
 std::vector<TLancamentoTEF> TLivroTransacoes::Abertos() {
@@ -601,8 +675,31 @@ std::vector<TLancamentoTEF> TLivroTransacoes::Todos() {
     return Le(QString());
 }
 
-std::vector<TLancamentoTEF> TLivroTransacoes::DoDia(const QDate& Dia) {
-    return Le(QStringLiteral("WHERE data = ?"), {Dia.toString(QStringLiteral("yyyyMMdd"))});
+std::vector<TResumoLancamento> TLivroTransacoes::DoDia(const QDate& Dia) {
+    ExigeAberto();
+    std::vector<TResumoLancamento> Lidos =
+        LeConsulta(FArquivo,
+                   QStringLiteral("SELECT id, %1 FROM lancamentos WHERE data = ? ORDER BY id")
+                       .arg(ColunasDoResumo),
+                   {Dia.toString(QStringLiteral("yyyyMMdd"))}, LeResumo);
+    for (TResumoLancamento& Lido : Lidos) {
+        if (const TLancamentoTEF* Retido = RetidoDe(Lido.Lancamento.Id)) {
+            Lido = Resumo(*Retido);
+        }
+    }
+    return Lidos;
+}
+
+QString TLivroTransacoes::ComprovanteDe(std::int64_t Id) {
+    if (const TLancamentoTEF* Retido = RetidoDe(Id)) {
+        return Retido->Comprovante;
+    }
+    ExigeAberto();
+    const std::vector<QString> Lidos =
+        LeConsulta(FArquivo, QStringLiteral("SELECT comprovante FROM lancamentos WHERE id = ?"),
+                   {QVariant::fromValue(Id)},
+                   [](const QSqlQuery& Consulta) { return Consulta.value(0).toString(); });
+    return Lidos.empty() ? QString() : Lidos.front();
 }
 
 std::optional<int> TLivroTransacoes::RemoveAnteriores(const QDate& Limite) {

@@ -76,6 +76,13 @@ struct TLancamentoTEF {
     QString HoraFinaliza() const { return DataHoraTransacao.mid(8, 6); }
 };
 
+// A transaction as the day's movement lists it: the row without its
+// receipt's text (Comprovante left empty), and whether it has a receipt.
+struct TResumoLancamento {
+    TLancamentoTEF Lancamento;
+    bool ComComprovante = false;
+};
+
 // The station's transaction journal, "tefkimbro.db" in the working folder:
 // SQLite in WAL mode with full synchronisation, one committed transaction
 // per state change, private to its user. The connection is opened for each
@@ -125,9 +132,13 @@ public:
     std::vector<TLancamentoTEF> Abertos();
     // Every transaction, oldest first.
     std::vector<TLancamentoTEF> Todos();
-    // The transactions started on Dia, oldest first. Raises EErro when the
+    // The transactions started on Dia, oldest first, without their
+    // receipts' text: a few pages of a year's file. Raises EErro when the
     // journal cannot be read.
-    std::vector<TLancamentoTEF> DoDia(const QDate& Dia);
+    std::vector<TResumoLancamento> DoDia(const QDate& Dia);
+    // The receipt of transaction Id; empty when it has none. Raises EErro
+    // when the journal cannot be read.
+    QString ComprovanteDe(std::int64_t Id);
     // Removes the ended transactions started before Limite; an open one stays
     // whatever its age. The number removed; nothing when the journal could
     // not be written (told in the log).
@@ -143,7 +154,9 @@ private:
     void Abre();
     void CriaArquivoPrivado() const;
     void ImportaPendenciaAntiga();
+    void ExigeAberto();
     std::vector<TLancamentoTEF> Le(const QString& Filtro, const QVariantList& Valores = {});
+    const TLancamentoTEF* RetidoDe(std::int64_t Id) const;
 
     QString FArquivo;
     QString FAviso;

@@ -114,15 +114,16 @@ QString ChaveDaVenda(const TLancamentoTEF& L) {
 
 // A sale's parts read "Venda (parte N)" under it, and the day's count of
 // sales counts the sale once.
-TMovimentoTEF::TMovimentoTEF(const std::vector<TLancamentoTEF>& Lancamentos) {
+TMovimentoTEF::TMovimentoTEF(const std::vector<TResumoLancamento>& Lancamentos) {
     FLinhas.reserve(Lancamentos.size());
     QHash<QString, int> Partes;
-    for (const TLancamentoTEF& L : Lancamentos) {
-        Partes[ChaveDaVenda(L)] += L.Funcao == FuncaoSiTef::Venda;
+    for (const TResumoLancamento& R : Lancamentos) {
+        Partes[ChaveDaVenda(R.Lancamento)] += R.Lancamento.Funcao == FuncaoSiTef::Venda;
     }
     QHash<QString, int> Vistas;
     QSet<QString> Contadas;
-    for (const TLancamentoTEF& L : Lancamentos) {
+    for (const TResumoLancamento& R : Lancamentos) {
+        const TLancamentoTEF& L = R.Lancamento;
         const Currency Valor = ValorDoLancamento(L);
         const QString Venda = ChaveDaVenda(L);
         const bool EmPartes = L.Funcao == FuncaoSiTef::Venda && Partes.value(Venda) > 1;
@@ -130,7 +131,7 @@ TMovimentoTEF::TMovimentoTEF(const std::vector<TLancamentoTEF>& Lancamentos) {
         FLinhas.push_back(
             {L.Id, HoraLegivel(L.Hora), L.Documento,
              EmPartes ? QStringLiteral("Venda (parte %1)").arg(Parte) : NomeDaFuncao(L.Funcao),
-             Valor, SituacaoDoLancamento(L), L.Autorizacao, L.Comprovante});
+             Valor, SituacaoDoLancamento(L), L.Autorizacao, R.ComComprovante});
         if (!Confirmada(L)) {
             continue;
         }

@@ -19,8 +19,8 @@ struct TLinhaMovimento {
     Currency Valor;   // the start call's, or the one typed during the dialogue
     QString Situacao; // "confirmada", "desfeita", "recusada (código 5)", ...
     TAutorizacaoTEF Autorizacao;
-    // The receipt as the library delivered it; empty when there was none.
-    QString Comprovante;
+    // Whether the library delivered a receipt (the journal keeps its text).
+    bool ComComprovante = false;
 };
 
 struct TTotalMovimento {
@@ -39,7 +39,7 @@ struct TTotaisMovimento {
 // totals; what the "Movimento TEF" window lists and exports.
 class TMovimentoTEF {
 public:
-    explicit TMovimentoTEF(const std::vector<TLancamentoTEF>& Lancamentos);
+    explicit TMovimentoTEF(const std::vector<TResumoLancamento>& Lancamentos);
 
     const std::vector<TLinhaMovimento>& Linhas() const { return FLinhas; }
     const TTotaisMovimento& Totais() const { return FTotais; }

@@ -79,7 +79,10 @@ TEST(MovimentoTEF, ListaOsLancamentosDeUmDiaComSeusTotaisEOCsv) {
                            "Cancelamento confirmada", "Reimpressão confirmada",
                            "Venda cancelada pelo operador", "Pré-autorização pendente"}));
     EXPECT_EQ(Movimento.Linhas().front().Autorizacao, Credito.Autorizacao);
-    EXPECT_EQ(Movimento.Linhas().front().Comprovante, Credito.Comprovante);
+    // The receipt's text is read when its copy is asked for.
+    EXPECT_TRUE(Movimento.Linhas()[0].ComComprovante);
+    EXPECT_FALSE(Movimento.Linhas()[1].ComComprovante);
+    EXPECT_EQ(Livro.ComprovanteDe(Movimento.Linhas()[0].Id), Credito.Comprovante);
     const TTotaisMovimento& Totais = Movimento.Totais();
     EXPECT_EQ(Totais.Vendas.Quantidade, 1);
     EXPECT_EQ(Totais.Vendas.Soma, Currency::DeCentavos(12050));
@@ -105,7 +108,7 @@ TEST(MovimentoTEF, ListaOsLancamentosDeUmDiaComSeusTotaisEOCsv) {
 TEST(MovimentoTEF, UmCampoComPontoEVirgulaOuAspasVaiEntreAspas) {
     TLancamentoTEF L = Lancamento(Dia, "101530", 0, "1,00", Estado::Recusada);
     L.Autorizacao.Bandeira = QStringLiteral("A;\"B\"");
-    EXPECT_TRUE(TMovimentoTEF({L}).Csv().endsWith(";\"A;\"\"B\"\"\";;;\r\n"));
+    EXPECT_TRUE(TMovimentoTEF({{L}}).Csv().endsWith(";\"A;\"\"B\"\"\";;;\r\n"));
 }
 
 // What the library tells of the authorisation reaches the journal, in the
@@ -152,7 +155,8 @@ TEST(LivroTransacoes, RetencaoRemoveSoOEncerradoAnteriorAoLimite) {
 }
 
 // A file written before the authorisation columns existed opens with its
-// rows, which read those columns empty; it is brought up to date once.
+// rows, which read those columns empty, and knows which have a receipt; it
+// is brought up to date once.
 TEST(LivroTransacoes, UmArquivoAntigoContinuaLegivel) {
     TPastaDeTrabalho Pasta;
     {
@@ -170,6 +174,9 @@ TEST(LivroTransacoes, UmArquivoAntigoContinuaLegivel) {
             "TEXT)"));
         ASSERT_TRUE(Consulta.exec("INSERT INTO lancamentos (funcao, documento, data, estado, "
                                   "confirma) VALUES (0, '41', '20261208', 'finalizada', 1)"));
+        ASSERT_TRUE(Consulta.exec("INSERT INTO lancamentos (funcao, documento, data, estado, "
+                                  "comprovante) VALUES (0, '42', '20261208', 'finalizada', "
+                                  "'VIA 42'), (0, '43', '20261208', 'recusada', ' \r\n')"));
         Consulta.finish();
         Banco.close();
     }
@@ -177,10 +184,14 @@ TEST(LivroTransacoes, UmArquivoAntigoContinuaLegivel) {
     for (int Abertura = 0; Abertura < 2; ++Abertura) {
         TLivroTransacoes Livro(TLivroTransacoes::NomePadrao);
         ASSERT_TRUE(Livro.Falha().isEmpty()) << qPrintable(Livro.Falha());
-        const std::vector<TLancamentoTEF> Lidos = Livro.DoDia(Dia);
-        ASSERT_EQ(Lidos.size(), 1u);
-        EXPECT_EQ(Lidos.front().Documento, QStringLiteral("41"));
-        EXPECT_EQ(Lidos.front().Autorizacao, TAutorizacaoTEF());
+        const std::vector<TResumoLancamento> Lidos = Livro.DoDia(Dia);
+        ASSERT_EQ(Lidos.size(), 3u);
+        EXPECT_EQ(Lidos[0].Lancamento.Documento, QStringLiteral("41"));
+        EXPECT_EQ(Lidos[0].Lancamento.Autorizacao, TAutorizacaoTEF());
+        EXPECT_FALSE(Lidos[0].ComComprovante);
+        EXPECT_TRUE(Lidos[1].ComComprovante);
+        EXPECT_FALSE(Lidos[2].ComComprovante);
+        EXPECT_EQ(Livro.ComprovanteDe(Lidos[1].Lancamento.Id), QStringLiteral("VIA 42"));
     }
 }
 

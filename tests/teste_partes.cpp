@@ -84,7 +84,7 @@ TEST(VendaEmPartes, PartesConfirmadasJuntasRecusadaRepetidaDesistenciaEValorAcim
         EXPECT_EQ(Linhas, (QStringList{QStringLiteral("1 60,00 6"), QStringLiteral("1 40,00 7"),
                                        QStringLiteral("1 40,00 6")}));
         // The movement lists them under their sale and counts the sale once.
-        const TMovimentoTEF Movimento(E.Livro.Todos());
+        const TMovimentoTEF Movimento(E.Livro.DoDia(Momento.date()));
         QStringList Funcoes;
         for (const TLinhaMovimento& Linha : Movimento.Linhas()) {
             Funcoes.append(Linha.Funcao);
