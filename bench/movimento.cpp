@@ -41,7 +41,7 @@ const QDate Hoje(2026, 12, 8);
 }
 
 // The rows written in one transaction, as a year of sales would have left
-// them: printed, confirmed, a receipt of about 1.2 KB each.
+// them: day after day, printed, confirmed, a receipt of about 1.2 KB each.
 void Preenche(const QString& Arquivo, int Linhas) {
     TLivroTransacoes(Arquivo).Aviso(); // the schema, as the station makes it when it opens
     QSqlDatabase Banco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "carga");
@@ -59,7 +59,7 @@ void Preenche(const QString& Arquivo, int Linhas) {
             "'finalizada', 0, ?, 1, 1, 'cupom impresso', '00005', '00001', ?, ?)"));
         const QString Comprovante = QString(1200, u'x');
         for (int I = 0; I < Linhas; ++I) {
-            const QDate Dia = Hoje.addDays(-(I % Dias));
+            const QDate Dia = Hoje.addDays(I * qint64{Dias} / Linhas - (Dias - 1));
             Consulta.addBindValue(QString::number(I + 1));
             Consulta.addBindValue(Dia.toString(QStringLiteral("yyyyMMdd")));
             Consulta.addBindValue(QString::number(80000 + I % 9000));
