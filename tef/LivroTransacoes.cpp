@@ -699,7 +699,12 @@ QString TLivroTransacoes::ComprovanteDe(std::int64_t Id) {
         LeConsulta(FArquivo, QStringLiteral("SELECT comprovante FROM lancamentos WHERE id = ?"),
                    {QVariant::fromValue(Id)},
                    [](const QSqlQuery& Consulta) { return Consulta.value(0).toString(); });
-    return Lidos.empty() ? QString() : Lidos.front();
+    if (Lidos.empty()) {
+        throw EErroArquivo(QStringLiteral("A transação %1 não está no registro de transações %2.")
+                               .arg(Id)
+                               .arg(FArquivo));
+    }
+    return Lidos.front();
 }
 
 std::optional<int> TLivroTransacoes::RemoveAnteriores(const QDate& Limite) {

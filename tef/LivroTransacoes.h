@@ -137,7 +137,7 @@ public:
     // journal cannot be read.
     std::vector<TResumoLancamento> DoDia(const QDate& Dia);
     // The receipt of transaction Id; empty when it has none. Raises EErro
-    // when the journal cannot be read.
+    // when the journal cannot be read or does not hold Id.
     QString ComprovanteDe(std::int64_t Id);
     // Removes the ended transactions started before Limite; an open one stays
     // whatever its age. The number removed; nothing when the journal could

@@ -1,6 +1,7 @@
 // The day's movement from the transaction journal: its lines, totals and
 // CSV; what the dialogue tells of who authorised a transaction, recorded;
 // the journal's retention and its older files; a receipt's copy.
+#include "Erros.h"
 #include "EstacaoRoteirizada.h"
 #include "FuncoesSiTef.h"
 #include "MovimentoTEF.h"
@@ -83,6 +84,7 @@ TEST(MovimentoTEF, ListaOsLancamentosDeUmDiaComSeusTotaisEOCsv) {
     EXPECT_TRUE(Movimento.Linhas()[0].ComComprovante);
     EXPECT_FALSE(Movimento.Linhas()[1].ComComprovante);
     EXPECT_EQ(Livro.ComprovanteDe(Movimento.Linhas()[0].Id), Credito.Comprovante);
+    EXPECT_THROW(Livro.ComprovanteDe(Movimento.Linhas().back().Id + 100), EErro);
     const TTotaisMovimento& Totais = Movimento.Totais();
     EXPECT_EQ(Totais.Vendas.Quantidade, 1);
     EXPECT_EQ(Totais.Vendas.Soma, Currency::DeCentavos(12050));
