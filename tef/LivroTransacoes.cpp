@@ -57,10 +57,11 @@ const char* const Migracoes[] = {
     // few pages of a year's file, not a page a row. The receipt's text, the
     // bulk of a row, stays out of it; whether there is one goes in. Rows
     // written before have a receipt unless theirs is blank, so only those
-    // are rewritten.
+    // are rewritten. (A row written by a station older than this step
+    // keeps the default: its copy may print just the mark.)
     "ALTER TABLE lancamentos ADD COLUMN com_comprovante INTEGER NOT NULL DEFAULT 1;"
     "UPDATE lancamentos SET com_comprovante = 0 "
-    "WHERE trim(coalesce(comprovante, ''), ' ' || char(9, 10, 11, 12, 13)) = '';"
+    "WHERE trim(coalesce(comprovante, ''), ' ' || char(9, 10, 11, 12, 13, 133, 160)) = '';"
     "DROP INDEX IF EXISTS lancamentos_data;"
     "CREATE INDEX IF NOT EXISTS lancamentos_dia ON lancamentos (data, id, funcao, documento, "
     "valor, hora, estado, resultado, confirma, com_comprovante, rede_autorizadora, bandeira, "
