@@ -179,6 +179,17 @@ TEST(LivroTransacoes, RegistroQueNaoSeGravaEncerraPelasRegras) {
         EXPECT_FALSE(E.Livro.Falha().isEmpty());
         EXPECT_THROW(E.Livro.ExigeLivre(), EErroGravacao);
         EncheDisco(false);
+        // Read back before it is written, the journal gives the held state:
+        // in the day's movement and in a receipt's copy too.
+        const TLancamentoTEF Retido = E.Livro.Todos().back();
+        EXPECT_EQ(Retido.Estado, Estado::Finalizada);
+        EXPECT_FALSE(Retido.Comprovante.isEmpty());
+        const std::vector<TResumoLancamento> Dia =
+            E.Livro.DoDia(QDate::fromString(Retido.Data, QStringLiteral("yyyyMMdd")));
+        ASSERT_EQ(Dia.size(), 1u);
+        EXPECT_EQ(Dia[0].Lancamento.Estado, Estado::Finalizada);
+        EXPECT_TRUE(Dia[0].ComComprovante);
+        EXPECT_EQ(E.Livro.ComprovanteDe(Retido.Id), Retido.Comprovante);
         EXPECT_NO_THROW(E.Livro.ExigeLivre());
         EXPECT_TRUE(E.Livro.Falha().isEmpty());
         EXPECT_EQ(E.Livro.Todos().back().Estado, Estado::Finalizada);

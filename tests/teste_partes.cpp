@@ -86,9 +86,13 @@ TEST(VendaEmPartes, PartesConfirmadasJuntasRecusadaRepetidaDesistenciaEValorAcim
         // The movement lists them under their sale and counts the sale once.
         const TMovimentoTEF Movimento(E.Livro.DoDia(Momento.date()));
         QStringList Funcoes;
+        std::vector<bool> ComComprovante;
         for (const TLinhaMovimento& Linha : Movimento.Linhas()) {
             Funcoes.append(Linha.Funcao);
+            ComComprovante.push_back(Linha.ComComprovante);
         }
+        // The receipts came after each part was started.
+        EXPECT_EQ(ComComprovante, (std::vector<bool>{true, false, true}));
         EXPECT_EQ(Funcoes,
                   (QStringList{QStringLiteral("Venda (parte 1)"), QStringLiteral("Venda (parte 2)"),
                                QStringLiteral("Venda (parte 3)")}));
