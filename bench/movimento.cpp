@@ -59,7 +59,7 @@ void Preenche(const QString& Arquivo, int Linhas) {
             "'finalizada', 0, ?, 1, 1, 'cupom impresso', '00005', '00001', ?, ?)"));
         const QString Comprovante = QString(1200, u'x');
         for (int I = 0; I < Linhas; ++I) {
-            const QDate Dia = Hoje.addDays(I * qint64{Dias} / Linhas - (Dias - 1));
+            const QDate Dia = Hoje.addDays(-((Linhas - 1 - I) * qint64{Dias} / Linhas));
             Consulta.addBindValue(QString::number(I + 1));
             Consulta.addBindValue(Dia.toString(QStringLiteral("yyyyMMdd")));
             Consulta.addBindValue(QString::number(80000 + I % 9000));
@@ -159,7 +159,7 @@ int main(int argc, char** argv) {
         NaJanela = static_cast<int>(Janela->Movimento().Linhas().size());
         Consultas.push_back(ConsultaSimples(Arquivo, NaConsulta));
     }
-    if (NaJanela != NaConsulta) {
+    if (NaJanela != NaConsulta || NaJanela == 0) {
         std::fprintf(stderr, "the window listed %d rows, the query read %d\n", NaJanela,
                      NaConsulta);
         return 1;
