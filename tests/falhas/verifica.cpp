@@ -8,6 +8,8 @@
 // confirmed without their receipt: the station's rule confirms them when the receipt
 // did not print (undoing a cancellation would charge the customer again).
 //   verifica_falhas DIARIO PASTA_DE_TRABALHO PASTA_DA_FILA ARQUIVO_DE_CONFIGURACAO
+// With --nada-aberto LIVRO: succeeds when the station's journal holds
+// nothing open, for a run to wait on before it stops the station.
 #include "Diario.h"
 
 #include <QDir>
@@ -18,7 +20,10 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include <algorithm>
 #include <cstdio>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -55,43 +60,75 @@ void VerificaArquivo(const QString& Caminho, const QRegularExpression& Inteiro, 
     }
 }
 
+struct TLinhaLivro {
+    QString Documento;
+    QString Estado;
+    bool Impresso = false;
+};
+
+// The rows of the station's journal; nothing when it is absent (never made
+// here) or cannot be opened.
+std::optional<std::vector<TLinhaLivro>> LeLivro(const QString& Caminho) {
+    std::optional<std::vector<TLinhaLivro>> Linhas;
+    if (!QFile::exists(Caminho)) {
+        return Linhas;
+    }
+    {
+        QSqlDatabase Banco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+        Banco.setDatabaseName(Caminho);
+        if (Banco.open()) {
+            Linhas.emplace();
+            QSqlQuery Consulta(
+                QStringLiteral("SELECT documento, estado, impresso FROM lancamentos"), Banco);
+            while (Consulta.next()) {
+                Linhas->push_back({Consulta.value(0).toString(), Consulta.value(1).toString(),
+                                   Consulta.value(2).toInt() != 0});
+            }
+        }
+    }
+    QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
+    return Linhas;
+}
+
+bool Aberto(const TLinhaLivro& Linha) {
+    return QStringList{QStringLiteral("aprovada"), QStringLiteral("imprimindo"),
+                       QStringLiteral("impressa"), QStringLiteral("nao_impressa"),
+                       QStringLiteral("decidida")}
+        .contains(Linha.Estado);
+}
+
 // The station's journal after its last start: nothing left open, and no
 // document it recorded as printed undone by the library.
 void VerificaLivro(const QString& Caminho, const QMap<QString, int>& Desfeitas) {
     if (!QFile::exists(Caminho)) {
         return;
     }
-    {
-        QSqlDatabase Banco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
-        Banco.setDatabaseName(Caminho);
-        if (!Banco.open()) {
-            Viola(QStringLiteral("%1 cannot be opened").arg(Caminho));
-            return;
+    const std::optional<std::vector<TLinhaLivro>> Linhas = LeLivro(Caminho);
+    if (!Linhas) {
+        Viola(QStringLiteral("%1 cannot be opened").arg(Caminho));
+        return;
+    }
+    for (const TLinhaLivro& Linha : *Linhas) {
+        if (Aberto(Linha)) {
+            Viola(QStringLiteral("document %1 left %2 in the journal")
+                      .arg(Linha.Documento, Linha.Estado));
         }
-        QSqlQuery Consulta(QStringLiteral("SELECT documento, estado, impresso FROM lancamentos"),
-                           Banco);
-        while (Consulta.next()) {
-            const QString Documento = Consulta.value(0).toString();
-            const QString Estado = Consulta.value(1).toString();
-            if (QStringList{QStringLiteral("aprovada"), QStringLiteral("imprimindo"),
-                            QStringLiteral("impressa"), QStringLiteral("nao_impressa"),
-                            QStringLiteral("decidida")}
-                    .contains(Estado)) {
-                Viola(QStringLiteral("document %1 left %2 in the journal").arg(Documento, Estado));
-            }
-            if (Consulta.value(2).toInt() != 0 && Desfeitas.value(Documento) > 0) {
-                Viola(QStringLiteral("document %1 printed but undone").arg(Documento));
-            }
+        if (Linha.Impresso && Desfeitas.value(Linha.Documento) > 0) {
+            Viola(QStringLiteral("document %1 printed but undone").arg(Linha.Documento));
         }
     }
-    QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && qstrcmp(argv[1], "--nada-aberto") == 0) {
+        const auto Linhas = LeLivro(QString::fromLocal8Bit(argv[2]));
+        return Linhas && std::none_of(Linhas->begin(), Linhas->end(), Aberto) ? 0 : 1;
+    }
     if (argc != 5) {
-        std::fprintf(stderr, "usage: verifica_falhas DIARIO PASTA FILA CONFIGURACAO\n");
+        std::fprintf(stderr, "usage: verifica_falhas DIARIO PASTA FILA CONFIGURACAO\n"
+                             "       verifica_falhas --nada-aberto LIVRO\n");
         return 2;
     }
     const QList<QJsonObject> Diario = LeDiario(QString::fromLocal8Bit(argv[1]));
