@@ -36,7 +36,7 @@ constexpr bool ComandoConhecido(std::int32_t Comando) {
     return std::find(std::begin(Tabela), std::end(Tabela), Comando) != std::end(Tabela);
 }
 
-// The six calls the station makes into the SiTef interactive client library.
+// The calls the station makes into the SiTef interactive client library.
 // TCliSiTef binds the real library; tests answer with a scripted one.
 class TBibliotecaSiTef {
 public:
@@ -58,6 +58,14 @@ public:
     virtual void FinalizaTransacaoSiTefInterativo(std::int16_t Confirma, const QString& CupomFiscal,
                                                   const QString& DataFiscal,
                                                   const QString& HoraFiscal) = 0;
+    // How many payments of that fiscal document ("yyyymmdd" date) the library
+    // holds pending confirmation, -13 for a document it does not know;
+    // std::nullopt when the library does not offer the call.
+    virtual std::optional<std::int32_t>
+    ObtemQuantidadeTransacoesPendentes(const QString& /*DataFiscal*/,
+                                       const QString& /*CupomFiscal*/) {
+        return std::nullopt;
+    }
 
     // Why the library cannot serve the station (not found, or a function
     // missing), with the file and the system's reason; empty when it can.

@@ -113,6 +113,9 @@ void TCliSiTef::ResolveFuncoes() {
         FFinalizaFuncao =
             reinterpret_cast<TFinalizaFuncao>(Simbolo("FinalizaFuncaoSiTefInterativo"));
     }
+    // Optional: older libraries lack it, and the station can do without.
+    FQuantidadePendentes = reinterpret_cast<TQuantidadePendentes>(
+        ::dlsym(FModulo, "ObtemQuantidadeTransacoesPendentes"));
     if (!Faltam.isEmpty()) {
         // The file the loader found, which need not be the one meant.
         const link_map* Mapa = nullptr;
@@ -232,6 +235,26 @@ void TCliSiTef::FinalizaTransacaoSiTefInterativo(std::int16_t Confirma, const QS
     Registra(TLinha() << "FinalizaTransacaoSiTefInterativo(" << Confirma << CupomFiscal
                       << DataFiscal << HoraFiscal << ")"
                       << (Confirma != 0 ? "confirmada" : "desfeita"));
+}
+
+std::optional<std::int32_t>
+TCliSiTef::ObtemQuantidadeTransacoesPendentes(const QString& DataFiscal,
+                                              const QString& CupomFiscal) {
+    std::optional<std::int32_t> Resultado;
+    if (FQuantidadePendentes != nullptr) {
+        Resultado = FQuantidadePendentes(ParaWin1252(DataFiscal).constData(),
+                                         ParaWin1252(CupomFiscal).constData());
+    }
+    FDocumento = CupomFiscal;
+    TLinha Linha;
+    Linha << "ObtemQuantidadeTransacoesPendentes(" << DataFiscal << CupomFiscal << ") =";
+    if (Resultado) {
+        Linha << *Resultado;
+    } else {
+        Linha << "<sem a função>";
+    }
+    Registra(Linha);
+    return Resultado;
 }
 
 // One line per library call: always to the daily TEF log, with the document

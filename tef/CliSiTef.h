@@ -7,7 +7,8 @@
 // The vendor's client library, loaded at run time by file name through the
 // normal library search (LD_LIBRARY_PATH, the loader cache). A missing file or
 // symbol is never a crash: the affected calls answer as a missing library
-// does (configuration 8, PIN pad -1, functions -1, confirmation nothing).
+// does (configuration 8, PIN pad -1, functions -1, confirmation nothing, the
+// pending count std::nullopt).
 class TCliSiTef final : public TBibliotecaSiTef {
 public:
     static constexpr const char* NomePadrao = "libclisitef.so";
@@ -36,6 +37,9 @@ public:
     void FinalizaTransacaoSiTefInterativo(std::int16_t Confirma, const QString& CupomFiscal,
                                           const QString& DataFiscal,
                                           const QString& HoraFiscal) override;
+    std::optional<std::int32_t>
+    ObtemQuantidadeTransacoesPendentes(const QString& DataFiscal,
+                                       const QString& CupomFiscal) override;
 
 private:
     // C signatures of the vendor's manual for Linux.
@@ -47,6 +51,7 @@ private:
     using TContinuaFuncao = int (*)(int*, long*, short*, short*, char*, int, int);
     using TFinalizaTransacao = void (*)(short, const char*, const char*, const char*);
     using TFinalizaFuncao = void (*)(short, const char*, const char*, const char*, const char*);
+    using TQuantidadePendentes = int (*)(const char*, const char*);
 
     void Falhou(const QString& Motivo);
     void Registra(const QString& Texto) const;
@@ -62,6 +67,7 @@ private:
     TContinuaFuncao FContinuaFuncao = nullptr;
     TFinalizaTransacao FFinalizaTransacao = nullptr;
     TFinalizaFuncao FFinalizaFuncao = nullptr;
+    TQuantidadePendentes FQuantidadePendentes = nullptr;
     // The last command: the reply to a password or card field is never
     // written to the log.
     TSaidaComando FUltimaSaida;

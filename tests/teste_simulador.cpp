@@ -320,6 +320,11 @@ TEST(Vinculo, SemFinalizaTransacaoUsaASucessoraComParametrosNulos) {
     EXPECT_TRUE(CliSiTef.Falha().contains(QStringLiteral("/libclisitef_sucessor.so inválida")));
     EXPECT_TRUE(CliSiTef.Falha().contains(QStringLiteral("VerificaPresencaPinPad")));
     EXPECT_FALSE(CliSiTef.Falha().contains(QStringLiteral("Finaliza")));
+    // The pending count is optional: not missed, not offered.
+    EXPECT_FALSE(CliSiTef.Falha().contains(QStringLiteral("ObtemQuantidade")));
+    EXPECT_EQ(CliSiTef.ObtemQuantidadeTransacoesPendentes(QStringLiteral("20261208"),
+                                                          QStringLiteral("15")),
+              std::nullopt);
 }
 
 TEST(Vinculo, SaidasDeSessentaEQuatroBitsSaoEstreitadasSemEscreverAlem) {
