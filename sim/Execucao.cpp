@@ -161,6 +161,9 @@ int Dialogo::ApresentaProximo(ComandoSaida& Saida) {
     if (Saida.TipoCampo == 121 || Saida.TipoCampo == 122) {
         FEntregouComprovante = true;
     }
+    if (Saida.TipoCampo == 134) {
+        FNsuHost = Saida.Texto;
+    }
     if (PedeEntrada(Saida.Comando)) {
         FEntradas.push_back(Antes);
     }
@@ -171,7 +174,7 @@ int Dialogo::ApresentaProximo(ComandoSaida& Saida) {
 int Dialogo::Encerra(int Resultado) {
     FAtivo = false;
     if (Resultado == 0 && FEntregouComprovante) {
-        RegistraPendente(FDados.Cupom, FDados.Data, FDados.Hora);
+        RegistraPendente(FDados.Cupom, FDados.Data, FDados.Hora, FNsuHost);
     }
     return Resultado;
 }

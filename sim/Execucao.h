@@ -58,6 +58,7 @@ private:
     const nlohmann::json* FUltimoPasso = nullptr;
     std::vector<Posicao> FEntradas; // where each input step that was presented stands
     bool FEntregouComprovante = false;
+    std::string FNsuHost; // field 134, kept with the pending transaction
     std::string FCartao;
     std::string FValorColetado;
 };

@@ -4,8 +4,11 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <map>
+#include <utility>
 
 namespace sim {
 namespace {
@@ -46,9 +49,14 @@ void RegistraDesfeita(const nlohmann::json& Pendente) {
 
 } // namespace
 
-void RegistraPendente(const std::string& Cupom, const std::string& Data, const std::string& Hora) {
+void RegistraPendente(const std::string& Cupom, const std::string& Data, const std::string& Hora,
+                      const std::string& NsuHost) {
     nlohmann::json Pendentes = LePendentes();
-    Pendentes.push_back({{"cupom", Cupom}, {"data", Data}, {"hora", Hora}});
+    nlohmann::json Pendente = {{"cupom", Cupom}, {"data", Data}, {"hora", Hora}};
+    if (!NsuHost.empty()) {
+        Pendente["nsu"] = NsuHost;
+    }
+    Pendentes.push_back(std::move(Pendente));
     GravaPendentes(Pendentes);
 }
 
@@ -81,6 +89,36 @@ void DesfazPendentes(const std::string& Cupom, const std::string& Data, const st
         }
     }
     GravaPendentes(Partes);
+}
+
+int QuantidadePendentes(const std::string& Cupom, const std::string& Data) {
+    const nlohmann::json Pendentes = LePendentes();
+    return static_cast<int>(
+        std::count_if(Pendentes.begin(), Pendentes.end(), [&](const nlohmann::json& Pendente) {
+            return Pendente.value("cupom", "") == Cupom && Pendente.value("data", "") == Data;
+        }));
+}
+
+nlohmann::json FuncaoConsultaPendentes(int Inicio) {
+    const nlohmann::json Pendentes = LePendentes();
+    const auto Campo = [](int TipoCampo, const std::string& Texto) {
+        return nlohmann::json{{"comando", 0}, {"tipoCampo", TipoCampo}, {"texto", Texto}};
+    };
+    nlohmann::json Passos = nlohmann::json::array({Campo(210, std::to_string(Pendentes.size()))});
+    // Parts of one sale are told apart by their number within the document.
+    std::map<std::pair<std::string, std::string>, int> Partes;
+    for (const nlohmann::json& Pendente : Pendentes) {
+        const std::string Cupom = Pendente.value("cupom", "");
+        const std::string Data = Pendente.value("data", "");
+        Passos.push_back(Campo(160, Cupom));
+        Passos.push_back(Campo(161, std::to_string(++Partes[{Cupom, Data}])));
+        Passos.push_back(Campo(163, Data));
+        Passos.push_back(Campo(164, Pendente.value("hora", "")));
+        if (const std::string Nsu = Pendente.value("nsu", ""); !Nsu.empty()) {
+            Passos.push_back(Campo(134, Nsu));
+        }
+    }
+    return {{"inicio", Inicio}, {"passos", Passos}, {"resultado", 0}};
 }
 
 } // namespace sim

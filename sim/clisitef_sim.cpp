@@ -1,4 +1,4 @@
-// The six functions of the SiTef interactive client library, answered from a
+// The functions of the SiTef interactive client library, answered from a
 // scenario and recorded in the journal.
 
 #include "Diario.h"
@@ -17,6 +17,11 @@
 #define SIM_EXPORTA extern "C" __attribute__((visibility("default")))
 
 namespace {
+
+// Lists the pending transactions; it disregards the fiscal document, so its
+// start undoes nothing.
+constexpr int CodigoConsultaPendentes = 130;
+constexpr int DocumentoNaoEncontrado = -13;
 
 sim::Dialogo& DialogoAtual() {
     static sim::Dialogo Dialogo;
@@ -44,6 +49,18 @@ int ResultadoForcado(const nlohmann::json& Roteiro, const char* Secao, const cha
     }
     const auto Valor = Item->find(Chave);
     return Valor != Item->end() && Valor->is_number_integer() ? Valor->get<int>() : Padrao;
+}
+
+// The scenario for a start of Funcao: function 130 is served from the pending
+// list unless the scenario scripts it.
+nlohmann::json RoteiroDaFuncao(int Funcao) {
+    nlohmann::json Roteiro = sim::CarregaRoteiro();
+    const std::string Codigo = std::to_string(CodigoConsultaPendentes);
+    if (Funcao == CodigoConsultaPendentes && !Roteiro["funcoes"].contains(Codigo)) {
+        Roteiro["funcoes"][Codigo] =
+            sim::FuncaoConsultaPendentes(ResultadoForcado(Roteiro, "pendentes", "consulta", 10000));
+    }
+    return Roteiro;
 }
 
 void EscreveTexto(char* Buffer, int Tamanho, const std::string& TextoUtf8) {
@@ -93,10 +110,12 @@ SIM_EXPORTA int EscreveMensagemPermanentePinPad(const char* Mensagem) {
 SIM_EXPORTA int IniciaFuncaoSiTefInterativo(int Funcao, const char* Valor, const char* Cupom,
                                             const char* Data, const char* Hora,
                                             const char* Operador, const char* Parametros) {
-    sim::DesfazPendentes(Utf8(Cupom), Utf8(Data), Utf8(Hora));
+    if (Funcao != CodigoConsultaPendentes) {
+        sim::DesfazPendentes(Utf8(Cupom), Utf8(Data), Utf8(Hora));
+    }
     const int Resultado = DialogoAtual().Inicia(
-        sim::CarregaRoteiro(), sim::DadosInicio{Funcao, Utf8(Valor), Utf8(Cupom), Utf8(Data),
-                                                Utf8(Hora), Utf8(Operador), Utf8(Parametros)});
+        RoteiroDaFuncao(Funcao), sim::DadosInicio{Funcao, Utf8(Valor), Utf8(Cupom), Utf8(Data),
+                                                  Utf8(Hora), Utf8(Operador), Utf8(Parametros)});
     sim::Registra({{"chamada", "IniciaFuncaoSiTefInterativo"},
                    {"funcao", Funcao},
                    {"valor", Utf8(Valor)},
@@ -154,4 +173,17 @@ SIM_EXPORTA void FinalizaTransacaoSiTefInterativo(short Confirma, const char* Cu
         std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(Pausa)));
     }
     sim::ResolvePendente(Utf8(Cupom), Confirma == 1);
+}
+
+SIM_EXPORTA int ObtemQuantidadeTransacoesPendentes(const char* DataFiscal,
+                                                   const char* CupomFiscal) {
+    const std::string Data = Utf8(DataFiscal);
+    const std::string Cupom = Utf8(CupomFiscal);
+    const int Quantidade = sim::QuantidadePendentes(Cupom, Data);
+    const int Resultado = Quantidade > 0 ? Quantidade : DocumentoNaoEncontrado;
+    sim::Registra({{"chamada", "ObtemQuantidadeTransacoesPendentes"},
+                   {"data", Data},
+                   {"cupom", Cupom},
+                   {"resultado", Resultado}});
+    return Resultado;
 }

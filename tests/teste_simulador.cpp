@@ -263,6 +263,52 @@ TEST_F(TesteSimulador, PendenteDeUmProcessoEDesfeitoNoInicioSeguinteDeOutro) {
     EXPECT_EQ(Texto(Finalizacoes[0], "cupom"), QStringLiteral("42"));
 }
 
+TEST_F(TesteSimulador, Funcao130ListaPendentesSemDesfazerEQuantidadeOsConta) {
+    const struct {
+        const char* Acrescimo; // to the scenario of the sale
+        const char* Campos;    // what function 130 handed over, then its result
+    } Casos[] = {
+        {"}", "210=1 160=51 161=1 163=20261208 164=101500 134=998877 0"},
+        {R"(}, "pendentes": {"consulta": -3})", "-3"},
+        // A scenario that scripts 130 has its own way.
+        {R"(, "130": {"inicio": -5}}, "pendentes": {"consulta": -3})", "-5"},
+    };
+    for (const auto& Caso : Casos) {
+        SCOPED_TRACE(Caso.Campos);
+        Pasta.Grava(QStringLiteral("pendentes.json"),
+                    R"({"funcoes": {"0": {"passos": [{"tipoCampo": 134, "texto": "998877"},
+                        {"tipoCampo": 121, "texto": "CUPOM"}]})" +
+                        QByteArray(Caso.Acrescimo) + '}');
+        UsaRoteiro(Pasta.Caminho(QStringLiteral("pendentes.json")));
+        TCliSiTef CliSiTef;
+        ASSERT_EQ(Venda(CliSiTef, QStringLiteral("51"), {}), 0);
+        std::int32_t Resultado = CliSiTef.IniciaFuncaoSiTefInterativo(
+            130, QString(), QString(), QString(), QString(), QString(), std::nullopt);
+        EXPECT_EQ(Numero(Chamadas("IniciaFuncaoSiTefInterativo").back(), "funcao"), 130);
+        QString Campos;
+        TSaidaComando Saida;
+        TBufferSiTef Buffer;
+        while (Resultado == 10000 &&
+               (Resultado = CliSiTef.ContinuaFuncaoSiTefInterativo(Saida, Buffer, 0)) == 10000) {
+            Campos += QStringLiteral("%1=%2 ").arg(Saida.TipoCampo).arg(Buffer.Bytes());
+        }
+        EXPECT_EQ((Campos + QString::number(Resultado)).toStdString(), Caso.Campos);
+
+        const QString Data = QStringLiteral("20261208");
+        EXPECT_EQ(CliSiTef.ObtemQuantidadeTransacoesPendentes(Data, QStringLiteral("51")), 1);
+        EXPECT_EQ(CliSiTef.ObtemQuantidadeTransacoesPendentes(Data, QStringLiteral("52")), -13);
+        EXPECT_EQ(Chamadas("ObtemQuantidadeTransacoesPendentes").back(),
+                  QJsonDocument::fromJson(R"({"chamada": "ObtemQuantidadeTransacoesPendentes",
+                      "data": "20261208", "cupom": "52", "resultado": -13})")
+                      .object());
+        CliSiTef.FinalizaTransacaoSiTefInterativo(1, QStringLiteral("51"), Data,
+                                                  QStringLiteral("101500"));
+    }
+    for (const QJsonObject& Linha : Diario()) {
+        EXPECT_NE(Texto(Linha, "evento"), QStringLiteral("desfeita"));
+    }
+}
+
 TEST_F(TesteSimulador, RoteiroInvalidoEhAvisadoENaoDerrubaNada) {
     Pasta.Grava(QStringLiteral("ruim.json"), "{ isto não é json");
     UsaRoteiro(Pasta.Caminho(QStringLiteral("ruim.json")));
