@@ -40,6 +40,9 @@ public:
     };
 
     std::int32_t ResultadoInicio = 10000;
+    // The answer of ObtemQuantidadeTransacoesPendentes; std::nullopt: a
+    // library without the call.
+    std::optional<std::int32_t> QuantidadePendentes;
     std::deque<Passo> Passos;
     std::vector<Inicio> Inicios;
     std::vector<Continuacao> Continuacoes;
@@ -72,6 +75,10 @@ public:
         if (AoFinalizar) {
             AoFinalizar(Finalizacoes.back());
         }
+    }
+    std::optional<std::int32_t> ObtemQuantidadeTransacoesPendentes(const QString&,
+                                                                   const QString&) override {
+        return QuantidadePendentes;
     }
 };
 
