@@ -392,18 +392,42 @@ void TForm_Principal::PreparaMovimento() {
     }
 }
 
-// Before anything else reads the journal: what is older than it keeps goes.
+// Counted from the earlier of the clock and the newest transaction: one
+// start with the clock years ahead removes nothing.
+void TForm_Principal::CalculaRetencao() {
+    std::optional<QDate> MaisRecente;
+    try {
+        MaisRecente = FAmbiente.Livro.DataMaisRecente();
+    } catch (const EErro&) {
+        return; // the journal says why on the status line
+    }
+    FLimiteLivro = LimiteDeRetencao(Relogio::Agora().date(), MaisRecente, MesesLivroTEF());
+    if (!FLimiteLivro) {
+        qCWarning(lcPrincipal) << "the clock is more than a week past the newest transaction"
+                               << *MaisRecente << "- nothing removed from the journal";
+    }
+}
+
+// One batch a tick while the counter is idle: a year's first trim never
+// holds the start nor a sale.
 void TForm_Principal::RemoveLancamentosAntigos() {
-    const QDate Limite = Relogio::Agora().date().addMonths(-MesesLivroTEF());
-    if (const std::optional<int> Removidos = FAmbiente.Livro.RemoveAnteriores(Limite);
-        Removidos.value_or(0) > 0) {
-        qCInfo(lcPrincipal) << "transactions removed from the journal, older than" << Limite
+    constexpr int Lote = 1000;
+    if (!FLimiteLivro || FEmTransacao) {
+        return;
+    }
+    const std::optional<int> Removidos = FAmbiente.Livro.RemoveAnteriores(*FLimiteLivro, Lote);
+    if (Removidos.value_or(0) > 0) {
+        qCInfo(lcPrincipal) << "transactions removed from the journal, older than" << *FLimiteLivro
                             << *Removidos;
+    }
+    if (Removidos.value_or(0) < Lote) {
+        FLimiteLivro.reset(); // none left, or the disk refused: the next start tries again
     }
 }
 
 void TForm_Principal::Timer1Timer() {
     MostraFalhas();
+    RemoveLancamentosAntigos();
     Lbl_Data_hora->setText(Relogio::Agora().toString(QStringLiteral("dd/MM/yyyy - HH:mm:ss")));
     const QString TextoTEF = TextoStatusTEF(DM_CAIXA_VAREJO.StatusTEF);
     if (DM_CAIXA_VAREJO.StatusTEF == -2) {
@@ -490,7 +514,7 @@ void TForm_Principal::paintEvent(QPaintEvent* Evento) {
     }
 }
 
-// Opening the journal (a year's file is checked whole), loading the library,
+// Opening the journal, loading the library,
 // settling what a restart left open and testing the link take longer than
 // drawing the window: they run once it is drawn, and the cashier sees the
 // station meanwhile. Its buttons are held from the window's creation until
@@ -504,7 +528,7 @@ void TForm_Principal::IniciaAposPintura() {
         qCInfo(lcPrincipal) << "main window ready for input";
         QTimer::singleShot(0, this, Protegido([this] { PreparaMovimento(); }));
     });
-    RemoveLancamentosAntigos();
+    CalculaRetencao();
     if (!FAmbiente.Livro.Aviso().isEmpty()) {
         Avisa({FAmbiente.Livro.Aviso()});
     }

@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -112,6 +113,7 @@ private:
     void NFormCreate();
     void EDT_SENHA_TEFChange();
     void IniciaAposPintura();
+    void CalculaRetencao();
     void RemoveLancamentosAntigos();
     void PreparaMovimento();
     void FazJanelaMovimento();
@@ -137,6 +139,9 @@ protected:
 
 private:
     bool FEmTransacao = false;
+    // Before which ended transactions still go, batch by batch while the
+    // counter is idle; none once they are gone.
+    std::optional<QDate> FLimiteLivro;
     bool FInicioAgendado = false;
     std::unique_ptr<TOcupado> FAteIniciar; // until the start after the first paint ends
     QPointer<TManCaixaTefMovimento> FJanelaMovimento;

@@ -98,7 +98,19 @@ int main(int argc, char** argv) {
     }
 
     DiarioTEF::Inicia(QDir::current(), TForm_Principal::DiasLogTEF());
+    // The journal holds its file for the station's life: a second station
+    // on the folder is refused here even when the lock file was deleted,
+    // before it touches the library.
     TLivroTransacoes Livro(TLivroTransacoes::NomePadrao);
+    if (Livro.OcupadoPorOutro()) {
+        const QString Mensagem =
+            QStringLiteral("TefKimbro já está em execução nesta pasta. ") + Livro.Falha();
+        std::fprintf(stderr, "%s\n", qPrintable(Mensagem));
+        using namespace CodigosDialogo;
+        Operador.MsgDisplay(Mensagem, QStringLiteral("Atenção"), BotoesOk, IconeErro,
+                            BotaoPadraoAutomatico);
+        return 3;
+    }
     TCliSiTef CliSiTef;
     TAmbienteTEF Ambiente{CliSiTef, Operador, Livro};
     TInterfaceRelatorioQt InterfaceRelatorio;

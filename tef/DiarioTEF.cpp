@@ -119,10 +119,14 @@ void Tratador(QtMsgType Tipo, const QMessageLogContext& Contexto, const QString&
     }
 }
 
+// Older than the limit, and never one of the newest DiasRetencao files: a
+// clock set years ahead for one start leaves the last days' logs.
 void RemoveAntigos(const QDir& Log, int DiasRetencao) {
     const QDate Limite = QDate::currentDate().addDays(-DiasRetencao);
-    for (const QString& Nome :
-         Log.entryList({PrefixoArquivo + u'*' + SufixoArquivo}, QDir::Files)) {
+    QStringList Nomes = Log.entryList({PrefixoArquivo + u'*' + SufixoArquivo}, QDir::Files,
+                                      QDir::Name | QDir::Reversed);
+    Nomes.erase(Nomes.begin(), Nomes.begin() + std::min<qsizetype>(DiasRetencao, Nomes.size()));
+    for (const QString& Nome : Nomes) {
         const QDate Dia =
             QDate::fromString(Nome.mid(PrefixoArquivo.size(), 8), QStringLiteral("yyyyMMdd"));
         if (Dia.isValid() && Dia < Limite) {

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -26,9 +27,10 @@ namespace {
 // document number, date and time, one per line.
 const QString ArquivoPendenciaAntiga = QStringLiteral("tef_pendente.txt");
 
-constexpr const char* NomesEstado[] = {"iniciada",     "aprovada",        "imprimindo",  "impressa",
-                                       "nao_impressa", "decidida",        "finalizada",  "recusada",
-                                       "abandonada",   "sem_confirmacao", "interrompida"};
+constexpr const char* NomesEstado[] = {
+    "iniciada",     "aprovada",        "imprimindo",   "impressa",
+    "nao_impressa", "decidida",        "finalizada",   "recusada",
+    "abandonada",   "sem_confirmacao", "interrompida", "concluida_na_biblioteca"};
 
 const QString Colunas = QStringLiteral(
     "funcao, documento, valor, data, hora, operador, restricoes, estado, resultado, comprovante, "
@@ -127,37 +129,51 @@ struct EFalhaBanco {
     int Codigo = 0;
 
     bool Danificado() const { return Codigo == 11 || Codigo == 26; } // CORRUPT, NOTADB
+    bool Ocupado() const { return Codigo == 5 || Codigo == 6; }      // BUSY, LOCKED
 };
 
 [[noreturn]] void Falha(const QSqlError& Erro) {
     throw EFalhaBanco{Erro.text(), Erro.nativeErrorCode().toInt() & 0xff};
 }
 
-// One connection for one piece of work, closed when it ends.
-class TConexao {
+} // namespace
+
+// The station's one connection to its journal, open for the station's life
+// and holding the file exclusively (SQLite's exclusive locking mode, taken by
+// a write at once): a second station on the folder, or a program opened on
+// the file, cannot take it nor stall a state change, whatever happened to
+// the folder's lock file. The WAL index lives in the connection's memory.
+class TConexaoLivro {
 public:
-    explicit TConexao(const QString& Arquivo)
+    explicit TConexaoLivro(const QString& Arquivo)
         : FNome(QStringLiteral("livro-%1").arg(Contador().fetchAndAddRelaxed(1))) {
         FBanco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), FNome);
         FBanco.setDatabaseName(Arquivo);
-        FBanco.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+        FBanco.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=500"));
         try {
             if (!FBanco.open()) {
                 Falha(FBanco.lastError());
             }
+            // In this order: the locking mode before WAL is entered keeps the
+            // WAL index out of a shared file; incremental vacuum takes effect
+            // only on a file that has no table yet.
+            Executa(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"));
+            Executa(QStringLiteral("PRAGMA auto_vacuum=INCREMENTAL"));
             Executa(QStringLiteral("PRAGMA journal_mode=WAL"));
             Executa(QStringLiteral("PRAGMA synchronous=FULL"));
+            Executa(QStringLiteral("BEGIN EXCLUSIVE"));
+            Executa(QStringLiteral("COMMIT"));
         } catch (...) {
             // A failed open is retried every half second: nothing may stay behind.
             Fecha();
             throw;
         }
     }
-    ~TConexao() { Fecha(); }
-    TConexao(const TConexao&) = delete;
-    TConexao& operator=(const TConexao&) = delete;
+    ~TConexaoLivro() { Fecha(); }
+    TConexaoLivro(const TConexaoLivro&) = delete;
+    TConexaoLivro& operator=(const TConexaoLivro&) = delete;
 
-    QSqlQuery Prepara(const QString& Comando) {
+    QSqlQuery Consulta(const QString& Comando) {
         QSqlQuery Consulta(FBanco);
         if (!Consulta.prepare(Comando)) {
             Falha(Consulta.lastError());
@@ -170,9 +186,21 @@ public:
         }
     }
     QSqlQuery Executa(const QString& Comando) {
-        QSqlQuery Consulta = Prepara(Comando);
-        Roda(Consulta);
-        return Consulta;
+        QSqlQuery Pronta = Consulta(Comando);
+        Roda(Pronta);
+        return Pronta;
+    }
+    // Work committed whole or not at all; the connection stays usable after
+    // a refused commit (a full disk).
+    template <typename Trabalho> void EmTransacao(Trabalho&& Faz) {
+        Executa(QStringLiteral("BEGIN IMMEDIATE"));
+        try {
+            Faz();
+            Executa(QStringLiteral("COMMIT"));
+        } catch (...) {
+            QSqlQuery(FBanco).exec(QStringLiteral("ROLLBACK"));
+            throw;
+        }
     }
 
 private:
@@ -189,6 +217,8 @@ private:
     QString FNome;
     QSqlDatabase FBanco;
 };
+
+namespace {
 
 bool TemComprovante(const TLancamentoTEF& L) {
     return !L.Comprovante.trimmed().isEmpty();
@@ -301,81 +331,87 @@ TResumoLancamento Resumo(TLancamentoTEF L) {
     return {std::move(L), Tem};
 }
 
-// Comando's rows, each read by LeUma, on a connection of its own.
+// Comando's rows, each read by LeUma. Raises EFalhaBanco.
 template <typename Leitor>
-auto LeConsulta(const QString& Arquivo, const QString& Comando, const QVariantList& Valores,
-                Leitor LeUma) {
+auto LeLinhas(TConexaoLivro& Conexao, const QString& Comando, const QVariantList& Valores,
+              Leitor LeUma) {
     std::vector<std::invoke_result_t<Leitor, const QSqlQuery&>> Lidos;
-    try {
-        TConexao Conexao(Arquivo);
-        QSqlQuery Consulta = Conexao.Prepara(Comando);
-        for (const QVariant& Valor : Valores) {
-            Consulta.addBindValue(Valor);
-        }
-        Consulta.setForwardOnly(true);
-        TConexao::Roda(Consulta);
-        while (Consulta.next()) {
-            Lidos.push_back(LeUma(Consulta));
-        }
-    } catch (const EFalhaBanco& Erro) {
-        throw EErroArquivo(QStringLiteral("Não foi possível ler o registro de transações %1: %2.")
-                               .arg(Arquivo, Erro.Texto.trimmed()));
+    QSqlQuery Consulta = Conexao.Consulta(Comando);
+    for (const QVariant& Valor : Valores) {
+        Consulta.addBindValue(Valor);
+    }
+    Consulta.setForwardOnly(true);
+    TConexaoLivro::Roda(Consulta);
+    while (Consulta.next()) {
+        Lidos.push_back(LeUma(Consulta));
     }
     return Lidos;
 }
 
 // Each step not yet taken, with its version, in one transaction: a file
 // is either at the old version or at the new one.
-void Migra(TConexao& Conexao) {
+void Migra(TConexaoLivro& Conexao) {
     QSqlQuery Versao = Conexao.Executa(QStringLiteral("PRAGMA user_version"));
     const int Atual = Versao.next() ? Versao.value(0).toInt() : 0;
     Versao.finish();
     for (int Passo = Atual; Passo < static_cast<int>(std::size(Migracoes)); ++Passo) {
-        Conexao.Executa(QStringLiteral("BEGIN IMMEDIATE"));
-        try {
+        Conexao.EmTransacao([&] {
             for (const QString& Comando :
                  QString::fromLatin1(Migracoes[Passo]).split(u';', Qt::SkipEmptyParts)) {
                 Conexao.Executa(Comando);
             }
             Conexao.Executa(QStringLiteral("PRAGMA user_version = %1").arg(Passo + 1));
-            Conexao.Executa(QStringLiteral("COMMIT"));
-        } catch (...) {
-            Conexao.Executa(QStringLiteral("ROLLBACK"));
-            throw;
-        }
+        });
     }
 }
 
 // The table, and an index on the states so that the open transactions are
 // found without reading a year of closed ones.
-void CriaEsquema(TConexao& Conexao) {
+void CriaEsquema(TConexaoLivro& Conexao) {
     Conexao.Executa(Esquema);
     Conexao.Executa(
         QStringLiteral("CREATE INDEX IF NOT EXISTS lancamentos_estado ON lancamentos (estado)"));
     Migra(Conexao);
 }
 
-void Insere(TConexao& Conexao, TLancamentoTEF& L) {
+void Insere(TConexaoLivro& Conexao, TLancamentoTEF& L) {
     QSqlQuery Consulta =
-        Conexao.Prepara(QStringLiteral("INSERT INTO lancamentos (%1) VALUES "
-                                       "(?%2)")
-                            .arg(Colunas, QStringLiteral(", ?").repeated(Colunas.count(u','))));
+        Conexao.Consulta(QStringLiteral("INSERT INTO lancamentos (%1) VALUES "
+                                        "(?%2)")
+                             .arg(Colunas, QStringLiteral(", ?").repeated(Colunas.count(u','))));
     Vincula(Consulta, L);
-    TConexao::Roda(Consulta);
+    TConexaoLivro::Roda(Consulta);
     L.Id = Consulta.lastInsertId().toLongLong();
 }
 
-void Atualiza(TConexao& Conexao, const TLancamentoTEF& L) {
+// A row that is not in the state the station last wrote: something else
+// changed it, and it is never written over.
+struct EConflito {
+    QString Texto;
+};
+
+// The row moves from Anterior, the state the station last wrote, to L's.
+void Atualiza(TConexaoLivro& Conexao, const TLancamentoTEF& L, TEstadoLancamento Anterior) {
     QString Atribuicoes = Colunas;
     Atribuicoes.replace(u',', QStringLiteral(" = ?,")).append(QStringLiteral(" = ?"));
-    QSqlQuery Consulta =
-        Conexao.Prepara(QStringLiteral("UPDATE lancamentos SET %1 WHERE id = ?").arg(Atribuicoes));
+    QSqlQuery Consulta = Conexao.Consulta(
+        QStringLiteral("UPDATE lancamentos SET %1 WHERE id = ? AND estado = ?").arg(Atribuicoes));
     Vincula(Consulta, L);
     Consulta.addBindValue(QVariant::fromValue(L.Id));
-    TConexao::Roda(Consulta);
-    if (Consulta.numRowsAffected() != 1) {
-        throw EFalhaBanco{QStringLiteral("transação %1 ausente").arg(L.Id), 0};
+    Consulta.addBindValue(NomeEstado(Anterior));
+    TConexaoLivro::Roda(Consulta);
+    if (Consulta.numRowsAffected() == 1) {
+        return;
     }
+    const std::vector<QString> Atual =
+        LeLinhas(Conexao, QStringLiteral("SELECT estado FROM lancamentos WHERE id = ?"),
+                 {QVariant::fromValue(L.Id)},
+                 [](const QSqlQuery& Linha) { return Linha.value(0).toString(); });
+    throw EConflito{
+        QStringLiteral("A transação TEF (documento %1) não foi gravada como \"%2\": o registro "
+                       "de transações a tem como \"%3\", gravada por outro programa.")
+            .arg(L.Documento, NomeEstado(L.Estado),
+                 Atual.empty() ? QStringLiteral("ausente") : Atual.front())};
 }
 
 // SQLite's text names its own error ("disk I/O error"); the cashier and the
@@ -392,6 +428,12 @@ QString EstadoDaPasta(const QString& Arquivo) {
         return QStringLiteral(" (disco cheio)");
     }
     return QString();
+}
+
+QString MensagemOcupado(const QString& Arquivo) {
+    return QStringLiteral("O registro de transações %1 está em uso por outro programa (outra "
+                          "estação TefKimbro nesta pasta?).")
+        .arg(Arquivo);
 }
 
 QString MensagemFalha(const QString& Arquivo, const QString& Texto) {
@@ -414,6 +456,15 @@ bool AguardaFinalizacao(TEstadoLancamento Estado) {
     }
 }
 
+std::optional<QDate> LimiteDeRetencao(const QDate& Hoje, const std::optional<QDate>& MaisRecente,
+                                      int Meses) {
+    constexpr int FolgaDoRelogio = 7; // days a store may stay closed before the clock is doubted
+    if (MaisRecente && MaisRecente->daysTo(Hoje) > FolgaDoRelogio) {
+        return std::nullopt;
+    }
+    return std::min(Hoje, MaisRecente.value_or(Hoje)).addMonths(-Meses);
+}
+
 void TLivroTransacoes::DefineGanchoAntesDeGravar(std::function<void(TEstadoLancamento)> Gancho) {
     GanchoAntesDeGravar() = std::move(Gancho);
 }
@@ -421,28 +472,36 @@ void TLivroTransacoes::DefineGanchoAntesDeGravar(std::function<void(TEstadoLanca
 TLivroTransacoes::TLivroTransacoes(const QString& Arquivo)
     : FArquivo(QFileInfo(Arquivo).absoluteFilePath()) {}
 
+TLivroTransacoes::~TLivroTransacoes() = default;
+
 const QString& TLivroTransacoes::Aviso() {
     GaranteAberto();
     return FAviso;
 }
 
+bool TLivroTransacoes::OcupadoPorOutro() {
+    return !GaranteAberto() && FOcupado;
+}
+
 // A journal that could not be opened (a full or read-only folder at start)
 // is opened again at the next use, and its failure cleared once it is.
 bool TLivroTransacoes::GaranteAberto() {
-    if (FAberto) {
+    if (FConexao) {
         return true;
     }
     try {
         Abre();
     } catch (const EFalhaBanco& Erro) {
-        const QString Mensagem = MensagemFalha(FArquivo, Erro.Texto);
+        FOcupado = Erro.Ocupado();
+        const QString Mensagem =
+            FOcupado ? MensagemOcupado(FArquivo) : MensagemFalha(FArquivo, Erro.Texto);
         if (Mensagem != FFalha) {
             qCWarning(lcLivroTEF).noquote() << Mensagem;
         }
         FFalha = Mensagem;
         return false;
     }
-    FAberto = true;
+    FOcupado = false;
     FFalha.clear();
     try {
         ImportaPendenciaAntiga();
@@ -475,23 +534,36 @@ void TLivroTransacoes::CriaArquivoPrivado() const {
     }
 }
 
+// No whole-file check: SQLite's own recovery keeps the file whole through a
+// kill or a power cut (WAL, full synchronisation), and a check of a year's
+// file would hold the counter for seconds at every start. What the start
+// needs is read here: the schema, the open rows through their index and the
+// newest row; damage there is found at once, elsewhere when a read or a
+// write meets it.
 void TLivroTransacoes::Abre() {
     CriaArquivoPrivado();
     try {
-        TConexao Conexao(FArquivo);
-        QSqlQuery Verificacao = Conexao.Executa(QStringLiteral("PRAGMA quick_check"));
-        if (Verificacao.next() && Verificacao.value(0).toString() != QLatin1String("ok")) {
-            throw EFalhaBanco{Verificacao.value(0).toString(), 11};
-        }
-        Verificacao.finish();
-        CriaEsquema(Conexao);
+        auto Conexao = std::make_unique<TConexaoLivro>(FArquivo);
+        CriaEsquema(*Conexao);
+        Conexao->Executa(QStringLiteral("SELECT count(*) FROM lancamentos INDEXED BY "
+                                        "lancamentos_estado WHERE ") +
+                         EstadosAbertos);
+        Conexao->Executa(QStringLiteral("SELECT * FROM lancamentos ORDER BY id DESC LIMIT 1"));
+        FConexao = std::move(Conexao);
         return;
     } catch (const EFalhaBanco& Erro) {
         if (!Erro.Danificado()) {
             throw;
         }
     }
-    // Never deleted: what it still holds may be read by hand.
+    SubstituiDanificado();
+}
+
+// Never deleted: what it still holds may be read by hand. Its open rows,
+// as far as they can be read, are carried into the new file, so that the
+// start resolves them by their recorded states.
+void TLivroTransacoes::SubstituiDanificado() {
+    std::vector<TLancamentoTEF> Salvos = LeAbertosDanificado();
     const QString Guardado = FArquivo + QStringLiteral(".danificado-") +
                              Relogio::Agora().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     for (const QString& Sufixo : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
@@ -500,13 +572,62 @@ void TLivroTransacoes::Abre() {
             throw EFalhaBanco{QStringLiteral("arquivo danificado que não pôde ser renomeado"), 0};
         }
     }
-    FAviso = QStringLiteral("O registro de transações estava danificado: foi guardado como %1 e um "
-                            "novo foi iniciado. Confira no SiTef as transações em aberto.")
-                 .arg(QFileInfo(Guardado).fileName());
-    qCWarning(lcLivroTEF).noquote() << FAviso;
     CriaArquivoPrivado();
-    TConexao Conexao(FArquivo);
-    CriaEsquema(Conexao);
+    auto Conexao = std::make_unique<TConexaoLivro>(FArquivo);
+    CriaEsquema(*Conexao);
+    Conexao->EmTransacao([&] {
+        for (TLancamentoTEF& Salvo : Salvos) {
+            Insere(*Conexao, Salvo);
+        }
+    });
+    FConexao = std::move(Conexao);
+    QStringList Documentos;
+    for (const TLancamentoTEF& Salvo : Salvos) {
+        Documentos.append(Salvo.Documento);
+    }
+    Documentos.removeDuplicates();
+    FAviso = QStringLiteral("O registro de transações estava danificado: foi guardado como %1 e um "
+                            "novo foi iniciado.")
+                 .arg(QFileInfo(Guardado).fileName());
+    if (!Documentos.isEmpty()) {
+        FAviso += QStringLiteral(" Transações em aberto recuperadas, resolvidas a seguir: "
+                                 "documento %1.")
+                      .arg(Documentos.join(QStringLiteral(", ")));
+    }
+    FAviso += QStringLiteral(" Confira no SiTef as transações em aberto.");
+    qCWarning(lcLivroTEF).noquote() << FAviso;
+}
+
+// Whatever open rows a damaged file still gives, through the index on the
+// states first (a few pages), then by reading the table; none when neither
+// can be read.
+std::vector<TLancamentoTEF> TLivroTransacoes::LeAbertosDanificado() const {
+    const QString Nome = QStringLiteral("livro-danificado");
+    std::vector<TLancamentoTEF> Lidos;
+    for (const QString& Indice :
+         {QStringLiteral("INDEXED BY lancamentos_estado"), QStringLiteral("NOT INDEXED")}) {
+        QSqlDatabase Banco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), Nome);
+        const auto Fim = qScopeGuard([&Banco, &Nome] {
+            Banco.close();
+            Banco = QSqlDatabase();
+            QSqlDatabase::removeDatabase(Nome);
+        });
+        Banco.setDatabaseName(FArquivo);
+        QSqlQuery Consulta(Banco);
+        if (!Banco.open() ||
+            !Consulta.exec(QStringLiteral("SELECT id, %1 FROM lancamentos %2 WHERE %3 ORDER BY id")
+                               .arg(Colunas, Indice, EstadosAbertos))) {
+            continue;
+        }
+        while (Consulta.next()) {
+            Lidos.push_back(LeLinha(Consulta));
+        }
+        // What was read before a damaged page stays.
+        if (!Lidos.empty() || !Consulta.lastError().isValid()) {
+            break;
+        }
+    }
+    return Lidos;
 }
 
 // Imported as approved, so the start-up rule resolves it as the earlier
@@ -521,26 +642,22 @@ void TLivroTransacoes::ImportaPendenciaAntiga() {
     if (Linhas.Count() < 4) {
         throw EErroArquivo(QStringLiteral("conteúdo incompleto"));
     }
-    {
-        TLancamentoTEF L;
-        L.Funcao = Linhas[0].trimmed().toInt();
-        L.Documento = Linhas[1].trimmed();
-        L.Data = Linhas[2].trimmed();
-        L.Hora = Linhas[3].trimmed();
-        L.DataHoraTransacao = L.Data + L.Hora;
-        L.Estado = TEstadoLancamento::Aprovada;
-        L.Motivo = QStringLiteral("importada de ") + ArquivoPendenciaAntiga;
-        L.Momentos[1] = Agora();
-        TConexao Conexao(FArquivo);
-        QSqlQuery Existe = Conexao.Prepara(QStringLiteral(
-            "SELECT 1 FROM lancamentos WHERE documento = ? AND funcao = ? AND motivo = ?"));
-        Existe.addBindValue(L.Documento);
-        Existe.addBindValue(L.Funcao);
-        Existe.addBindValue(L.Motivo);
-        TConexao::Roda(Existe);
-        if (!Existe.next()) {
-            Insere(Conexao, L);
-        }
+    TLancamentoTEF L;
+    L.Funcao = Linhas[0].trimmed().toInt();
+    L.Documento = Linhas[1].trimmed();
+    L.Data = Linhas[2].trimmed();
+    L.Hora = Linhas[3].trimmed();
+    L.DataHoraTransacao = L.Data + L.Hora;
+    L.Estado = TEstadoLancamento::Aprovada;
+    L.Motivo = QStringLiteral("importada de ") + ArquivoPendenciaAntiga;
+    L.Momentos[1] = Agora();
+    const std::vector<int> Existe =
+        LeLinhas(*FConexao,
+                 QStringLiteral(
+                     "SELECT 1 FROM lancamentos WHERE documento = ? AND funcao = ? AND motivo = ?"),
+                 {L.Documento, L.Funcao, L.Motivo}, [](const QSqlQuery&) { return 1; });
+    if (Existe.empty()) {
+        Insere(*FConexao, L);
     }
     QFile::remove(Antiga);
 }
@@ -559,13 +676,13 @@ void TLivroTransacoes::Inicia(TLancamentoTEF& Lancamento) {
         throw EErroGravacao(FFalha + QStringLiteral(" A transação não foi iniciada."));
     }
     try {
-        TConexao Conexao(FArquivo);
-        Insere(Conexao, Lancamento);
+        Insere(*FConexao, Lancamento);
     } catch (const EFalhaBanco& Erro) {
         const QString Mensagem = MensagemFalha(FArquivo, Erro.Texto);
         qCWarning(lcLivroTEF).noquote() << Mensagem;
         throw EErroGravacao(Mensagem + QStringLiteral(" A transação não foi iniciada."));
     }
+    FGravados[Lancamento.Id] = TEstadoLancamento::Iniciada;
 }
 
 bool TLivroTransacoes::Registra(TLancamentoTEF& Lancamento, TEstadoLancamento Estado) {
@@ -578,6 +695,9 @@ bool TLivroTransacoes::Registra(const std::vector<TLancamentoTEF*>& Grupo,
         GanchoAntesDeGravar()(Estado);
     }
     for (TLancamentoTEF* Lancamento : Grupo) {
+        // The state the file holds: the one the station last wrote, or, for
+        // a row it has not written in this run, the one it was read in.
+        FGravados.try_emplace(Lancamento->Id, Lancamento->Estado);
         Lancamento->Estado = Estado;
         Lancamento->Momentos[Momento(Estado)] = Agora();
         const auto Mesmo = std::find_if(FRetidos.begin(), FRetidos.end(),
@@ -592,7 +712,8 @@ bool TLivroTransacoes::Registra(const std::vector<TLancamentoTEF*>& Grupo,
 }
 
 // Every held row in one SQLite transaction: the parts of a sale never reach
-// the file in two different states.
+// the file in two different states. A row some other program moved is
+// dropped from what is held, and told.
 bool TLivroTransacoes::GravaRetido() {
     if (!GaranteAberto()) {
         return false;
@@ -601,12 +722,16 @@ bool TLivroTransacoes::GravaRetido() {
         return true;
     }
     try {
-        TConexao Conexao(FArquivo);
-        Conexao.Executa(QStringLiteral("BEGIN IMMEDIATE"));
-        for (const TLancamentoTEF& Retido : FRetidos) {
-            Atualiza(Conexao, Retido);
-        }
-        Conexao.Executa(QStringLiteral("COMMIT"));
+        FConexao->EmTransacao([this] {
+            for (const TLancamentoTEF& Retido : FRetidos) {
+                Atualiza(*FConexao, Retido, FGravados.at(Retido.Id));
+            }
+        });
+    } catch (const EConflito& Conflito) {
+        qCWarning(lcLivroTEF).noquote() << Conflito.Texto;
+        FRetidos.clear();
+        FFalha = Conflito.Texto;
+        return false;
     } catch (const EFalhaBanco& Erro) {
         const QString Mensagem = MensagemFalha(FArquivo, Erro.Texto);
         if (Mensagem != FFalha) {
@@ -615,6 +740,13 @@ bool TLivroTransacoes::GravaRetido() {
         }
         FFalha = Mensagem;
         return false;
+    }
+    for (const TLancamentoTEF& Gravado : FRetidos) {
+        if (AguardaFinalizacao(Gravado.Estado)) {
+            FGravados[Gravado.Id] = Gravado.Estado;
+        } else {
+            FGravados.erase(Gravado.Id);
+        }
     }
     FRetidos.clear();
     FFalha.clear();
@@ -636,11 +768,21 @@ void TLivroTransacoes::ExigeLivre(const QString& Documento) {
     }
 }
 
+template <typename Leitor>
+auto TLivroTransacoes::LeConsulta(const QString& Comando, const QVariantList& Valores,
+                                  Leitor LeUma) {
+    ExigeAberto();
+    try {
+        return LeLinhas(*FConexao, Comando, Valores, LeUma);
+    } catch (const EFalhaBanco& Erro) {
+        throw EErroArquivo(QStringLiteral("Não foi possível ler o registro de transações %1: %2.")
+                               .arg(FArquivo, Erro.Texto.trimmed()));
+    }
+}
+
 std::vector<TLancamentoTEF> TLivroTransacoes::Le(const QString& Filtro,
                                                  const QVariantList& Valores) {
-    ExigeAberto();
     std::vector<TLancamentoTEF> Lidos = LeConsulta(
-        FArquivo,
         QStringLiteral("SELECT id, %1 FROM lancamentos %2 ORDER BY id").arg(Colunas, Filtro),
         Valores, LeLinha);
     for (TLancamentoTEF& Lido : Lidos) {
@@ -676,11 +818,14 @@ std::vector<TLancamentoTEF> TLivroTransacoes::Todos() {
     return Le(QString());
 }
 
+std::vector<TLancamentoTEF> TLivroTransacoes::DoDocumento(const QString& Documento,
+                                                          const QString& Data) {
+    return Le(QStringLiteral("WHERE data = ? AND documento = ?"), {Data, Documento});
+}
+
 std::vector<TResumoLancamento> TLivroTransacoes::DoDia(const QDate& Dia) {
-    ExigeAberto();
     std::vector<TResumoLancamento> Lidos =
-        LeConsulta(FArquivo,
-                   QStringLiteral("SELECT id, %1 FROM lancamentos WHERE data = ? ORDER BY id")
+        LeConsulta(QStringLiteral("SELECT id, %1 FROM lancamentos WHERE data = ? ORDER BY id")
                        .arg(ColunasDoResumo),
                    {Dia.toString(QStringLiteral("yyyyMMdd"))}, LeResumo);
     for (TResumoLancamento& Lido : Lidos) {
@@ -695,9 +840,8 @@ QString TLivroTransacoes::ComprovanteDe(std::int64_t Id) {
     if (const TLancamentoTEF* Retido = RetidoDe(Id)) {
         return Retido->Comprovante;
     }
-    ExigeAberto();
     const std::vector<QString> Lidos =
-        LeConsulta(FArquivo, QStringLiteral("SELECT comprovante FROM lancamentos WHERE id = ?"),
+        LeConsulta(QStringLiteral("SELECT comprovante FROM lancamentos WHERE id = ?"),
                    {QVariant::fromValue(Id)},
                    [](const QSqlQuery& Consulta) { return Consulta.value(0).toString(); });
     if (Lidos.empty()) {
@@ -708,18 +852,38 @@ QString TLivroTransacoes::ComprovanteDe(std::int64_t Id) {
     return Lidos.front();
 }
 
-std::optional<int> TLivroTransacoes::RemoveAnteriores(const QDate& Limite) {
+std::optional<QDate> TLivroTransacoes::DataMaisRecente() {
+    const std::vector<QString> Lidas =
+        LeConsulta(QStringLiteral("SELECT max(data) FROM lancamentos WHERE data <> ''"), {},
+                   [](const QSqlQuery& Consulta) { return Consulta.value(0).toString(); });
+    const QDate Data =
+        Lidas.empty() ? QDate() : QDate::fromString(Lidas.front(), QStringLiteral("yyyyMMdd"));
+    return Data.isValid() ? std::optional<QDate>(Data) : std::nullopt;
+}
+
+// One batch in one transaction, its pages given back to the file system:
+// a year's first trim never needs a WAL of the whole year, and a disk short
+// of space still takes it batch by batch.
+std::optional<int> TLivroTransacoes::RemoveAnteriores(const QDate& Limite, int Lote) {
     if (!GaranteAberto()) {
         return std::nullopt;
     }
     try {
-        TConexao Conexao(FArquivo);
-        QSqlQuery Remocao = Conexao.Prepara(
-            QStringLiteral("DELETE FROM lancamentos WHERE data <> '' AND data < ? AND NOT ") +
-            EstadosAbertos);
-        Remocao.addBindValue(Limite.toString(QStringLiteral("yyyyMMdd")));
-        TConexao::Roda(Remocao);
-        return Remocao.numRowsAffected();
+        int Removidos = 0;
+        FConexao->EmTransacao([&] {
+            QSqlQuery Remocao = FConexao->Consulta(
+                QStringLiteral("DELETE FROM lancamentos WHERE id IN (SELECT id FROM lancamentos "
+                               "WHERE data <> '' AND data < ? AND NOT %1 LIMIT ?)")
+                    .arg(EstadosAbertos));
+            Remocao.addBindValue(Limite.toString(QStringLiteral("yyyyMMdd")));
+            Remocao.addBindValue(Lote);
+            TConexaoLivro::Roda(Remocao);
+            Removidos = Remocao.numRowsAffected();
+        });
+        if (Removidos > 0) {
+            FConexao->Executa(QStringLiteral("PRAGMA incremental_vacuum"));
+        }
+        return Removidos;
     } catch (const EFalhaBanco& Erro) {
         qCWarning(lcLivroTEF).noquote() << MensagemFalha(FArquivo, Erro.Texto);
         return std::nullopt;

@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -25,6 +27,9 @@ enum class TEstadoLancamento {
     Abandonada,     // the operator gave up (-2)
     SemConfirmacao, // approved with nothing for the library to confirm (viewed, no receipt)
     Interrompida,   // the station stopped during the library's dialogue
+    // Found open at start and no longer pending at the library: it had
+    // concluded it, and the outcome is read in the SiTef.
+    ConcluidaNaBiblioteca,
 };
 
 // Who authorised a transaction, as the library tells it in field types 131
@@ -83,22 +88,24 @@ struct TResumoLancamento {
     bool ComComprovante = false;
 };
 
+class TConexaoLivro;
+
 // The station's transaction journal, "tefkimbro.db" in the working folder:
 // SQLite in WAL mode with full synchronisation, one committed transaction
-// per state change, private to its user. The connection is opened for each
-// write and closed after it, so no file of the folder stays open between
-// two steps of a transaction.
+// per state change, private to its user. One connection lives as long as
+// the journal and holds the file against every other writer; each state
+// change is made only from the state the station last wrote.
 class TLivroTransacoes {
 public:
     static inline const QString NomePadrao = QStringLiteral("tefkimbro.db");
 
     // The journal in Arquivo, opened at its first use (created when
-    // missing): checking a year's file takes longer than drawing the main
-    // window. A damaged file is moved aside with the moment in its name,
-    // never deleted, and a new one started; a pending record left by an
-    // earlier version of the station ("tef_pendente.txt") is imported as an
-    // approved transaction.
+    // missing). A damaged file is moved aside with the moment in its name,
+    // never deleted, its open rows carried into a new one as far as they
+    // can be read; a pending record left by an earlier version of the
+    // station ("tef_pendente.txt") is imported as an approved transaction.
     explicit TLivroTransacoes(const QString& Arquivo);
+    ~TLivroTransacoes();
     TLivroTransacoes(const TLivroTransacoes&) = delete;
     TLivroTransacoes& operator=(const TLivroTransacoes&) = delete;
 
@@ -107,6 +114,9 @@ public:
     const QString& Aviso();
     // Why a state is held unwritten; empty while everything is written.
     QString Falha() const;
+    // Opens the journal; true when another process (a second station)
+    // holds it, so that this one must not touch the library.
+    bool OcupadoPorOutro();
 
     // Raises EErro, telling which document, while a transaction is approved
     // and not finished or a state is held unwritten (written first when it
@@ -132,6 +142,8 @@ public:
     std::vector<TLancamentoTEF> Abertos();
     // Every transaction, oldest first.
     std::vector<TLancamentoTEF> Todos();
+    // The transactions of one fiscal document (number and "yyyymmdd" date).
+    std::vector<TLancamentoTEF> DoDocumento(const QString& Documento, const QString& Data);
     // The transactions started on Dia, oldest first, without their
     // receipts' text: a few pages of a year's file. Raises EErro when the
     // journal cannot be read.
@@ -139,10 +151,14 @@ public:
     // The receipt of transaction Id; empty when it has none. Raises EErro
     // when the journal cannot be read or does not hold Id.
     QString ComprovanteDe(std::int64_t Id);
-    // Removes the ended transactions started before Limite; an open one stays
-    // whatever its age. The number removed; nothing when the journal could
-    // not be written (told in the log).
-    std::optional<int> RemoveAnteriores(const QDate& Limite);
+    // The date of the newest transaction; none in an empty journal.
+    // Raises EErro when the journal cannot be read.
+    std::optional<QDate> DataMaisRecente();
+    // Removes up to Lote ended transactions started before Limite; an open
+    // one stays whatever its age. The number removed (fewer than Lote: none
+    // older is left); nothing when the journal could not be written (told
+    // in the log).
+    std::optional<int> RemoveAnteriores(const QDate& Limite, int Lote = 1000);
 
     // Called before each state is written: lets a test stop the process at
     // that moment, or fill its disk.
@@ -152,9 +168,13 @@ private:
     bool GaranteAberto();
     QString MensagemImportacao(const QString& Motivo) const;
     void Abre();
+    void SubstituiDanificado();
+    std::vector<TLancamentoTEF> LeAbertosDanificado() const;
     void CriaArquivoPrivado() const;
     void ImportaPendenciaAntiga();
     void ExigeAberto();
+    template <typename Leitor>
+    auto LeConsulta(const QString& Comando, const QVariantList& Valores, Leitor LeUma);
     std::vector<TLancamentoTEF> Le(const QString& Filtro, const QVariantList& Valores = {});
     const TLancamentoTEF* RetidoDe(std::int64_t Id) const;
 
@@ -163,8 +183,18 @@ private:
     QString FFalha;
     // States not yet written, newest of each row; written together.
     std::vector<TLancamentoTEF> FRetidos;
-    bool FAberto = false;
+    // The state the file holds for each open row the station has moved.
+    std::map<std::int64_t, TEstadoLancamento> FGravados;
+    std::unique_ptr<TConexaoLivro> FConexao;
+    bool FOcupado = false;
 };
+
+// The date before which ended transactions may be removed, Meses counted
+// from the earlier of Hoje and the newest transaction's date; nothing when
+// the clock is ahead of the newest transaction by more than a week (a clock
+// set wrong must not take the store's history with it).
+std::optional<QDate> LimiteDeRetencao(const QDate& Hoje, const std::optional<QDate>& MaisRecente,
+                                      int Meses);
 
 // States of a transaction that still needs the library's finish call.
 bool AguardaFinalizacao(TEstadoLancamento Estado);

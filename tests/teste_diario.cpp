@@ -100,21 +100,36 @@ TEST_F(TesteDiario, FalhaDeImpressaoVaiParaOArquivoDoDia) {
         << qPrintable(Texto);
 }
 
+// Past the retention by date, and never one of the newest files: a clock set
+// a year ahead leaves the last days' logs.
 TEST_F(TesteDiario, ArquivosAlemDaRetencaoSaoRemovidosNoInicio) {
-    QDir().mkdir(QStringLiteral("log"));
     const QDate Hoje = QDate::currentDate();
-    const auto Nome = [](const QDate& Dia) {
-        return QStringLiteral("log/tef-%1.log").arg(Dia.toString(QStringLiteral("yyyyMMdd")));
+    const auto Nome = [&Hoje](int Dias) {
+        return QStringLiteral("tef-%1.log").arg(Hoje.addDays(Dias).toString(u"yyyyMMdd"));
     };
-    for (const QString& Arquivo : {Nome(Hoje.addDays(-31)), Nome(Hoje.addDays(-30)), Nome(Hoje),
-                                   QStringLiteral("log/outro.txt")}) {
-        Pasta.Grava(Arquivo, "x\n");
+    const struct {
+        int Retencao;
+        QList<int> Dias, Ficam;
+    } Casos[] = {
+        {30, {-31, -30, 0}, {-31, -30, 0}},
+        {2, {-31, -30, -1, 0}, {-1, 0}},
+        {2, {-400, -399, -398}, {-399, -398}},
+    };
+    for (const auto& Caso : Casos) {
+        QDir(QStringLiteral("log")).removeRecursively();
+        QDir().mkdir(QStringLiteral("log"));
+        Pasta.Grava(QStringLiteral("log/outro.txt"), "x\n");
+        for (const int Dia : Caso.Dias) {
+            Pasta.Grava(QStringLiteral("log/") + Nome(Dia), "x\n");
+        }
+        DiarioTEF::Inicia(QDir::current(), Caso.Retencao);
+        DiarioTEF::Encerra();
+        QStringList Ficam{QStringLiteral("outro.txt")};
+        for (const int Dia : Caso.Ficam) {
+            Ficam.append(Nome(Dia));
+        }
+        EXPECT_EQ(QDir(QStringLiteral("log")).entryList(QDir::Files), Ficam) << Caso.Retencao;
     }
-    DiarioTEF::Inicia(QDir::current(), 30);
-    EXPECT_EQ(
-        QDir(QStringLiteral("log")).entryList(QDir::Files),
-        (QStringList{QStringLiteral("outro.txt"), QFileInfo(Nome(Hoje.addDays(-30))).fileName(),
-                     QFileInfo(Nome(Hoje)).fileName()}));
 }
 
 TEST_F(TesteDiario, LogQueNaoSeGravaEhRelatadoUmaVez) {
