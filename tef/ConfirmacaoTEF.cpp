@@ -5,9 +5,12 @@
 #include "FAT_DM_CAIXA_VAREJO.h"
 #include "FormatosTEF.h"
 #include "FuncoesSiTef.h"
+#include "PendenciasSiTef.h"
 #include "Relogio.h"
 #include "Textos.h"
 #include "VendaTEF.h"
+
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -39,9 +42,10 @@ bool ImprimeOuRelata(TOperadorTEF& Operador, TDM_TEF& Modulo, const TRegistroTra
 }
 
 // One finish call for the group's document (it confirms or undoes every
-// payment of that document and date), its moment recorded. False when the
-// journal could not record that it was sent.
-bool Finaliza(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo) {
+// payment of that document and date), its moment recorded as Fim. False
+// when the journal could not record that it was sent.
+bool Finaliza(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo,
+              TEstadoLancamento Fim = TEstadoLancamento::Finalizada) {
     const TLancamentoTEF& Primeiro = *Grupo.front();
     const QString Chamada = Relogio::Agora().toString(Qt::ISODateWithMs);
     Ambiente.Biblioteca.FinalizaTransacaoSiTefInterativo(
@@ -50,7 +54,7 @@ bool Finaliza(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo) {
     for (TLancamentoTEF* Lancamento : Grupo) {
         Lancamento->ChamadaFinaliza = Chamada;
     }
-    return Ambiente.Livro.Registra(Grupo, TEstadoLancamento::Finalizada);
+    return Ambiente.Livro.Registra(Grupo, Fim);
 }
 
 // The decision recorded, then sent. Sent also when it could not be
@@ -92,8 +96,21 @@ TFimVenda DesfazSemRegistro(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Gru
     return TFimVenda::Desfeita;
 }
 
+// The document, with the amount and the host's NSU where they are known (a
+// function that names no amount shows none).
+QString Identificacao(const TLancamentoTEF& Lancamento) {
+    QString Texto = QStringLiteral("\nDocumento: ") + Lancamento.Documento;
+    if (Lancamento.Valor.contains(QRegularExpression(QStringLiteral("[1-9]")))) {
+        Texto += QStringLiteral("\nValor: ") + Lancamento.Valor.trimmed();
+    }
+    if (!Lancamento.Autorizacao.NsuHost.isEmpty()) {
+        Texto += QStringLiteral("\nNSU: ") + Lancamento.Autorizacao.NsuHost;
+    }
+    return Texto;
+}
+
 QString MensagemResolvida(const TLancamentoTEF& Lancamento, bool Impresso) {
-    const QString Documento = QStringLiteral("\nDocumento: ") + Lancamento.Documento;
+    const QString Documento = Identificacao(Lancamento);
     if (!*Lancamento.Confirma) {
         return MensagemNaoEfetuada + Documento;
     }
@@ -105,12 +122,14 @@ QString MensagemResolvida(const TLancamentoTEF& Lancamento, bool Impresso) {
 }
 
 // The open payments that one finish call decides together: those of one
-// document and one moment, in the order they were approved.
+// document and one moment, in the order they were started. A transaction
+// stopped during the dialogue names the moment of its start call.
 std::vector<TGrupoLancamentos> PorDocumento(std::vector<TLancamentoTEF>& Abertos) {
     std::vector<TGrupoLancamentos> Grupos;
     for (TLancamentoTEF& Lancamento : Abertos) {
-        if (!AguardaFinalizacao(Lancamento.Estado)) {
-            continue;
+        if (Lancamento.Estado == TEstadoLancamento::Iniciada &&
+            Lancamento.DataHoraTransacao.isEmpty()) {
+            Lancamento.DataHoraTransacao = Lancamento.Data + Lancamento.Hora;
         }
         const auto Mesmo = std::find_if(Grupos.begin(), Grupos.end(), [&](const auto& Grupo) {
             return Grupo.front()->Documento == Lancamento.Documento &&
@@ -125,39 +144,141 @@ std::vector<TGrupoLancamentos> PorDocumento(std::vector<TLancamentoTEF>& Abertos
     return Grupos;
 }
 
-// A recorded decision is sent again as it was; otherwise every receipt
-// printed confirms (the customer holds them), and anything less follows the
-// function's rule. False when the journal stopped the resolution.
-bool ResolveDocumento(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo,
-                      QStringList& Mensagens) {
+bool Algum(const TGrupoLancamentos& Grupo, TEstadoLancamento Estado) {
+    return std::any_of(Grupo.begin(), Grupo.end(),
+                       [Estado](const auto* L) { return L->Estado == Estado; });
+}
+
+// What one start does with an open document; each is at most one finish
+// call.
+struct TResolucao {
+    TPendenciasSiTef& Pendencias;
+    QStringList& Mensagens;
+    // Documents (number and date) already finished in this start.
+    QStringList Finalizados;
+};
+
+// No longer pending at the library, which therefore concluded it (the
+// station opens no function while a row is open): no finish call. A
+// recorded decision is what the library concluded; without one, the
+// outcome is read in the SiTef.
+bool RegistraConcluidoPelaBiblioteca(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo,
+                                     TResolucao& R) {
     TLivroTransacoes& Livro = Ambiente.Livro;
+    if (Algum(Grupo, TEstadoLancamento::Decidida)) {
+        const bool Gravado = Livro.Registra(Grupo, TEstadoLancamento::Finalizada);
+        R.Mensagens.append(MensagemResolvida(*Grupo.front(), Grupo.front()->Impresso));
+        return Gravado;
+    }
+    for (TLancamentoTEF* Lancamento : Grupo) {
+        Lancamento->Motivo = QStringLiteral("não mais pendente no SiTef ao iniciar");
+    }
+    const bool Gravado = Livro.Registra(Grupo, TEstadoLancamento::ConcluidaNaBiblioteca);
+    R.Mensagens.append(QStringLiteral("A transação TEF em aberto já foi concluída pelo SiTef: "
+                                      "confira no SiTef se foi confirmada ou desfeita antes de "
+                                      "cobrar de novo.") +
+                       Identificacao(*Grupo.front()));
+    return Gravado;
+}
+
+// A recorded decision is sent again as it was; otherwise every receipt
+// printed confirms (the customer holds them), a transaction stopped during
+// the dialogue is undone (the finish call is how the library undoes one
+// that a power cut interrupted), and anything else follows the function's
+// rule. False when the journal stopped the resolution.
+bool ResolveDocumento(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo, TResolucao& R) {
+    TLivroTransacoes& Livro = Ambiente.Livro;
+    const TLancamentoTEF& Primeiro = *Grupo.front();
+    const bool Interrompida = Algum(Grupo, TEstadoLancamento::Iniciada);
+    const bool SoInterrompidas = std::all_of(Grupo.begin(), Grupo.end(), [](const auto* L) {
+        return L->Estado == TEstadoLancamento::Iniciada;
+    });
+    if (!Interrompida && R.Pendencias.Pendente(Primeiro.Documento, Primeiro.DataFinaliza()) ==
+                             std::optional<bool>(false)) {
+        return RegistraConcluidoPelaBiblioteca(Ambiente, Grupo, R);
+    }
     const auto Decidido = std::find_if(Grupo.begin(), Grupo.end(), [](const auto* L) {
         return L->Estado == TEstadoLancamento::Decidida && L->Confirma.has_value();
     });
     const bool Impressos =
         std::all_of(Grupo.begin(), Grupo.end(), [](const auto* L) { return L->Impresso; });
-    const bool Confirma = Decidido != Grupo.end()
-                              ? *(*Decidido)->Confirma
-                              : Impressos || ConfirmaSemCupom(Grupo.front()->Funcao);
+    const bool Confirma = Decidido != Grupo.end() ? *(*Decidido)->Confirma
+                          : Interrompida          ? false
+                                                  : Impressos || ConfirmaSemCupom(Primeiro.Funcao);
     for (TLancamentoTEF* Lancamento : Grupo) {
         if (Lancamento->Estado != TEstadoLancamento::Decidida) {
             Lancamento->Confirma = Confirma;
-            Lancamento->Motivo = Impressos ? QStringLiteral("cupom impresso, resolvida ao iniciar")
-                                           : QStringLiteral("cupom não impresso, resolvida ao "
-                                                            "iniciar");
+            Lancamento->Motivo =
+                Interrompida ? QStringLiteral("interrompida durante o diálogo, desfeita ao iniciar")
+                : Impressos  ? QStringLiteral("cupom impresso, resolvida ao iniciar")
+                             : QStringLiteral("cupom não impresso, resolvida ao iniciar");
         }
     }
     if (!Livro.Registra(Grupo, TEstadoLancamento::Decidida)) {
-        Mensagens.append(QStringLiteral("Transação TEF pendente (documento %1) não resolvida: %2")
-                             .arg(Grupo.front()->Documento, Livro.Falha()));
+        R.Mensagens.append(QStringLiteral("Transação TEF pendente (documento %1) não resolvida: %2")
+                               .arg(Primeiro.Documento, Livro.Falha()));
         return false;
     }
-    const bool Gravado = Finaliza(Ambiente, Grupo);
-    Mensagens.append(MensagemResolvida(*Grupo.front(), Impressos));
+    const bool Gravado =
+        Finaliza(Ambiente, Grupo,
+                 SoInterrompidas ? TEstadoLancamento::Interrompida : TEstadoLancamento::Finalizada);
+    R.Finalizados.append(Primeiro.Documento + u' ' + Primeiro.DataFinaliza());
+    R.Mensagens.append(
+        Interrompida && !Confirma
+            ? QStringLiteral("Transação TEF interrompida: não foi concluída e foi desfeita. Faça "
+                             "a transação novamente.") +
+                  Identificacao(Primeiro)
+            : MensagemResolvida(Primeiro, Impressos));
     if (!Gravado) {
         // One state is held at a time: the rest waits for the journal.
-        Mensagens.append(Livro.Falha());
+        R.Mensagens.append(Livro.Falha());
     }
+    return Gravado;
+}
+
+// Pending at the library and open nowhere in the journal (a journal lost,
+// damaged or new): undone, unless the journal recorded a decision for it,
+// which is sent again as it was. Recorded before the call, as any decision.
+bool DesfazDesconhecida(TAmbienteTEF& Ambiente, const TPendenciaSiTef& Pendencia, TResolucao& R) {
+    TLivroTransacoes& Livro = Ambiente.Livro;
+    std::optional<bool> Registrada;
+    for (const TLancamentoTEF& Antigo : Livro.DoDocumento(Pendencia.Documento, Pendencia.Data)) {
+        if (Antigo.Confirma.has_value()) {
+            Registrada = Antigo.Confirma;
+        }
+    }
+    TLancamentoTEF Lancamento;
+    Lancamento.Funcao = FuncaoSiTef::ConsultaPendencias;
+    Lancamento.Documento = Pendencia.Documento;
+    Lancamento.Data = Pendencia.Data;
+    Lancamento.Hora = Pendencia.Hora;
+    Lancamento.DataHoraTransacao = Pendencia.Data + Pendencia.Hora;
+    Lancamento.Autorizacao.NsuHost = Pendencia.NsuHost;
+    Lancamento.Confirma = Registrada.value_or(false);
+    Lancamento.Motivo = Registrada ? QStringLiteral("pendente no SiTef, decisão registrada enviada "
+                                                    "de novo ao iniciar")
+                                   : QStringLiteral("pendente no SiTef sem registro nesta "
+                                                    "estação, desfeita ao iniciar");
+    try {
+        Livro.Inicia(Lancamento);
+    } catch (const EErro& Erro) {
+        R.Mensagens.append(Erro.Mensagem());
+        return false;
+    }
+    if (!Livro.Registra(Lancamento, TEstadoLancamento::Decidida)) {
+        R.Mensagens.append(QStringLiteral("Transação TEF pendente no SiTef (documento %1) não "
+                                          "resolvida: %2")
+                               .arg(Pendencia.Documento, Livro.Falha()));
+        return false;
+    }
+    const bool Gravado = Finaliza(Ambiente, {&Lancamento});
+    R.Finalizados.append(Pendencia.Documento + u' ' + Pendencia.Data);
+    R.Mensagens.append((*Lancamento.Confirma
+                            ? QStringLiteral("Transação TEF pendente no SiTef confirmada, como "
+                                             "registrado.")
+                            : QStringLiteral("Transação TEF pendente no SiTef, sem registro nesta "
+                                             "estação, foi desfeita. Confira no SiTef.")) +
+                       Identificacao(Lancamento));
     return Gravado;
 }
 
@@ -201,16 +322,21 @@ QStringList ResolvePendencias(TAmbienteTEF& Ambiente) {
         return {QStringLiteral("Transações TEF pendentes não resolvidas: %1").arg(Livro.Falha())};
     }
     std::vector<TLancamentoTEF> Abertos = Livro.Abertos();
+    TPendenciasSiTef Pendencias(Ambiente.Biblioteca);
     QStringList Mensagens;
-    for (TLancamentoTEF& Lancamento : Abertos) {
-        // Stopped during the dialogue: nothing was approved to decide on.
-        if (Lancamento.Estado == TEstadoLancamento::Iniciada &&
-            !Livro.Registra(Lancamento, TEstadoLancamento::Interrompida)) {
+    TResolucao R{Pendencias, Mensagens, {}};
+    for (const TGrupoLancamentos& Grupo : PorDocumento(Abertos)) {
+        if (!ResolveDocumento(Ambiente, Grupo, R)) {
             return Mensagens;
         }
     }
-    for (const TGrupoLancamentos& Grupo : PorDocumento(Abertos)) {
-        if (!ResolveDocumento(Ambiente, Grupo, Mensagens)) {
+    for (const TPendenciaSiTef& Pendencia : Pendencias.Lista()) {
+        const QString Chave = Pendencia.Documento + u' ' + Pendencia.Data;
+        const bool Aberta = std::any_of(Abertos.begin(), Abertos.end(), [&](const auto& L) {
+            return L.Documento + u' ' + L.DataFinaliza() == Chave;
+        });
+        if (!Aberta && !R.Finalizados.contains(Chave) &&
+            !DesfazDesconhecida(Ambiente, Pendencia, R)) {
             break;
         }
     }
@@ -220,12 +346,10 @@ QStringList ResolvePendencias(TAmbienteTEF& Ambiente) {
 QStringList MensagensPendenciasAbertas(TLivroTransacoes& Livro) {
     QStringList Mensagens;
     for (const TLancamentoTEF& Lancamento : Livro.Abertos()) {
-        if (AguardaFinalizacao(Lancamento.Estado)) {
-            Mensagens.append(QStringLiteral("Transação TEF pendente (documento %1) ainda não "
-                                            "resolvida: será confirmada ou desfeita quando o "
-                                            "TEF for iniciado.")
-                                 .arg(Lancamento.Documento));
-        }
+        Mensagens.append(QStringLiteral("Transação TEF pendente (documento %1) ainda não "
+                                        "resolvida: será confirmada ou desfeita quando o TEF "
+                                        "for iniciado.")
+                             .arg(Lancamento.Documento));
     }
     return Mensagens;
 }

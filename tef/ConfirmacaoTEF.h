@@ -49,11 +49,17 @@ std::int32_t IniciaLancamento(TAmbienteTEF& Ambiente, TLancamentoTEF& Lancamento
 void EncerraSemFinalizacao(TLivroTransacoes& Livro, TLancamentoTEF& Lancamento,
                            std::int32_t Resultado);
 
-// At start, once the library is configured: every transaction a previous
-// run left open is finished. A recorded decision is sent again as it was;
-// a printed receipt is confirmed; an approval that did not print follows
-// its function's rule (ConfirmaSemCupom). Returns what the operator is told,
-// one message per document. A decision that cannot be recorded is not sent.
+// At start, once the library is configured and before any function opens:
+// every transaction a previous run left open is settled against the
+// library's own list of what it holds pending (TPendenciasSiTef), one
+// finish call at most per document. Pending there: a recorded decision is
+// sent again as it was, a printed receipt is confirmed, an approval that
+// did not print follows its function's rule (ConfirmaSemCupom). No longer
+// pending: the library concluded it, and no finish call is made. Stopped
+// during the dialogue: undone and told. Pending at the library and unknown
+// to the journal: undone and told. Where the library cannot say, the
+// journal's rules alone decide. Returns what the operator is told, one
+// message per document. A decision that cannot be recorded is not sent.
 QStringList ResolvePendencias(TAmbienteTEF& Ambiente);
 
 // What the operator is told of transactions still open while the library

@@ -8,6 +8,8 @@
 #include "FuncoesSiTef.h"
 
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 #include <gtest/gtest.h>
 
@@ -78,7 +80,7 @@ TEST(LivroTransacoes, MorteEmCadaEstadoRepeteADecisaoSemDesfazerOConfirmado) {
         std::optional<std::int16_t> Decisao; // what the library ends up with
     } Casos[] = {
         {FuncaoSiTef::PreAutorizacao, true, Estado::Iniciada, Finalizacao::Normal, {}},
-        {FuncaoSiTef::PreAutorizacao, true, Estado::Aprovada, Finalizacao::Normal, {}},
+        {FuncaoSiTef::PreAutorizacao, true, Estado::Aprovada, Finalizacao::Normal, 0},
         {FuncaoSiTef::PreAutorizacao, true, Estado::Imprimindo, Finalizacao::Normal, 0},
         {FuncaoSiTef::PreAutorizacao, true, Estado::Impressa, Finalizacao::Normal, 0},
         {FuncaoSiTef::PreAutorizacao, true, Estado::Decidida, Finalizacao::Normal, 1},
@@ -228,4 +230,143 @@ TEST(LivroTransacoes, ArquivoDanificadoGuardadoEPendenciaAntigaImportada) {
         EXPECT_TRUE(Erro.Mensagem().contains(QStringLiteral("(documento 41)")));
         EXPECT_TRUE(Erro.Mensagem().contains(QStringLiteral("\"Iniciar TEF\"")));
     }
+}
+
+// A journal that refuses a state (a full disk), or another program that
+// tries to take the file, then the station's death and its restart, the
+// library saying what it still holds pending (its list, or its count per
+// document): a document the library concluded is never undone nor told as
+// not done, and a transaction stopped during the dialogue is undone once
+// and told.
+TEST(LivroTransacoes, GravacaoRecusadaMorteEReinicioSeguemOQueABibliotecaTemPendente) {
+    enum class Recusa { Cheio, OutroPrograma, MorteNaAprovacao };
+    const struct {
+        Recusa Como;
+        Estado Em;
+    } Casos[] = {
+        {Recusa::OutroPrograma, Estado::Impressa},
+        {Recusa::Cheio, Estado::Aprovada},
+        {Recusa::Cheio, Estado::Imprimindo},
+        {Recusa::Cheio, Estado::Impressa},
+        {Recusa::Cheio, Estado::Decidida},
+        {Recusa::Cheio, Estado::Finalizada},
+        {Recusa::MorteNaAprovacao, Estado::Iniciada},
+    };
+    for (const auto& Caso : Casos) {
+        for (const bool PorLista : {true, false}) {
+            SCOPED_TRACE(testing::Message() << static_cast<int>(Caso.Como) << " em "
+                                            << static_cast<int>(Caso.Em) << " lista " << PorLista);
+            TEstacao E(true);
+            E.Biblioteca.Passos = {Comando(3, " TRANSACAO APROVADA"), Campo(121, "VIA")};
+            const auto Anterior = [&] {
+                bool Cheio = false;
+                TLivroTransacoes::DefineGanchoAntesDeGravar([&](Estado Gravando) {
+                    if (Gravando == Caso.Em && Caso.Como == Recusa::Cheio) {
+                        EncheDisco(Cheio = true);
+                    }
+                    if (Gravando == Caso.Em && Caso.Como == Recusa::OutroPrograma) {
+                        auto Outro = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
+                                                               QStringLiteral("outro"));
+                        Outro.setDatabaseName(TLivroTransacoes::NomePadrao);
+                        if (Outro.open() &&
+                            QSqlQuery(Outro).exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+                            ::_exit(Morreu + 1); // the other program took the file
+                        }
+                    }
+                });
+                E.Biblioteca.AoContinuar = [&] {
+                    if (Caso.Como == Recusa::MorteNaAprovacao &&
+                        E.Biblioteca.Continuacoes.size() == 2) {
+                        ::_exit(Morreu); // "aprovada" on screen
+                    }
+                };
+                E.Biblioteca.AoFinalizar = [&](const TBibliotecaRoteirizada::Finalizacao& F) {
+                    EncheDisco(false);
+                    QFile Arquivo(ArquivoFinalizacoes);
+                    Arquivo.open(QIODevice::Append);
+                    Arquivo.write(QByteArray::number(F.Confirma) + '\n');
+                    Arquivo.close();
+                    EncheDisco(Cheio);
+                };
+                try {
+                    E.Executa(FuncaoSiTef::PreAutorizacao);
+                } catch (const std::exception&) {
+                }
+                ::_exit(Morreu);
+            };
+            EXPECT_EXIT(Anterior(), testing::ExitedWithCode(Morreu), "");
+
+            // The library holds it while nothing finished it; one stopped
+            // during the dialogue may hold its approval too.
+            const std::vector<std::int16_t> Antes = Decisoes(E);
+            const bool Pendente = Antes.empty();
+            const TLancamentoTEF NoArquivo = E.Livro.Todos().at(0);
+            if (PorLista) {
+                E.Biblioteca.Pendentes = std::vector<TPendenciaSiTef>();
+                if (Pendente) {
+                    E.Biblioteca.Pendentes->push_back(
+                        {NoArquivo.Documento, NoArquivo.Data, NoArquivo.Hora, {}});
+                }
+            } else {
+                E.Biblioteca.QuantidadePendentes = Pendente ? 1 : -13;
+            }
+            const QStringList Mensagens = ResolvePendencias(E.Ambiente);
+            const std::vector<std::int16_t> Vistas = Decisoes(E);
+            EXPECT_TRUE(E.Livro.Abertos().empty());
+            EXPECT_LE(E.Biblioteca.Finalizacoes.size(), 1u);
+            for (size_t I = 1; I < Vistas.size(); ++I) {
+                EXPECT_FALSE(Vistas[I - 1] == 1 && Vistas[I] == 0) << "undone after confirmed";
+            }
+            if (!Antes.empty()) {
+                EXPECT_TRUE(Mensagens.filter(MensagemNaoEfetuada).isEmpty())
+                    << qPrintable(Mensagens.join(u'|'));
+            }
+            if (NoArquivo.Estado == Estado::Iniciada) {
+                ASSERT_EQ(E.Biblioteca.Finalizacoes.size(), 1u);
+                EXPECT_EQ(E.Biblioteca.Finalizacoes[0].Confirma, 0);
+                EXPECT_EQ(Mensagens.filter(QStringLiteral("interrompida")).size(), 1);
+            }
+            EXPECT_EQ(Mensagens.size(), NoArquivo.Estado == Estado::Finalizada ? 0 : 1)
+                << qPrintable(Mensagens.join(u'|'));
+        }
+    }
+}
+
+// The file is the station's while it runs: a second station on the folder is
+// refused whatever became of the lock file, no other program can take it
+// between two states, and a row another program moved anyway (before the
+// station opened it) is told, never written over.
+TEST(LivroTransacoes, ArquivoSoDaEstacaoEEstadoSoDoQueElaGravou) {
+    TPastaDeTrabalho Pasta;
+    TLancamentoTEF L;
+    L.Documento = QStringLiteral("7");
+    {
+        TLivroTransacoes Livro(TLivroTransacoes::NomePadrao);
+        Livro.Inicia(L);
+        TLivroTransacoes Segunda(TLivroTransacoes::NomePadrao);
+        EXPECT_TRUE(Segunda.OcupadoPorOutro());
+        EXPECT_TRUE(Segunda.Falha().contains(QStringLiteral("em uso por outro programa")));
+        auto Outro = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("outro"));
+        Outro.setDatabaseName(TLivroTransacoes::NomePadrao);
+        Outro.open();
+        EXPECT_FALSE(QSqlQuery(Outro).exec(QStringLiteral("BEGIN IMMEDIATE")));
+        Outro.close();
+        EXPECT_TRUE(Livro.Registra(L, Estado::Aprovada));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("outro"));
+    {
+        auto Mao = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("mao"));
+        Mao.setDatabaseName(TLivroTransacoes::NomePadrao);
+        ASSERT_TRUE(Mao.open());
+        ASSERT_TRUE(
+            QSqlQuery(Mao).exec(QStringLiteral("UPDATE lancamentos SET estado = 'finalizada'")));
+        Mao.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("mao"));
+    TLivroTransacoes Livro(TLivroTransacoes::NomePadrao);
+    EXPECT_FALSE(Livro.Registra(L, Estado::Imprimindo));
+    EXPECT_TRUE(
+        Livro.Falha().contains(QStringLiteral("\"finalizada\", gravada por outro programa")));
+    EXPECT_EQ(Livro.Todos().at(0).Estado, Estado::Finalizada);
+    EXPECT_TRUE(Livro.Retido().isEmpty());
 }

@@ -87,12 +87,14 @@ private Q_SLOTS:
         QCOMPARE(Configuracoes[0][QStringLiteral("loja")].toString(), QStringLiteral("00000000"));
         QCOMPARE(Configuracoes[0][QStringLiteral("terminal")].toString(),
                  QStringLiteral("SE000001"));
+        // The library's pending list first, then the silent link test.
         const auto Inicios = Chamadas("IniciaFuncaoSiTefInterativo");
-        QCOMPARE(Inicios.size(), 1);
-        QCOMPARE(Inicios[0][QStringLiteral("funcao")].toInt(), 111);
-        QCOMPARE(Inicios[0][QStringLiteral("valor")].toString(), QStringLiteral("0,00"));
-        QCOMPARE(Inicios[0][QStringLiteral("operador")].toString(), QStringLiteral("0"));
-        QVERIFY(Inicios[0][QStringLiteral("parametros")].isNull());
+        QCOMPARE(Inicios.size(), 2);
+        QCOMPARE(Inicios[0][QStringLiteral("funcao")].toInt(), 130);
+        QCOMPARE(Inicios[1][QStringLiteral("funcao")].toInt(), 111);
+        QCOMPARE(Inicios[1][QStringLiteral("valor")].toString(), QStringLiteral("0,00"));
+        QCOMPARE(Inicios[1][QStringLiteral("operador")].toString(), QStringLiteral("0"));
+        QVERIFY(Inicios[1][QStringLiteral("parametros")].isNull());
         QCOMPARE(Chamadas("VerificaPresencaPinPad").size(), 1);
         const QString Mensagem =
             Chamadas("EscreveMensagemPermanentePinPad")[0][QStringLiteral("mensagem")].toString();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BibliotecaSiTef.h"
+#include "PendenciasSiTef.h"
 
 #include <QByteArray>
 #include <QString>
@@ -43,6 +44,10 @@ public:
     // The answer of ObtemQuantidadeTransacoesPendentes; std::nullopt: a
     // library without the call.
     std::optional<std::int32_t> QuantidadePendentes;
+    // What function 130 lists, apart from the steps of the other functions
+    // and from Inicios; std::nullopt: a library that does not offer it.
+    std::optional<std::vector<TPendenciaSiTef>> Pendentes;
+    int ConsultasPendentes = 0;
     std::deque<Passo> Passos;
     std::vector<Inicio> Inicios;
     std::vector<Continuacao> Continuacoes;
@@ -80,6 +85,10 @@ public:
                                                                    const QString&) override {
         return QuantidadePendentes;
     }
+
+private:
+    // Function 130's answer while it is being listed.
+    std::deque<Passo> FListagem;
 };
 
 // Steps of a script: a command (with the limits 1 and 19), a field type with
