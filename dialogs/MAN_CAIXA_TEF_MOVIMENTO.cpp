@@ -1,6 +1,7 @@
 #include "MAN_CAIXA_TEF_MOVIMENTO.h"
 
 #include "ArquivoAtomico.h"
+#include "Erros.h"
 #include "FAT_DM_TEF_OFFLINE.h"
 #include "ListaMovimento.h"
 #include "NPushButton.h"
@@ -140,7 +141,12 @@ void TManCaixaTefMovimento::BtnImprimirCopiaClick() {
     if (!BtnImprimirCopia->isEnabled()) {
         return;
     }
-    FModulo.ImprimeCopia(FLivro.ComprovanteDe(LinhaEscolhida()->Id));
+    const TLinhaMovimento& Linha = *LinhaEscolhida();
+    if (!Linha.SemCopia.isEmpty()) {
+        throw EErro(QStringLiteral("Cópia não impressa (documento %1): %2.")
+                        .arg(Linha.Documento, Linha.SemCopia));
+    }
+    FModulo.ImprimeCopia(FLivro.ComprovanteDe(Linha.Id));
     GRD_MOVIMENTO->setFocus();
 }
 

@@ -75,6 +75,9 @@ QString NomeDaFuncao(std::int32_t Funcao) {
         return QStringLiteral("Captura");
     case FuncaoSiTef::Administrativo:
         return QStringLiteral("Administrativa");
+    case FuncaoSiTef::ConsultaPendencias:
+        // A payment the library held pending that the journal did not know.
+        return QStringLiteral("Pendente no SiTef");
     default:
         return QStringLiteral("Função %1").arg(Funcao);
     }
@@ -94,8 +97,28 @@ QString SituacaoDoLancamento(const TLancamentoTEF& L) {
     case TEstadoLancamento::Interrompida:
         // The station stopped during the dialogue: nothing was approved.
         return QStringLiteral("interrompida");
+    case TEstadoLancamento::ConcluidaNaBiblioteca:
+        return QStringLiteral("concluída no SiTef (confira)");
     default:
         return QStringLiteral("pendente");
+    }
+}
+
+QString MotivoSemCopia(const TLancamentoTEF& L) {
+    switch (L.Estado) {
+    case TEstadoLancamento::Finalizada:
+        return Confirmada(L) ? QString()
+                             : QStringLiteral("a transação foi desfeita e o cupom não tem valor");
+    case TEstadoLancamento::SemConfirmacao:
+        return QString();
+    case TEstadoLancamento::ConcluidaNaBiblioteca:
+        return QStringLiteral("o resultado da transação deve ser conferido no SiTef");
+    case TEstadoLancamento::Recusada:
+    case TEstadoLancamento::Abandonada:
+    case TEstadoLancamento::Interrompida:
+        return QStringLiteral("a transação não foi aprovada e o cupom não tem valor");
+    default:
+        return QStringLiteral("a transação ainda não foi confirmada");
     }
 }
 
@@ -131,7 +154,7 @@ TMovimentoTEF::TMovimentoTEF(const std::vector<TResumoLancamento>& Lancamentos) 
         FLinhas.push_back(
             {L.Id, HoraLegivel(L.Hora), L.Documento,
              EmPartes ? QStringLiteral("Venda (parte %1)").arg(Parte) : NomeDaFuncao(L.Funcao),
-             Valor, SituacaoDoLancamento(L), L.Autorizacao, R.ComComprovante});
+             Valor, SituacaoDoLancamento(L), L.Autorizacao, R.ComComprovante, MotivoSemCopia(L)});
         if (!Confirmada(L)) {
             continue;
         }

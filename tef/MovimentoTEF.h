@@ -21,6 +21,10 @@ struct TLinhaMovimento {
     TAutorizacaoTEF Autorizacao;
     // Whether the library delivered a receipt (the journal keeps its text).
     bool ComComprovante = false;
+    // Why no copy of that receipt may print (undone, declined, still open,
+    // outcome unknown): paper that reads as a payment must not come of
+    // one; empty when the copy prints.
+    QString SemCopia;
 };
 
 struct TTotalMovimento {
@@ -65,5 +69,7 @@ inline constexpr int ColunaValorMovimento = 3;
 QString NomeDaFuncao(std::int32_t Funcao);
 // How a transaction ended, in the cashier's words.
 QString SituacaoDoLancamento(const TLancamentoTEF& Lancamento);
+// Why a copy of the transaction's receipt is refused; empty when it prints.
+QString MotivoSemCopia(const TLancamentoTEF& Lancamento);
 // An amount as the cashier reads it: "1234,50".
 QString TextoDoValor(Currency Valor);

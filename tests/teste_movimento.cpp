@@ -79,6 +79,12 @@ TEST(MovimentoTEF, ListaOsLancamentosDeUmDiaComSeusTotaisEOCsv) {
               (QStringList{"Venda confirmada", "Venda desfeita", "Venda recusada (código 5)",
                            "Cancelamento confirmada", "Reimpressão confirmada",
                            "Venda cancelada pelo operador", "Pré-autorização pendente"}));
+    // A copy is paper that reads as a payment: only of a confirmed one.
+    QStringList Copias;
+    for (const TLinhaMovimento& L : Movimento.Linhas()) {
+        Copias.append(L.SemCopia.isEmpty() ? QStringLiteral("sim") : QStringLiteral("não"));
+    }
+    EXPECT_EQ(Copias, (QStringList{"sim", "não", "não", "sim", "sim", "não", "não"}));
     EXPECT_EQ(Movimento.Linhas().front().Autorizacao, Credito.Autorizacao);
     // The receipt's text is read when its copy is asked for.
     EXPECT_TRUE(Movimento.Linhas()[0].ComComprovante);
@@ -148,12 +154,36 @@ TEST(LivroTransacoes, RetencaoRemoveSoOEncerradoAnteriorAoLimite) {
     Grava(Livro, Lancamento(Limite.addDays(-40), "100000", 0, "1,00", Estado::Recusada));
     Grava(Livro, Lancamento(Limite.addDays(-1), "100000", 0, "1,00", Estado::Impressa));
     Grava(Livro, Lancamento(Limite, "000000", 0, "1,00", Estado::Finalizada));
-    EXPECT_EQ(Livro.RemoveAnteriores(Limite), std::optional<int>(2));
+    EXPECT_EQ(Livro.DataMaisRecente(), std::optional<QDate>(Limite));
+    // Batch by batch: the last one removes fewer than it may.
+    EXPECT_EQ(Livro.RemoveAnteriores(Limite, 1), std::optional<int>(1));
+    EXPECT_EQ(Livro.RemoveAnteriores(Limite, 2), std::optional<int>(1));
+    EXPECT_EQ(Livro.RemoveAnteriores(Limite, 2), std::optional<int>(0));
     QStringList Ficaram;
     for (const TLancamentoTEF& L : Livro.Todos()) {
         Ficaram.append(L.Data + u' ' + SituacaoDoLancamento(L));
     }
     EXPECT_EQ(Ficaram, (QStringList{"20251107 pendente", "20251108 desfeita"}));
+}
+
+// The clock alone never decides what goes: a clock set years ahead removes
+// nothing, one set back counts from itself.
+TEST(LivroTransacoes, RetencaoContaDaDataMaisAntigaEntreHojeEOUltimoLancamento) {
+    const QDate Hoje(2026, 12, 10);
+    const struct {
+        std::optional<QDate> MaisRecente;
+        std::optional<QDate> Limite;
+    } Casos[] = {
+        {{}, Hoje.addMonths(-13)},
+        {Hoje, Hoje.addMonths(-13)},
+        {Hoje.addDays(-7), Hoje.addDays(-7).addMonths(-13)},
+        {Hoje.addDays(-8), {}},
+        {Hoje.addYears(-10), {}},
+        {Hoje.addYears(1), Hoje.addMonths(-13)},
+    };
+    for (const auto& Caso : Casos) {
+        EXPECT_EQ(LimiteDeRetencao(Hoje, Caso.MaisRecente, 13), Caso.Limite);
+    }
 }
 
 // A file written before the authorisation columns existed opens with its
