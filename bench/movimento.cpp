@@ -1,7 +1,8 @@
 // Opening "Movimento TEF" on a year of a busy counter (40,000 journal rows,
 // about 110 a day, each with its receipt) and showing one day, against
 // reading the same day's rows with a plain query on its own connection,
-// in the same file of the same run. The station makes the window once,
+// in a copy of the same file (the station's connection holds the file
+// itself exclusively), in the same run. The station makes the window once,
 // hidden, while it waits after its start, and keeps it: an opening reads
 // the day and shows the window. The first opening and a later one are
 // measured apart, and the making beside them.
@@ -111,7 +112,9 @@ double ConsultaSimples(const QString& Arquivo, int& Linhas) {
         }
         QSqlQuery Consulta(Banco);
         Consulta.setForwardOnly(true);
-        Consulta.prepare(QStringLiteral("SELECT * FROM lancamentos WHERE data = ?"));
+        if (!Consulta.prepare(QStringLiteral("SELECT * FROM lancamentos WHERE data = ?"))) {
+            Falha(Consulta.lastError());
+        }
         Consulta.addBindValue(Hoje.toString(QStringLiteral("yyyyMMdd")));
         if (!Consulta.exec()) {
             Falha(Consulta.lastError());
@@ -141,6 +144,11 @@ int main(int argc, char** argv) {
     QTemporaryDir Pasta(QDir::current().filePath(QStringLiteral("movimento-XXXXXX")));
     const QString Arquivo = Pasta.filePath(TLivroTransacoes::NomePadrao);
     Preenche(Arquivo, Linhas);
+    const QString Copia = Pasta.filePath(QStringLiteral("copia.db"));
+    if (!QFile::copy(Arquivo, Copia)) {
+        std::fprintf(stderr, "could not copy %s\n", qPrintable(Arquivo));
+        return 1;
+    }
     Relogio::Define([] { return QDateTime(Hoje, QTime(18, 0)); });
 
     TCliSiTef CliSiTef;
@@ -157,7 +165,7 @@ int main(int argc, char** argv) {
         Primeiras.push_back(AbreJanela(*Janela));
         Seguintes.push_back(AbreJanela(*Janela));
         NaJanela = static_cast<int>(Janela->Movimento().Linhas().size());
-        Consultas.push_back(ConsultaSimples(Arquivo, NaConsulta));
+        Consultas.push_back(ConsultaSimples(Copia, NaConsulta));
     }
     if (NaJanela != NaConsulta || NaJanela == 0) {
         std::fprintf(stderr, "the window listed %d rows, the query read %d\n", NaJanela,
