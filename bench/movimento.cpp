@@ -9,6 +9,7 @@
 // The window is made without a parent; under the station's main window,
 // which sets no style sheet, it is styled the same.
 //   movimento [rows] [runs]
+#include "CargaLivro.h"
 #include "CliSiTef.h"
 #include "FAT_DM_TEF_OFFLINE.h"
 #include "LivroTransacoes.h"
@@ -35,48 +36,6 @@ namespace {
 
 constexpr int Dias = 365;
 const QDate Hoje(2026, 12, 8);
-
-[[noreturn]] void Falha(const QSqlError& Erro) {
-    std::fprintf(stderr, "%s\n", qPrintable(Erro.text()));
-    std::exit(1);
-}
-
-// The rows written in one transaction, as a year of sales would have left
-// them: day after day, printed, confirmed, a receipt of about 1.2 KB each.
-void Preenche(const QString& Arquivo, int Linhas) {
-    TLivroTransacoes(Arquivo).Aviso(); // the schema, as the station makes it when it opens
-    QSqlDatabase Banco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "carga");
-    Banco.setDatabaseName(Arquivo);
-    if (!Banco.open()) {
-        Falha(Banco.lastError());
-    }
-    {
-        QSqlQuery Consulta(Banco);
-        Consulta.exec(QStringLiteral("BEGIN"));
-        Consulta.prepare(QStringLiteral(
-            "INSERT INTO lancamentos (funcao, documento, valor, data, hora, operador, restricoes, "
-            "estado, resultado, comprovante, impresso, confirma, motivo, rede_autorizadora, "
-            "bandeira, nsu_sitef, nsu_host) VALUES (0, ?, '        12,34', ?, ?, '999', '[]', "
-            "'finalizada', 0, ?, 1, 1, 'cupom impresso', '00005', '00001', ?, ?)"));
-        const QString Comprovante = QString(1200, u'x');
-        for (int I = 0; I < Linhas; ++I) {
-            const QDate Dia = Hoje.addDays(-((Linhas - 1 - I) * qint64{Dias} / Linhas));
-            Consulta.addBindValue(QString::number(I + 1));
-            Consulta.addBindValue(Dia.toString(QStringLiteral("yyyyMMdd")));
-            Consulta.addBindValue(QString::number(80000 + I % 9000));
-            Consulta.addBindValue(Comprovante);
-            Consulta.addBindValue(QString::number(I % 1000000));
-            Consulta.addBindValue(QString::number(I));
-            if (!Consulta.exec()) {
-                Falha(Consulta.lastError());
-            }
-        }
-        Consulta.exec(QStringLiteral("COMMIT"));
-    }
-    Banco.close();
-    Banco = QSqlDatabase();
-    QSqlDatabase::removeDatabase("carga");
-}
 
 // The window as the station makes it while it waits after its start:
 // hidden, its day read, made ready to show.
@@ -108,16 +67,16 @@ double ConsultaSimples(const QString& Arquivo, int& Linhas) {
         QSqlDatabase Banco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "simples");
         Banco.setDatabaseName(Arquivo);
         if (!Banco.open()) {
-            Falha(Banco.lastError());
+            FalhaBanco(Banco.lastError());
         }
         QSqlQuery Consulta(Banco);
         Consulta.setForwardOnly(true);
         if (!Consulta.prepare(QStringLiteral("SELECT * FROM lancamentos WHERE data = ?"))) {
-            Falha(Consulta.lastError());
+            FalhaBanco(Consulta.lastError());
         }
         Consulta.addBindValue(Hoje.toString(QStringLiteral("yyyyMMdd")));
         if (!Consulta.exec()) {
-            Falha(Consulta.lastError());
+            FalhaBanco(Consulta.lastError());
         }
         Linhas = 0;
         const int Colunas = Consulta.record().count();
@@ -143,7 +102,7 @@ int main(int argc, char** argv) {
     const int Vezes = argc > 2 ? std::atoi(argv[2]) : 30;
     QTemporaryDir Pasta(QDir::current().filePath(QStringLiteral("movimento-XXXXXX")));
     const QString Arquivo = Pasta.filePath(TLivroTransacoes::NomePadrao);
-    Preenche(Arquivo, Linhas);
+    PreencheLivro(Arquivo, Linhas, Dias, Hoje);
     const QString Copia = Pasta.filePath(QStringLiteral("copia.db"));
     if (!QFile::copy(Arquivo, Copia)) {
         std::fprintf(stderr, "could not copy %s\n", qPrintable(Arquivo));
