@@ -103,8 +103,7 @@ int main(int argc, char** argv) {
     // before it touches the library.
     TLivroTransacoes Livro(TLivroTransacoes::NomePadrao);
     if (Livro.OcupadoPorOutro()) {
-        const QString Mensagem =
-            QStringLiteral("TefKimbro já está em execução nesta pasta. ") + Livro.Falha();
+        const QString Mensagem = Livro.Falha();
         std::fprintf(stderr, "%s\n", qPrintable(Mensagem));
         using namespace CodigosDialogo;
         Operador.MsgDisplay(Mensagem, QStringLiteral("Atenção"), BotoesOk, IconeErro,

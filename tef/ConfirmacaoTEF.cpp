@@ -122,8 +122,9 @@ QString MensagemResolvida(const TLancamentoTEF& Lancamento, bool Impresso) {
 }
 
 // The open payments that one finish call decides together: those of one
-// document and one moment, in the order they were started. A transaction
-// stopped during the dialogue names the moment of its start call.
+// document and one date (the library finishes them all together), in the
+// order they were started. A transaction stopped during the dialogue names
+// the moment of its start call.
 std::vector<TGrupoLancamentos> PorDocumento(std::vector<TLancamentoTEF>& Abertos) {
     std::vector<TGrupoLancamentos> Grupos;
     for (TLancamentoTEF& Lancamento : Abertos) {
@@ -133,7 +134,7 @@ std::vector<TGrupoLancamentos> PorDocumento(std::vector<TLancamentoTEF>& Abertos
         }
         const auto Mesmo = std::find_if(Grupos.begin(), Grupos.end(), [&](const auto& Grupo) {
             return Grupo.front()->Documento == Lancamento.Documento &&
-                   Grupo.front()->DataHoraTransacao == Lancamento.DataHoraTransacao;
+                   Grupo.front()->DataFinaliza() == Lancamento.DataFinaliza();
         });
         if (Mesmo != Grupos.end()) {
             Mesmo->push_back(&Lancamento);
@@ -155,29 +156,34 @@ struct TResolucao {
     TPendenciasSiTef& Pendencias;
     QStringList& Mensagens;
     // Documents (number and date) already finished in this start.
-    QStringList Finalizados;
+    std::vector<std::pair<QString, QString>> Finalizados;
+
+    bool Finalizado(const QString& Documento, const QString& Data) const {
+        return std::find(Finalizados.begin(), Finalizados.end(), std::pair(Documento, Data)) !=
+               Finalizados.end();
+    }
 };
 
 // No longer pending at the library, which therefore concluded it (the
-// station opens no function while a row is open): no finish call. A
-// recorded decision is what the library concluded; without one, the
-// outcome is read in the SiTef.
+// station opens no function while a row is open): no finish call. Even a
+// recorded decision does not say it was sent (it is written before the
+// call), so the outcome is read in the SiTef.
 bool RegistraConcluidoPelaBiblioteca(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo,
                                      TResolucao& R) {
-    TLivroTransacoes& Livro = Ambiente.Livro;
-    if (Algum(Grupo, TEstadoLancamento::Decidida)) {
-        const bool Gravado = Livro.Registra(Grupo, TEstadoLancamento::Finalizada);
-        R.Mensagens.append(MensagemResolvida(*Grupo.front(), Grupo.front()->Impresso));
-        return Gravado;
-    }
+    const TLancamentoTEF& Primeiro = *Grupo.front();
+    const QString Registrada = !Algum(Grupo, TEstadoLancamento::Decidida) ? QString()
+                               : Primeiro.Confirma.value_or(false)
+                                   ? QStringLiteral(" (a estação tinha decidido confirmá-la)")
+                                   : QStringLiteral(" (a estação tinha decidido desfazê-la)");
     for (TLancamentoTEF* Lancamento : Grupo) {
-        Lancamento->Motivo = QStringLiteral("não mais pendente no SiTef ao iniciar");
+        Lancamento->Motivo = QStringLiteral("não mais pendente no SiTef ao iniciar") + Registrada;
     }
-    const bool Gravado = Livro.Registra(Grupo, TEstadoLancamento::ConcluidaNaBiblioteca);
-    R.Mensagens.append(QStringLiteral("A transação TEF em aberto já foi concluída pelo SiTef: "
+    const bool Gravado = Ambiente.Livro.Registra(Grupo, TEstadoLancamento::ConcluidaNaBiblioteca);
+    R.Mensagens.append(QStringLiteral("A transação TEF em aberto já foi concluída pelo SiTef%1: "
                                       "confira no SiTef se foi confirmada ou desfeita antes de "
-                                      "cobrar de novo.") +
-                       Identificacao(*Grupo.front()));
+                                      "cobrar de novo.")
+                           .arg(Registrada) +
+                       Identificacao(Primeiro));
     return Gravado;
 }
 
@@ -189,6 +195,9 @@ bool RegistraConcluidoPelaBiblioteca(TAmbienteTEF& Ambiente, const TGrupoLancame
 bool ResolveDocumento(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo, TResolucao& R) {
     TLivroTransacoes& Livro = Ambiente.Livro;
     const TLancamentoTEF& Primeiro = *Grupo.front();
+    if (R.Finalizado(Primeiro.Documento, Primeiro.DataFinaliza())) {
+        return true; // one finish call a document in one start
+    }
     const bool Interrompida = Algum(Grupo, TEstadoLancamento::Iniciada);
     const bool SoInterrompidas = std::all_of(Grupo.begin(), Grupo.end(), [](const auto* L) {
         return L->Estado == TEstadoLancamento::Iniciada;
@@ -222,7 +231,7 @@ bool ResolveDocumento(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo, TR
     const bool Gravado =
         Finaliza(Ambiente, Grupo,
                  SoInterrompidas ? TEstadoLancamento::Interrompida : TEstadoLancamento::Finalizada);
-    R.Finalizados.append(Primeiro.Documento + u' ' + Primeiro.DataFinaliza());
+    R.Finalizados.emplace_back(Primeiro.Documento, Primeiro.DataFinaliza());
     R.Mensagens.append(
         Interrompida && !Confirma
             ? QStringLiteral("Transação TEF interrompida: não foi concluída e foi desfeita. Faça "
@@ -239,21 +248,30 @@ bool ResolveDocumento(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo, TR
 // Pending at the library and open nowhere in the journal (a journal lost,
 // damaged or new): undone, unless the journal recorded a decision for it,
 // which is sent again as it was. Recorded before the call, as any decision.
+// Listed without its date, it cannot be named to the finish call: the
+// cashier is told to settle it in the SiTef.
 bool DesfazDesconhecida(TAmbienteTEF& Ambiente, const TPendenciaSiTef& Pendencia, TResolucao& R) {
     TLivroTransacoes& Livro = Ambiente.Livro;
-    std::optional<bool> Registrada;
-    for (const TLancamentoTEF& Antigo : Livro.DoDocumento(Pendencia.Documento, Pendencia.Data)) {
-        if (Antigo.Confirma.has_value()) {
-            Registrada = Antigo.Confirma;
-        }
-    }
     TLancamentoTEF Lancamento;
     Lancamento.Funcao = FuncaoSiTef::ConsultaPendencias;
     Lancamento.Documento = Pendencia.Documento;
     Lancamento.Data = Pendencia.Data;
     Lancamento.Hora = Pendencia.Hora;
-    Lancamento.DataHoraTransacao = Pendencia.Data + Pendencia.Hora;
     Lancamento.Autorizacao.NsuHost = Pendencia.NsuHost;
+    if (Pendencia.Data.isEmpty()) {
+        R.Mensagens.append(QStringLiteral("Transação TEF pendente no SiTef sem a data do "
+                                          "documento: confira-a e resolva-a no SiTef.") +
+                           Identificacao(Lancamento));
+        return true;
+    }
+    std::optional<bool> Registrada;
+    for (const TLancamentoTEF& Antigo : Livro.DoDocumento(Pendencia.Documento, Pendencia.Data)) {
+        Lancamento.Valor = Antigo.Valor;
+        if (Antigo.Confirma.has_value()) {
+            Registrada = Antigo.Confirma;
+        }
+    }
+    Lancamento.DataHoraTransacao = Pendencia.Data + Pendencia.Hora;
     Lancamento.Confirma = Registrada.value_or(false);
     Lancamento.Motivo = Registrada ? QStringLiteral("pendente no SiTef, decisão registrada enviada "
                                                     "de novo ao iniciar")
@@ -272,7 +290,7 @@ bool DesfazDesconhecida(TAmbienteTEF& Ambiente, const TPendenciaSiTef& Pendencia
         return false;
     }
     const bool Gravado = Finaliza(Ambiente, {&Lancamento});
-    R.Finalizados.append(Pendencia.Documento + u' ' + Pendencia.Data);
+    R.Finalizados.emplace_back(Pendencia.Documento, Pendencia.Data);
     R.Mensagens.append((*Lancamento.Confirma
                             ? QStringLiteral("Transação TEF pendente no SiTef confirmada, como "
                                              "registrado.")
@@ -330,13 +348,16 @@ QStringList ResolvePendencias(TAmbienteTEF& Ambiente) {
             return Mensagens;
         }
     }
+    // What the journal had open was settled above, by the same rule that
+    // names a listed payment: only what it did not know is left.
     for (const TPendenciaSiTef& Pendencia : Pendencias.Lista()) {
-        const QString Chave = Pendencia.Documento + u' ' + Pendencia.Data;
-        const bool Aberta = std::any_of(Abertos.begin(), Abertos.end(), [&](const auto& L) {
-            return L.Documento + u' ' + L.DataFinaliza() == Chave;
-        });
-        if (!Aberta && !R.Finalizados.contains(Chave) &&
-            !DesfazDesconhecida(Ambiente, Pendencia, R)) {
+        const bool Conhecida =
+            std::any_of(
+                Abertos.begin(), Abertos.end(),
+                [&](const auto& L) { return Pendencia.Nomeia(L.Documento, L.DataFinaliza()); }) ||
+            std::any_of(R.Finalizados.begin(), R.Finalizados.end(),
+                        [&](const auto& F) { return Pendencia.Nomeia(F.first, F.second); });
+        if (!Conhecida && !DesfazDesconhecida(Ambiente, Pendencia, R)) {
             break;
         }
     }

@@ -387,6 +387,7 @@ void Insere(TConexaoLivro& Conexao, TLancamentoTEF& L) {
 // A row that is not in the state the station last wrote: something else
 // changed it, and it is never written over.
 struct EConflito {
+    std::int64_t Id;
     QString Texto;
 };
 
@@ -408,6 +409,7 @@ void Atualiza(TConexaoLivro& Conexao, const TLancamentoTEF& L, TEstadoLancamento
                  {QVariant::fromValue(L.Id)},
                  [](const QSqlQuery& Linha) { return Linha.value(0).toString(); });
     throw EConflito{
+        L.Id,
         QStringLiteral("A transação TEF (documento %1) não foi gravada como \"%2\": o registro "
                        "de transações a tem como \"%3\", gravada por outro programa.")
             .arg(L.Documento, NomeEstado(L.Estado),
@@ -432,7 +434,7 @@ QString EstadoDaPasta(const QString& Arquivo) {
 
 QString MensagemOcupado(const QString& Arquivo) {
     return QStringLiteral("O registro de transações %1 está em uso por outro programa (outra "
-                          "estação TefKimbro nesta pasta?).")
+                          "estação TefKimbro nesta pasta?): feche-o e inicie o TefKimbro de novo.")
         .arg(Arquivo);
 }
 
@@ -523,16 +525,25 @@ QString TLivroTransacoes::MensagemImportacao(const QString& Motivo) const {
     return Mensagem;
 }
 
+namespace {
+
 // SQLite gives its files the database's own mode: the file is made private
 // before SQLite first opens it.
-void TLivroTransacoes::CriaArquivoPrivado() const {
-    const QByteArray Caminho = QFile::encodeName(FArquivo);
-    const int Descritor = ::open(Caminho.constData(), O_RDONLY | O_CREAT | O_CLOEXEC, 0600);
+// An existing file is changed by its path: a descriptor of it opened and
+// closed here would drop the locks SQLite holds on it in this process.
+void CriaArquivoPrivado(const QString& Arquivo) {
+    const QByteArray Caminho = QFile::encodeName(Arquivo);
+    const int Descritor =
+        ::open(Caminho.constData(), O_RDONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (Descritor >= 0) {
         ::fchmod(Descritor, 0600);
         ::close(Descritor);
+    } else {
+        ::chmod(Caminho.constData(), 0600);
     }
 }
+
+} // namespace
 
 // No whole-file check: SQLite's own recovery keeps the file whole through a
 // kill or a power cut (WAL, full synchronisation), and a check of a year's
@@ -541,7 +552,7 @@ void TLivroTransacoes::CriaArquivoPrivado() const {
 // newest row; damage there is found at once, elsewhere when a read or a
 // write meets it.
 void TLivroTransacoes::Abre() {
-    CriaArquivoPrivado();
+    CriaArquivoPrivado(FArquivo);
     try {
         auto Conexao = std::make_unique<TConexaoLivro>(FArquivo);
         CriaEsquema(*Conexao);
@@ -564,23 +575,36 @@ void TLivroTransacoes::Abre() {
 // start resolves them by their recorded states.
 void TLivroTransacoes::SubstituiDanificado() {
     std::vector<TLancamentoTEF> Salvos = LeAbertosDanificado();
+    // The new file is whole, its rows committed, before the damaged one
+    // moves: a failure on the way leaves the damaged one in place, read
+    // again at the next attempt.
+    const QString Novo = FArquivo + QStringLiteral(".novo");
+    const QString Sufixos[] = {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")};
+    for (const QString& Sufixo : Sufixos) {
+        QFile::remove(Novo + Sufixo);
+    }
+    CriaArquivoPrivado(Novo);
+    {
+        TConexaoLivro Conexao(Novo);
+        CriaEsquema(Conexao);
+        Conexao.EmTransacao([&] {
+            for (TLancamentoTEF& Salvo : Salvos) {
+                Insere(Conexao, Salvo);
+            }
+        });
+    }
     const QString Guardado = FArquivo + QStringLiteral(".danificado-") +
                              Relogio::Agora().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    for (const QString& Sufixo : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+    for (const QString& Sufixo : Sufixos) {
         if (QFile::exists(FArquivo + Sufixo) &&
             !QFile::rename(FArquivo + Sufixo, Guardado + Sufixo)) {
             throw EFalhaBanco{QStringLiteral("arquivo danificado que não pôde ser renomeado"), 0};
         }
     }
-    CriaArquivoPrivado();
-    auto Conexao = std::make_unique<TConexaoLivro>(FArquivo);
-    CriaEsquema(*Conexao);
-    Conexao->EmTransacao([&] {
-        for (TLancamentoTEF& Salvo : Salvos) {
-            Insere(*Conexao, Salvo);
-        }
-    });
-    FConexao = std::move(Conexao);
+    if (!QFile::rename(Novo, FArquivo)) {
+        throw EFalhaBanco{QStringLiteral("arquivo novo que não pôde ser renomeado"), 0};
+    }
+    FConexao = std::make_unique<TConexaoLivro>(FArquivo);
     QStringList Documentos;
     for (const TLancamentoTEF& Salvo : Salvos) {
         Documentos.append(Salvo.Documento);
@@ -728,8 +752,11 @@ bool TLivroTransacoes::GravaRetido() {
             }
         });
     } catch (const EConflito& Conflito) {
+        // The moved row is dropped; the rest of what is held is written.
         qCWarning(lcLivroTEF).noquote() << Conflito.Texto;
-        FRetidos.clear();
+        std::erase_if(FRetidos, [&](const auto& R) { return R.Id == Conflito.Id; });
+        FGravados.erase(Conflito.Id);
+        GravaRetido();
         FFalha = Conflito.Texto;
         return false;
     } catch (const EFalhaBanco& Erro) {
@@ -788,6 +815,8 @@ std::vector<TLancamentoTEF> TLivroTransacoes::Le(const QString& Filtro,
     for (TLancamentoTEF& Lido : Lidos) {
         if (const TLancamentoTEF* Retido = RetidoDe(Lido.Id)) {
             Lido = *Retido;
+        } else if (const auto Gravado = FGravados.find(Lido.Id); Gravado != FGravados.end()) {
+            Gravado->second = Lido.Estado; // what the file holds, as read
         }
     }
     return Lidos;
@@ -881,7 +910,10 @@ std::optional<int> TLivroTransacoes::RemoveAnteriores(const QDate& Limite, int L
             Removidos = Remocao.numRowsAffected();
         });
         if (Removidos > 0) {
-            FConexao->Executa(QStringLiteral("PRAGMA incremental_vacuum"));
+            // A row a page freed: the pragma frees them as it is stepped.
+            QSqlQuery Vacuo = FConexao->Executa(QStringLiteral("PRAGMA incremental_vacuum"));
+            while (Vacuo.next()) {
+            }
         }
         return Removidos;
     } catch (const EFalhaBanco& Erro) {

@@ -170,7 +170,6 @@ private:
     void Abre();
     void SubstituiDanificado();
     std::vector<TLancamentoTEF> LeAbertosDanificado() const;
-    void CriaArquivoPrivado() const;
     void ImportaPendenciaAntiga();
     void ExigeAberto();
     template <typename Leitor>

@@ -9,23 +9,34 @@
 
 namespace {
 
-// Field types of function 130's answer: after the count (210), a block per
+// Field types of function 130's answer: the count, then a block per
 // payment that starts with its document.
+constexpr std::int32_t CampoQuantidade = 210;
 constexpr std::int32_t CampoDocumento = 160;
 constexpr std::int32_t CampoData = 163;
 constexpr std::int32_t CampoHora = 164;
 constexpr std::int32_t CampoNsuHost = 134;
 // The library's answer when it does not know the document.
 constexpr std::int32_t DocumentoNaoEncontrado = -13;
-// A list longer than any counter holds pending ends the query: a library
-// that never ends it cannot hold the start.
+// A list longer than any counter holds pending ends the query, and a
+// library that does not end it then is left: the start is never held.
 constexpr int MaximoDePassos = 20000;
+constexpr int PassosAposInterromper = 16;
 constexpr std::int32_t Interrompe = -1;
 
-// The field data (command 0) that the list is made of; every other command
-// is a message that needs nothing, or a question this query never answers.
+// The field data (command 0) that the list is made of, messages that need
+// nothing, and the library asking whether to go on (23); anything else is
+// a question this query never answers.
 bool SoInforma(std::int32_t Comando) {
-    return Comando == 0 || (Comando >= 1 && Comando <= 4) || (Comando >= 11 && Comando <= 16);
+    return Comando == 0 || (Comando >= 1 && Comando <= 4) || (Comando >= 11 && Comando <= 16) ||
+           Comando == 23;
+}
+
+// The journal names documents by their number: "000041" is 41.
+QString Numero(const QString& Documento) {
+    bool Numerico = false;
+    const qlonglong Valor = Documento.toLongLong(&Numerico);
+    return Numerico ? QString::number(Valor) : Documento;
 }
 
 } // namespace
@@ -37,6 +48,9 @@ TPendenciasSiTef::TPendenciasSiTef(TBibliotecaSiTef& Biblioteca) : FBiblioteca(B
     }
 }
 
+// A list only when the library ended the query with 0 and its count (210)
+// matches the blocks it gave: anything less is no list, never an empty one,
+// or every open transaction would pass for concluded.
 bool TPendenciasSiTef::Consulta() {
     const QDateTime Agora = Relogio::Agora();
     std::int32_t Resultado = FBiblioteca.IniciaFuncaoSiTefInterativo(
@@ -46,13 +60,15 @@ bool TPendenciasSiTef::Consulta() {
     TBufferSiTef Buffer;
     TSaidaComando Saida;
     std::int32_t Continua = 0;
-    for (int Passo = 0; Resultado == ResultadoSiTef::Continua; ++Passo) {
-        Resultado = FBiblioteca.ContinuaFuncaoSiTefInterativo(Saida, Buffer, Continua);
-        if (Resultado != ResultadoSiTef::Continua) {
-            break;
+    std::optional<int> Quantidade;
+    int Passo = 0;
+    while (Resultado == ResultadoSiTef::Continua) {
+        if (++Passo > MaximoDePassos + PassosAposInterromper) {
+            return false;
         }
-        if (Continua == Interrompe) {
-            continue; // the library is ending the query it was told to end
+        Resultado = FBiblioteca.ContinuaFuncaoSiTefInterativo(Saida, Buffer, Continua);
+        if (Resultado != ResultadoSiTef::Continua || Continua == Interrompe) {
+            continue;
         }
         if (!SoInforma(Saida.Comando) || Passo >= MaximoDePassos) {
             Continua = Interrompe;
@@ -62,8 +78,14 @@ bool TPendenciasSiTef::Consulta() {
             continue;
         }
         const QString Texto = Buffer.TextoMensagem().trimmed();
-        if (Saida.TipoCampo == CampoDocumento) {
-            FLista.push_back({Texto, {}, {}, {}});
+        if (Saida.TipoCampo == CampoQuantidade) {
+            bool Numerico = false;
+            Quantidade = Texto.toInt(&Numerico);
+            if (!Numerico) {
+                Quantidade.reset();
+            }
+        } else if (Saida.TipoCampo == CampoDocumento) {
+            FLista.push_back({Numero(Texto), {}, {}, {}});
         } else if (!FLista.empty() && Saida.TipoCampo == CampoData) {
             FLista.back().Data = Texto;
         } else if (!FLista.empty() && Saida.TipoCampo == CampoHora) {
@@ -72,15 +94,19 @@ bool TPendenciasSiTef::Consulta() {
             FLista.back().NsuHost = Texto;
         }
     }
-    return Resultado == ResultadoSiTef::Ok && Continua != Interrompe;
+    return Resultado == ResultadoSiTef::Ok && Continua != Interrompe &&
+           Quantidade == static_cast<int>(FLista.size());
+}
+
+bool TPendenciaSiTef::Nomeia(const QString& DoLivro, const QString& DataFiscal) const {
+    return Documento == Numero(DoLivro) && (Data.isEmpty() || Data == DataFiscal);
 }
 
 std::optional<bool> TPendenciasSiTef::Pendente(const QString& Documento,
                                                const QString& Data) const {
     if (FTemLista) {
-        return std::any_of(FLista.begin(), FLista.end(), [&](const TPendenciaSiTef& P) {
-            return P.Documento == Documento && (P.Data.isEmpty() || P.Data == Data);
-        });
+        return std::any_of(FLista.begin(), FLista.end(),
+                           [&](const TPendenciaSiTef& P) { return P.Nomeia(Documento, Data); });
     }
     const std::optional<std::int32_t> Quantidade =
         FBiblioteca.ObtemQuantidadeTransacoesPendentes(Data, Documento);

@@ -16,6 +16,10 @@ struct TPendenciaSiTef {
     QString Data; // "yyyymmdd"
     QString Hora; // "hhmmss"
     QString NsuHost;
+
+    // Whether this is the journal's document (a number) of that date; a
+    // payment listed without its date names the document whatever its date.
+    bool Nomeia(const QString& DoLivro, const QString& DataFiscal) const;
 };
 
 // What the library still holds pending, asked before any function opens

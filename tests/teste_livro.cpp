@@ -15,6 +15,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -58,6 +59,19 @@ std::vector<std::int16_t> Decisoes(const TEstacao& E) {
         Vistas.push_back(F.Confirma);
     }
     return Vistas;
+}
+
+// Whether another process takes the journal's file for writing.
+bool OutroProcessoToma() {
+    const pid_t Filho = ::fork();
+    if (Filho == 0) {
+        auto Outro = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("outro"));
+        Outro.setDatabaseName(TLivroTransacoes::NomePadrao);
+        ::_exit(Outro.open() && QSqlQuery(Outro).exec(QStringLiteral("BEGIN IMMEDIATE")) ? 0 : 1);
+    }
+    int Saida = 0;
+    ::waitpid(Filho, &Saida, 0);
+    return WIFEXITED(Saida) && WEXITSTATUS(Saida) == 0;
 }
 
 // A file-size limit of one byte fails every write as a full disk does.
@@ -243,20 +257,18 @@ TEST(LivroTransacoes, GravacaoRecusadaMorteEReinicioSeguemOQueABibliotecaTemPend
     const struct {
         Recusa Como;
         Estado Em;
+        bool Imprime = true;
     } Casos[] = {
-        {Recusa::OutroPrograma, Estado::Impressa},
-        {Recusa::Cheio, Estado::Aprovada},
-        {Recusa::Cheio, Estado::Imprimindo},
-        {Recusa::Cheio, Estado::Impressa},
-        {Recusa::Cheio, Estado::Decidida},
-        {Recusa::Cheio, Estado::Finalizada},
-        {Recusa::MorteNaAprovacao, Estado::Iniciada},
+        {Recusa::OutroPrograma, Estado::Impressa},  {Recusa::Cheio, Estado::Aprovada},
+        {Recusa::Cheio, Estado::Imprimindo},        {Recusa::Cheio, Estado::Impressa},
+        {Recusa::Cheio, Estado::Decidida},          {Recusa::Cheio, Estado::Finalizada},
+        {Recusa::Cheio, Estado::Finalizada, false}, {Recusa::MorteNaAprovacao, Estado::Iniciada},
     };
     for (const auto& Caso : Casos) {
         for (const bool PorLista : {true, false}) {
             SCOPED_TRACE(testing::Message() << static_cast<int>(Caso.Como) << " em "
                                             << static_cast<int>(Caso.Em) << " lista " << PorLista);
-            TEstacao E(true);
+            TEstacao E(Caso.Imprime);
             E.Biblioteca.Passos = {Comando(3, " TRANSACAO APROVADA"), Campo(121, "VIA")};
             const auto Anterior = [&] {
                 bool Cheio = false;
@@ -264,14 +276,9 @@ TEST(LivroTransacoes, GravacaoRecusadaMorteEReinicioSeguemOQueABibliotecaTemPend
                     if (Gravando == Caso.Em && Caso.Como == Recusa::Cheio) {
                         EncheDisco(Cheio = true);
                     }
-                    if (Gravando == Caso.Em && Caso.Como == Recusa::OutroPrograma) {
-                        auto Outro = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
-                                                               QStringLiteral("outro"));
-                        Outro.setDatabaseName(TLivroTransacoes::NomePadrao);
-                        if (Outro.open() &&
-                            QSqlQuery(Outro).exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-                            ::_exit(Morreu + 1); // the other program took the file
-                        }
+                    if (Gravando == Caso.Em && Caso.Como == Recusa::OutroPrograma &&
+                        OutroProcessoToma()) {
+                        ::_exit(Morreu + 1); // the other program took the file
                     }
                 });
                 E.Biblioteca.AoContinuar = [&] {
@@ -343,17 +350,17 @@ TEST(LivroTransacoes, ArquivoSoDaEstacaoEEstadoSoDoQueElaGravou) {
     {
         TLivroTransacoes Livro(TLivroTransacoes::NomePadrao);
         Livro.Inicia(L);
-        TLivroTransacoes Segunda(TLivroTransacoes::NomePadrao);
-        EXPECT_TRUE(Segunda.OcupadoPorOutro());
-        EXPECT_TRUE(Segunda.Falha().contains(QStringLiteral("em uso por outro programa")));
-        auto Outro = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("outro"));
-        Outro.setDatabaseName(TLivroTransacoes::NomePadrao);
-        Outro.open();
-        EXPECT_FALSE(QSqlQuery(Outro).exec(QStringLiteral("BEGIN IMMEDIATE")));
-        Outro.close();
+        // A second station, and another program, are other processes.
+        const auto Segunda = [] {
+            TLivroTransacoes Outra(TLivroTransacoes::NomePadrao);
+            const bool Recusada = Outra.OcupadoPorOutro() &&
+                                  Outra.Falha().contains(QStringLiteral("em uso por outro"));
+            ::_exit(Recusada ? Morreu : 0);
+        };
+        EXPECT_EXIT(Segunda(), testing::ExitedWithCode(Morreu), "");
+        EXPECT_FALSE(OutroProcessoToma());
         EXPECT_TRUE(Livro.Registra(L, Estado::Aprovada));
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("outro"));
     {
         auto Mao = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("mao"));
         Mao.setDatabaseName(TLivroTransacoes::NomePadrao);
@@ -369,4 +376,84 @@ TEST(LivroTransacoes, ArquivoSoDaEstacaoEEstadoSoDoQueElaGravou) {
         Livro.Falha().contains(QStringLiteral("\"finalizada\", gravada por outro programa")));
     EXPECT_EQ(Livro.Todos().at(0).Estado, Estado::Finalizada);
     EXPECT_TRUE(Livro.Retido().isEmpty());
+}
+
+// A file damaged past its open rows (the page of the newest rows) is found
+// at start; its open rows are carried into the new one and named to the
+// cashier.
+TEST(LivroTransacoes, ArquivoDanificadoLevaSeusAbertosParaONovo) {
+    TPastaDeTrabalho Pasta;
+    {
+        TLivroTransacoes Livro(TLivroTransacoes::NomePadrao);
+        TLancamentoTEF Aberto;
+        Aberto.Documento = QStringLiteral("41");
+        Livro.Inicia(Aberto);
+        Livro.Registra(Aberto, Estado::Impressa);
+        for (int I = 0; I < 12; ++I) {
+            TLancamentoTEF Encerrado;
+            Encerrado.Documento = QString::number(42 + I);
+            Encerrado.Comprovante = QString(1500, u'x');
+            Livro.Inicia(Encerrado);
+            Livro.Registra(Encerrado, Estado::Finalizada);
+        }
+    }
+    // The last table leaf the rows filled: a page type SQLite rejects.
+    QFile Arquivo(TLivroTransacoes::NomePadrao);
+    ASSERT_TRUE(Arquivo.open(QIODevice::ReadWrite));
+    qint64 Folha = 0;
+    for (qint64 Pagina = 4096; Pagina < Arquivo.size(); Pagina += 4096) {
+        Arquivo.seek(Pagina);
+        if (Arquivo.read(1) == "\x0d") {
+            Folha = Pagina;
+        }
+    }
+    Arquivo.seek(Folha);
+    Arquivo.write("\x01");
+    Arquivo.close();
+    TLivroTransacoes Livro(TLivroTransacoes::NomePadrao);
+    EXPECT_TRUE(Livro.Aviso().contains(QStringLiteral("recuperadas, resolvidas a seguir: "
+                                                      "documento 41.")))
+        << qPrintable(Livro.Aviso());
+    const std::vector<TLancamentoTEF> Abertos = Livro.Abertos();
+    ASSERT_EQ(Abertos.size(), 1u);
+    EXPECT_EQ(Abertos[0].Documento, QStringLiteral("41"));
+    EXPECT_EQ(Abertos[0].Estado, Estado::Impressa);
+}
+
+// Function 130's answer is a list only when it is whole: its count matches
+// its blocks and it ended with 0. Anything less is no list, never an empty
+// one (that would pass every open transaction for concluded), and a library
+// that never ends the query does not hold the start.
+TEST(PendenciasSiTef, SoUmaListaInteiraDizOQueNaoEstaPendente) {
+    using P = std::deque<TBibliotecaRoteirizada::Passo>;
+    const P Bloco = {Campo(160, "000041"), Campo(161, "1"), Campo(163, "20261210"),
+                     Campo(164, "101010")};
+    const auto Com = [](P Passos, std::initializer_list<TBibliotecaRoteirizada::Passo> Mais) {
+        Passos.insert(Passos.end(), Mais);
+        return Passos;
+    };
+    const struct {
+        P Passos;
+        std::optional<bool> Dia10, Dia11;
+    } Casos[] = {
+        {Com({Campo(210, "1")}, {Bloco[0], Bloco[1], Bloco[2], Bloco[3], Fim(0)}), true, false},
+        {Com({Campo(210, "0")}, {Fim(0)}), false, false},
+        {Com({Campo(210, "1"), Campo(160, "41")}, {Fim(0)}), true, true},
+        {Com(Bloco, {Fim(0)}), {}, {}},
+        {Com({Campo(210, "2")}, {Bloco[0], Fim(0)}), {}, {}},
+        {{Fim(0)}, {}, {}},
+        {Com({Campo(210, "1")}, {Bloco[0], Fim(-5)}), {}, {}},
+        {P(30000, Comando(22)), {}, {}},
+    };
+    for (const auto& Caso : Casos) {
+        SCOPED_TRACE(Caso.Passos.size());
+        TBibliotecaRoteirizada Biblioteca;
+        Biblioteca.PassosConsulta = Caso.Passos;
+        const TPendenciasSiTef Pendencias(Biblioteca);
+        EXPECT_EQ(Pendencias.TemLista(), Caso.Dia10.has_value());
+        EXPECT_EQ(Pendencias.Pendente(QStringLiteral("41"), QStringLiteral("20261210")),
+                  Caso.Dia10);
+        EXPECT_EQ(Pendencias.Pendente(QStringLiteral("41"), QStringLiteral("20261211")),
+                  Caso.Dia11);
+    }
 }

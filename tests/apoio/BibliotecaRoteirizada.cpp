@@ -9,18 +9,20 @@ std::int32_t TBibliotecaRoteirizada::IniciaFuncaoSiTefInterativo(
     const QString& Hora, const QString& Operador, const std::optional<QString>& Parametros) {
     if (Funcao == FuncaoSiTef::ConsultaPendencias) {
         ++ConsultasPendentes;
-        if (!Pendentes) {
-            return -3;
-        }
-        FListagem = {PassosRoteiro::Campo(210, QByteArray::number(Pendentes->size()))};
-        for (const TPendenciaSiTef& P : *Pendentes) {
-            for (const auto& [Tipo, Texto] :
-                 {std::pair{160, P.Documento}, {163, P.Data}, {164, P.Hora}, {134, P.NsuHost}}) {
-                FListagem.push_back(PassosRoteiro::Campo(Tipo, Texto.toLatin1()));
+        if (Pendentes) {
+            PassosConsulta = {PassosRoteiro::Campo(210, QByteArray::number(Pendentes->size()))};
+            for (const TPendenciaSiTef& P : *Pendentes) {
+                for (const auto& [Tipo, Texto] : {std::pair{160, P.Documento},
+                                                  {163, P.Data},
+                                                  {164, P.Hora},
+                                                  {134, P.NsuHost}}) {
+                    PassosConsulta.push_back(PassosRoteiro::Campo(Tipo, Texto.toLatin1()));
+                }
             }
+            PassosConsulta.push_back(PassosRoteiro::Fim(0));
         }
-        FListagem.push_back(PassosRoteiro::Fim(0));
-        return 10000;
+        FConsultando = !PassosConsulta.empty();
+        return FConsultando ? 10000 : -3;
     }
     Inicios.push_back({Funcao, Valor, Cupom, Data, Hora, Operador, Parametros});
     return ResultadoInicio;
@@ -29,9 +31,12 @@ std::int32_t TBibliotecaRoteirizada::IniciaFuncaoSiTefInterativo(
 std::int32_t TBibliotecaRoteirizada::ContinuaFuncaoSiTefInterativo(TSaidaComando& Saida,
                                                                    TBufferSiTef& Buffer,
                                                                    std::int32_t Continua) {
-    if (!FListagem.empty()) {
-        const Passo Atual = FListagem.front();
-        FListagem.pop_front();
+    if (FConsultando) {
+        const Passo Atual = PassosConsulta.empty() ? PassosRoteiro::Fim(0) : PassosConsulta.front();
+        if (!PassosConsulta.empty()) {
+            PassosConsulta.pop_front();
+        }
+        FConsultando = Atual.Resultado == 10000;
         Saida = {Atual.Comando, Atual.TipoCampo, Atual.Minimo, Atual.Maximo};
         Buffer.EscreveResposta(QString::fromLatin1(Atual.Texto));
         return Atual.Resultado;

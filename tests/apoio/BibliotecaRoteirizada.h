@@ -45,8 +45,10 @@ public:
     // library without the call.
     std::optional<std::int32_t> QuantidadePendentes;
     // What function 130 lists, apart from the steps of the other functions
-    // and from Inicios; std::nullopt: a library that does not offer it.
+    // and from Inicios: Pendentes made into steps, or the steps themselves;
+    // neither: a library that does not offer it (its start answers -3).
     std::optional<std::vector<TPendenciaSiTef>> Pendentes;
+    std::deque<Passo> PassosConsulta;
     int ConsultasPendentes = 0;
     std::deque<Passo> Passos;
     std::vector<Inicio> Inicios;
@@ -87,8 +89,7 @@ public:
     }
 
 private:
-    // Function 130's answer while it is being listed.
-    std::deque<Passo> FListagem;
+    bool FConsultando = false;
 };
 
 // Steps of a script: a command (with the limits 1 and 19), a field type with
