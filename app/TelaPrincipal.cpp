@@ -411,7 +411,7 @@ void TForm_Principal::CalculaRetencao() {
 // One batch a tick while the counter is idle: a year's first trim never
 // holds the start nor a sale.
 void TForm_Principal::RemoveLancamentosAntigos() {
-    constexpr int Lote = 1000;
+    constexpr int Lote = 250; // a few milliseconds of a tick, also on a slow card
     if (!FLimiteLivro || FEmTransacao) {
         return;
     }
