@@ -41,6 +41,9 @@ bool ConfirmadaSemCupom(int Funcao) {
     return Funcao == 110 || Funcao == 112 || Funcao == 200;
 }
 
+// The library's pending list, asked at every start: no document of its own.
+constexpr int ConsultaPendencias = 130;
+
 QByteArray Le(const QString& Caminho) {
     QFile Arquivo(Caminho);
     return Arquivo.open(QIODevice::ReadOnly) ? Arquivo.readAll() : QByteArray();
@@ -91,9 +94,9 @@ std::optional<std::vector<TLinhaLivro>> LeLivro(const QString& Caminho) {
 }
 
 bool Aberto(const TLinhaLivro& Linha) {
-    return QStringList{QStringLiteral("aprovada"), QStringLiteral("imprimindo"),
-                       QStringLiteral("impressa"), QStringLiteral("nao_impressa"),
-                       QStringLiteral("decidida")}
+    return QStringList{QStringLiteral("iniciada"),     QStringLiteral("aprovada"),
+                       QStringLiteral("imprimindo"),   QStringLiteral("impressa"),
+                       QStringLiteral("nao_impressa"), QStringLiteral("decidida")}
         .contains(Linha.Estado);
 }
 
@@ -144,9 +147,12 @@ int main(int argc, char** argv) {
     for (const QJsonObject& Linha : Diario) {
         const QString Chamada = Texto(Linha, "chamada");
         if (Chamada == QStringLiteral("IniciaFuncaoSiTefInterativo")) {
-            ++Inicios;
             Atual = Texto(Linha, "cupom");
             Comprovante = false;
+            if (Linha.value(QStringLiteral("funcao")).toInt() == ConsultaPendencias) {
+                continue;
+            }
+            ++Inicios;
             if (Cupons.contains(Atual)) {
                 Viola(QStringLiteral("document number %1 used twice").arg(Atual));
             }
