@@ -84,6 +84,26 @@ janela() { procura "$1" || falha "window '$1' did not open"; }
 tecla() { xdotool key --delay 30 "$@"; }
 digita() { xdotool type --delay 20 "$1"; }
 
+# Closes the last station started as the cashier does, Alt+F4 on its
+# window, and waits for it to end with status 0. The window refuses while a
+# transaction or the start runs, so whatever the station did is in its
+# journal, and the journal closed, when it ends. Asked again until taken.
+fecha_estacao() {
+  local status=0
+  for _ in $(seq 20); do
+    procura "TEF - Kimbro" 10 || break
+    # Made active through the window manager, whose Alt+F4 closes that one.
+    timeout 2 xdotool search --onlyvisible --name '^TEF - Kimbro$' windowactivate --sync \
+      >/dev/null 2>&1 || true
+    tecla alt+F4
+    sleep 0.5
+  done
+  ! procura "TEF - Kimbro" 1 || falha "the station did not close"
+  wait "${pids[-1]}" || status=$?
+  unset 'pids[-1]'
+  [ "$status" -eq 0 ] || falha "the station ended with status $status"
+}
+
 # Leaves a PNG of the window titled $1 (of the whole screen without a title)
 # in the build's e2e-telas folder, named after the case and $2, for a person
 # to look at after the run.

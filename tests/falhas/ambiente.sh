@@ -23,15 +23,6 @@ para_estacao() {
   wait "${pids[-1]}" 2>/dev/null || true
   unset 'pids[-1]'
 }
-# Waits (10 s at most) until the station's journal holds nothing open: the
-# library's journal has the finish call a moment before the station records
-# it, and a stop in between leaves the payment to the next start.
-ate_livro_fechado() {
-  for _ in $(seq 100); do
-    "$build/tests/verifica_falhas" --nada-aberto "$caixa/tefkimbro.db" && return 0
-    sleep 0.1
-  done
-}
 # A working folder of its own on a tmpfs of $2 kilobytes.
 pasta_em_tmpfs() {
   caixa="$trabalho/$1"
@@ -113,8 +104,7 @@ caso_cups_parado() {
   tecla alt+i
   no_diario '"chamada":"FinalizaTransacaoSiTefInterativo"' '"confirma":1' \
     || falha "CUPS back: the sale was not confirmed"
-  ate_livro_fechado
-  para_estacao
+  fecha_estacao
   verifica cups_parado
 }
 
@@ -142,8 +132,7 @@ caso_disco_cheio() {
   vende_credito "10,00"
   no_diario '"chamada":"FinalizaTransacaoSiTefInterativo"' '"confirma":1' \
     || falha "disk freed: the sale was not confirmed"
-  ate_livro_fechado
-  para_estacao
+  fecha_estacao
   verifica disco_cheio
 }
 
@@ -166,8 +155,7 @@ caso_somente_leitura() {
   vende_credito "12,00"
   no_diario '"chamada":"FinalizaTransacaoSiTefInterativo"' '"confirma":1' \
     || falha "read-write again: the sale was not confirmed"
-  ate_livro_fechado
-  para_estacao
+  fecha_estacao
   verifica somente_leitura
 }
 

@@ -39,8 +39,21 @@ digita_transacao() {
   sleep 30
 }
 
-conta_finalizacoes() {
-  grep -c '"chamada":"FinalizaTransacaoSiTefInterativo"' "$trabalho/diario.jsonl" 2>/dev/null || true
+finalizacao='"chamada":"FinalizaTransacaoSiTefInterativo"'
+# How many lines of file $2 match the extended expression $1.
+conta() {
+  local linhas
+  linhas=$(grep -c -E "$1" "$2" 2>/dev/null) || linhas=${linhas:-0}
+  echo "$linhas"
+}
+# Waits (20 s at most) for the library's journal to gain a line matching $1.
+espera_linha() {
+  local antes
+  antes=$(conta "$1" "$trabalho/diario.jsonl")
+  for _ in $(seq 200); do
+    (( $(conta "$1" "$trabalho/diario.jsonl") > antes )) && return 0
+    sleep 0.1
+  done
 }
 
 for (( i = 1; i <= mortes; i++ )); do
@@ -53,11 +66,7 @@ for (( i = 1; i <= mortes; i++ )); do
   if (( i % 5 == 0 )); then
     # Every fifth is killed inside the finish call, once it reached the
     # library, whatever the random moments would have hit.
-    finalizacoes=$(conta_finalizacoes)
-    for _ in $(seq 150); do
-      (( $(conta_finalizacoes) > finalizacoes )) && break
-      sleep 0.1
-    done
+    espera_linha "$finalizacao"
   else
     # Up to 13 s: a typed sale takes about 8 (2 of them the approval's
     # pause), its printing about 1, its finish call 1.5; the functions less.
@@ -69,10 +78,14 @@ for (( i = 1; i <= mortes; i++ )); do
   unset 'pids[-1]'
 done
 
-# The last start undoes or confirms what the killed ones left.
+# The last start undoes or confirms what the killed ones left; closed, it
+# leaves its journal to be read.
+prontas=$(conta 'main window ready for input' "$trabalho/estacao.err")
 inicia_estacao
-procura "Atenção" 30 && tecla Return
-janela "TEF - Kimbro"
-sleep 1
+for _ in $(seq 60); do
+  (( $(conta 'main window ready for input' "$trabalho/estacao.err") > prontas )) && break
+  procura "Atenção" 5 && tecla Return
+done
+fecha_estacao
 "$build/tests/verifica_falhas" "$trabalho/diario.jsonl" "$trabalho" "$trabalho/cups/saida" \
   "$XDG_CONFIG_HOME/Tef_kimbro.Ini" | sed "s/^starts/kills $mortes, starts/"

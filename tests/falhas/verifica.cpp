@@ -8,8 +8,7 @@
 // confirmed without their receipt: the station's rule confirms them when the receipt
 // did not print (undoing a cancellation would charge the customer again).
 //   verifica_falhas DIARIO PASTA_DE_TRABALHO PASTA_DA_FILA ARQUIVO_DE_CONFIGURACAO
-// With --nada-aberto LIVRO: succeeds when the station's journal holds
-// nothing open, for a run to wait on before it stops the station.
+// The journal is read once no station runs: one holds its own for its life.
 #include "Diario.h"
 
 #include <QDir>
@@ -20,7 +19,6 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
-#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <vector>
@@ -125,13 +123,8 @@ void VerificaLivro(const QString& Caminho, const QMap<QString, int>& Desfeitas) 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && qstrcmp(argv[1], "--nada-aberto") == 0) {
-        const auto Linhas = LeLivro(QString::fromLocal8Bit(argv[2]));
-        return Linhas && std::none_of(Linhas->begin(), Linhas->end(), Aberto) ? 0 : 1;
-    }
     if (argc != 5) {
-        std::fprintf(stderr, "usage: verifica_falhas DIARIO PASTA FILA CONFIGURACAO\n"
-                             "       verifica_falhas --nada-aberto LIVRO\n");
+        std::fprintf(stderr, "usage: verifica_falhas DIARIO PASTA FILA CONFIGURACAO\n");
         return 2;
     }
     const QList<QJsonObject> Diario = LeDiario(QString::fromLocal8Bit(argv[1]));
