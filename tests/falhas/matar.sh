@@ -2,15 +2,18 @@
 # Fault injection: sales and TEF functions (cancellation, reprint,
 # pre-authorisation) one after another against the simulator's demo, the
 # station killed with SIGKILL at a random moment of each (during the
-# library's dialogue, between approval and printing, while printing, while a
-# working file is written, inside the finish call, which the simulator makes
-# last 1.5 s as a server's answer may) and started again; a last start resolves what was
-# left. Then the invariants: document numbers never repeat, working files are
-# never empty or torn, every approved sale or function is confirmed once
-# after its receipt reached the queue or undone (or, for those the station's
-# rule confirms, confirmed once), never both, never neither; a decision sent
-# again only as it was; nothing the station's journal recorded as printed
-# undone, and nothing left open in it.
+# library's dialogue, while the library's approval is shown, between approval
+# and printing, while printing, while a working file is written, inside the
+# finish call, which the simulator makes last 1.5 s as a server's answer may)
+# and started again; a last start resolves what was left. Then the
+# invariants: document numbers never repeat, working files are never empty or
+# torn, every approved sale or function is confirmed once after its receipt
+# reached the queue or undone (or, for those the station's rule confirms,
+# confirmed once), never both, never neither; a decision sent again only as
+# it was; nothing the station's journal recorded as printed undone, nothing
+# left open in it, and a transaction a kill left started told to the cashier
+# as interrupted by the start that ended it (a copy of the journal is kept
+# after each kill, read once no station runs).
 # Usage: tests/falhas/matar.sh BUILD_DIR [KILLS [SEED]]   (the test command runs
 #        a few; by hand: tests/falhas/matar.sh build/release 200). The seed it
 #        prints replays the same transactions and kill moments.
@@ -40,6 +43,7 @@ digita_transacao() {
 }
 
 finalizacao='"chamada":"FinalizaTransacaoSiTefInterativo"'
+aprovacao='"comando":1,.*"texto":"[^"]*aprova'
 # How many lines of file $2 match the extended expression $1.
 conta() {
   local linhas
@@ -56,6 +60,7 @@ espera_linha() {
   done
 }
 
+livros=()
 for (( i = 1; i <= mortes; i++ )); do
   inicia_estacao
   estacao=${pids[-1]}
@@ -67,6 +72,12 @@ for (( i = 1; i <= mortes; i++ )); do
     # Every fifth is killed inside the finish call, once it reached the
     # library, whatever the random moments would have hit.
     espera_linha "$finalizacao"
+  elif (( i % 5 == 3 )); then
+    # Another fifth at a random instant of the approval message the station
+    # shows for 2 s before the receipt (or of the finish call, for a function
+    # that shows none).
+    espera_linha "($aprovacao)|($finalizacao)"
+    sleep "0.$(( RANDOM % 10 ))"
   else
     # Up to 13 s: a typed sale takes about 8 (2 of them the approval's
     # pause), its printing about 1, its finish call 1.5; the functions less.
@@ -76,6 +87,9 @@ for (( i = 1; i <= mortes; i++ )); do
   kill "$digitador" 2>/dev/null || true
   wait "$estacao" "$digitador" 2>/dev/null || true
   unset 'pids[-1]'
+  livros+=("$trabalho/livros/$i/tefkimbro.db")
+  mkdir -p "$trabalho/livros/$i"
+  cp "$trabalho"/tefkimbro.db* "$trabalho/livros/$i/" 2>/dev/null || true
 done
 
 # The last start undoes or confirms what the killed ones left; closed, it
@@ -88,4 +102,5 @@ for _ in $(seq 60); do
 done
 fecha_estacao
 "$build/tests/verifica_falhas" "$trabalho/diario.jsonl" "$trabalho" "$trabalho/cups/saida" \
-  "$XDG_CONFIG_HOME/Tef_kimbro.Ini" | sed "s/^starts/kills $mortes, starts/"
+  "$XDG_CONFIG_HOME/Tef_kimbro.Ini" "$trabalho/estacao.err" "${livros[@]}" \
+  | sed "s/^starts/kills $mortes, starts/"

@@ -7,8 +7,14 @@
 // undone. Cancellations, reprints and administrative functions may be
 // confirmed without their receipt: the station's rule confirms them when the receipt
 // did not print (undoing a cancellation would charge the customer again).
+// A transaction a kill left started is told to the cashier as interrupted
+// by the start that ends it.
 //   verifica_falhas DIARIO PASTA_DE_TRABALHO PASTA_DA_FILA ARQUIVO_DE_CONFIGURACAO
-// The journal is read once no station runs: one holds its own for its life.
+//                   [SAIDA_DA_ESTACAO LIVRO...]
+// SAIDA_DA_ESTACAO: the station's standard error over the run (the
+// "message shown:" lines); each LIVRO: a copy of the station's journal as a
+// kill left it, in order. The journals are read once no station runs: one
+// holds its own for its life.
 #include "Diario.h"
 
 #include <QDir>
@@ -19,6 +25,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <vector>
@@ -67,12 +74,12 @@ struct TLinhaLivro {
     bool Impresso = false;
 };
 
-// The rows of the station's journal; nothing when it is absent (never made
-// here) or cannot be opened.
+// The rows of the station's journal: none when it is absent (not made
+// yet), nothing when it cannot be opened.
 std::optional<std::vector<TLinhaLivro>> LeLivro(const QString& Caminho) {
     std::optional<std::vector<TLinhaLivro>> Linhas;
     if (!QFile::exists(Caminho)) {
-        return Linhas;
+        return Linhas.emplace();
     }
     {
         QSqlDatabase Banco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
@@ -120,11 +127,62 @@ void VerificaLivro(const QString& Caminho, const QMap<QString, int>& Desfeitas) 
     }
 }
 
+// Whether a message shown to the cashier says the document was interrupted.
+bool ContouInterrompida(const QStringList& Mensagens, const QString& Documento) {
+    // The log writes the message's line breaks as "\n".
+    const QRegularExpression Nome(
+        QStringLiteral("Documento: %1(\\\\n|$)").arg(QRegularExpression::escape(Documento)));
+    return std::any_of(Mensagens.begin(), Mensagens.end(), [&](const QString& Mensagem) {
+        return Mensagem.contains(QStringLiteral("Transação TEF interrompida")) &&
+               Nome.match(Mensagem).hasMatch();
+    });
+}
+
+// A transaction started when a kill struck and no longer open in the next
+// journal was ended by the start in between, which must have told the
+// cashier. Livros: the journal as each kill left it, then as the run ended.
+// Returns how many documents kills left started.
+int VerificaInterrompidas(const QStringList& Livros, const QString& SaidaEstacao) {
+    QStringList Mensagens;
+    for (const QString& Linha : QString::fromUtf8(Le(SaidaEstacao)).split(u'\n')) {
+        if (Linha.contains(QLatin1String("message shown: "))) {
+            Mensagens.append(Linha);
+        }
+    }
+    QSet<QString> Iniciadas, Todas;
+    for (const QString& Caminho : Livros) {
+        const std::optional<std::vector<TLinhaLivro>> Linhas = LeLivro(Caminho);
+        if (!Linhas) {
+            Viola(QStringLiteral("%1 cannot be opened").arg(Caminho));
+            continue;
+        }
+        QSet<QString> Abertos, Agora;
+        for (const TLinhaLivro& Linha : *Linhas) {
+            if (Aberto(Linha)) {
+                Abertos.insert(Linha.Documento);
+            }
+            if (Linha.Estado == QStringLiteral("iniciada")) {
+                Agora.insert(Linha.Documento);
+            }
+        }
+        for (const QString& Documento : Iniciadas) {
+            if (!Abertos.contains(Documento) && !ContouInterrompida(Mensagens, Documento)) {
+                Viola(QStringLiteral("document %1 left started by a kill, ended untold")
+                          .arg(Documento));
+            }
+        }
+        Iniciadas = Agora;
+        Todas += Agora;
+    }
+    return static_cast<int>(Todas.size());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: verifica_falhas DIARIO PASTA FILA CONFIGURACAO\n");
+    if (argc < 5 || argc == 6) {
+        std::fprintf(stderr, "usage: verifica_falhas DIARIO PASTA FILA CONFIGURACAO "
+                             "[SAIDA_DA_ESTACAO LIVRO...]\n");
         return 2;
     }
     const QList<QJsonObject> Diario = LeDiario(QString::fromLocal8Bit(argv[1]));
@@ -200,7 +258,16 @@ int main(int argc, char** argv) {
                     QRegularExpression(QStringLiteral("^[0-9]+\\r\\n$")), true);
     VerificaArquivo(Pasta.filePath(QStringLiteral("CUPOM.TXT")),
                     QRegularExpression(QStringLiteral("DOC: [0-9]+[\\s\\S]*\\r\\n$")), false);
-    VerificaLivro(Pasta.filePath(QStringLiteral("tefkimbro.db")), Desfeitas);
+    const QString Livro = Pasta.filePath(QStringLiteral("tefkimbro.db"));
+    VerificaLivro(Livro, Desfeitas);
+    int Interrompidas = 0;
+    if (argc > 6) {
+        QStringList Livros;
+        for (int I = 6; I < argc; ++I) {
+            Livros.append(QString::fromLocal8Bit(argv[I]));
+        }
+        Interrompidas = VerificaInterrompidas(Livros << Livro, QString::fromLocal8Bit(argv[5]));
+    }
     VerificaArquivo(QString::fromLocal8Bit(argv[4]),
                     QRegularExpression(QStringLiteral("HOST_SERVIDOR=127\\.0\\.0\\.1")), true);
 
@@ -212,9 +279,10 @@ int main(int argc, char** argv) {
     for (const QString& Violacao : Violacoes) {
         std::printf("violation: %s\n", qPrintable(Violacao));
     }
-    std::printf("starts %d, approved %lld (sales %d), confirmed %d, undone %lld, violations %lld\n",
+    std::printf("starts %d, approved %lld (sales %d), confirmed %d, undone %lld, left started "
+                "by a kill %d, violations %lld\n",
                 Inicios, static_cast<long long>(Aprovadas.size()), Vendas, Confirmadas,
-                static_cast<long long>(Aprovadas.size() - Confirmadas),
+                static_cast<long long>(Aprovadas.size() - Confirmadas), Interrompidas,
                 static_cast<long long>(Violacoes.size()));
     return Violacoes.isEmpty() ? 0 : 1;
 }
