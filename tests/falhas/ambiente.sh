@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Faults of the station's surroundings, each with the real binary under Xvfb:
 # the client library missing at start with a payment left open, CUPS stopped
-# while printing, the working folder's disk full, and the working folder made
-# read-only in the middle of a sale. Each must end with the cashier told what
-# happened and every approved payment confirmed once after its receipt
-# reached the queue, or undone: never both, never neither.
+# while printing, another program after the journal, the working folder's disk
+# full, and the working folder made read-only in the middle of a sale. Each
+# must end with the cashier told what happened and every approved payment
+# confirmed once after its receipt reached the queue, or undone: never both,
+# never neither.
 # Usage: tests/falhas/ambiente.sh BUILD_DIR [CASE...]
 # The disk cases mount small tmpfs folders: where that is not allowed (not
 # root, a container without the right), they are skipped and say so.
@@ -191,9 +192,52 @@ caso_leitura_na_impressao() {
   verifica leitura_na_impressao
 }
 
+# 6. Another program opens the journal and asks for its write lock while the
+# print dialog is up: refused at once, it goes on waiting for it. The sale
+# prints and is confirmed all the same, the station is killed with the
+# program still waiting, which then gets the lock; stopped, a restart leaves
+# the confirmed sale as it was.
+caso_livro_disputado() {
+  caixa="$trabalho/livro-disputado"
+  mkdir -p "$caixa"
+  inicia_estacao
+  ate_pergunta "14,00"
+  tecla alt+s
+  janela "Propriedades de impressão"
+  mkfifo "$trabalho/ordens"
+  sqlite3 "$caixa/tefkimbro.db" <"$trabalho/ordens" >"$trabalho/outro.txt" 2>&1 &
+  local outro=$! cupom
+  exec 7>"$trabalho/ordens"
+  printf '%s\n' 'BEGIN IMMEDIATE;' '.print recusado' '.timeout 60000' 'BEGIN IMMEDIATE;' \
+    '.print tomado' >&7
+  for _ in $(seq 50); do grep -q recusado "$trabalho/outro.txt" && break; sleep 0.1; done
+  grep -q 'database is locked' "$trabalho/outro.txt" \
+    || falha "journal taken: another program got it while the station ran"
+  tecla alt+i
+  cupom=$(ultimo_cupom)
+  no_diario '"chamada":"FinalizaTransacaoSiTefInterativo"' '"confirma":1' \
+    || falha "journal taken: the sale was not confirmed"
+  ! grep -q tomado "$trabalho/outro.txt" || falha "journal taken: the other program wrote beside the station"
+  para_estacao KILL
+  for _ in $(seq 50); do grep -q tomado "$trabalho/outro.txt" && break; sleep 0.1; done
+  grep -q tomado "$trabalho/outro.txt" || falha "journal taken: the other program was not waiting for it"
+  exec 7>&-
+  wait "$outro" || true # its first refusal is its status
+  inicia_estacao
+  procura "Atenção" 30 && tecla Return
+  fecha_estacao
+  ! grep '"chamada":"FinalizaTransacaoSiTefInterativo"' "$trabalho/diario.jsonl" \
+    | grep '"cupom":"'"$cupom"'"' | grep -q '"confirma":0' \
+    || falha "journal taken: the restart undid the confirmed sale"
+  ! grep '"evento":"desfeita"' "$trabalho/diario.jsonl" | grep -q '"cupom":"'"$cupom"'"' \
+    || falha "journal taken: the confirmed sale was undone"
+  rm -f "$trabalho/ordens" "$trabalho/outro.txt"
+  verifica livro_disputado
+}
+
 casos=("${@:2}")
 if [ "${#casos[@]}" -eq 0 ]; then
-  casos=(biblioteca_ausente cups_parado)
+  casos=(biblioteca_ausente cups_parado livro_disputado)
   mkdir -p "$trabalho/sonda"
   if mount -t tmpfs -o size=64k tmpfs "$trabalho/sonda" 2>/dev/null; then
     umount "$trabalho/sonda"
