@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Faults of the station's surroundings, each with the real binary under Xvfb:
 # the client library missing at start with a payment left open, CUPS stopped
-# while printing, another program after the journal, the working folder's disk
-# full, and the working folder made read-only in the middle of a sale. Each
-# must end with the cashier told what happened and every approved payment
-# confirmed once after its receipt reached the queue, or undone: never both,
-# never neither.
+# while printing, another program after the journal, the lock file deleted
+# under a running station, the working folder's disk full, and the working
+# folder made read-only in the middle of a sale. Each must end with the
+# cashier told what happened and every approved payment confirmed once after
+# its receipt reached the queue, or undone: never both, never neither.
 # Usage: tests/falhas/ambiente.sh BUILD_DIR [CASE...]
 # The disk cases mount small tmpfs folders: where that is not allowed (not
 # root, a container without the right), they are skipped and say so.
@@ -235,9 +235,39 @@ caso_livro_disputado() {
   verifica livro_disputado
 }
 
+# 7. The lock file is deleted under a running station (a cleaning script):
+# a second one started on the folder takes a new lock, finds the journal
+# held and refuses before it calls the library, touching nothing.
+caso_trava_apagada() {
+  caixa="$trabalho/trava-apagada"
+  mkdir -p "$caixa"
+  inicia_estacao
+  status "Online" || falha "lock deleted: the first station did not start its TEF"
+  local antes sequencia livro segunda resultado=0
+  antes=$(wc -l <"$trabalho/diario.jsonl")
+  sequencia=$(cat "$caixa/tef_sequencia.ini")
+  livro=$(stat -c %i "$caixa/tefkimbro.db")
+  rm "$caixa/tefkimbro.lock"
+  (cd "$caixa" && exec "$build/app/tefkimbro" --pasta "$caixa" 2>"$trabalho/segunda.err") &
+  segunda=$!
+  janela "Atenção"
+  retrato "Atenção" trava
+  tecla Return
+  wait "$segunda" || resultado=$?
+  [ "$resultado" -eq 3 ] || falha "lock deleted: the second station ended with status $resultado"
+  grep -q "TefKimbro já está em execução nesta pasta." "$trabalho/segunda.err" \
+    || falha "lock deleted: the second station did not say why it ended"
+  [ "$(wc -l <"$trabalho/diario.jsonl")" -eq "$antes" ] || falha "lock deleted: the second station called the library"
+  [ "$(cat "$caixa/tef_sequencia.ini")" = "$sequencia" ] || falha "lock deleted: tef_sequencia.ini changed"
+  [ "$(stat -c %i "$caixa/tefkimbro.db")" = "$livro" ] && ! ls "$caixa"/tefkimbro.db.danificado-* >/dev/null 2>&1 \
+    || falha "lock deleted: the second station moved the journal aside"
+  fecha_estacao
+  verifica trava_apagada
+}
+
 casos=("${@:2}")
 if [ "${#casos[@]}" -eq 0 ]; then
-  casos=(biblioteca_ausente cups_parado livro_disputado)
+  casos=(biblioteca_ausente cups_parado livro_disputado trava_apagada)
   mkdir -p "$trabalho/sonda"
   if mount -t tmpfs -o size=64k tmpfs "$trabalho/sonda" 2>/dev/null; then
     umount "$trabalho/sonda"
