@@ -115,10 +115,14 @@ retrato() {
     || falha "no screenshot of '${1:-the screen}'"
 }
 
-# Waits until the station has shown a message holding $1.
+# Waits until the station has shown a message holding $1 (and each further
+# argument, in that one message).
 mostrou() {
+  local linhas fragmento
   for _ in $(seq 100); do
-    grep -F "message shown: " "$trabalho/estacao.err" 2>/dev/null | grep -q -F "$1" && return 0
+    linhas=$(grep -F "message shown: " "$trabalho/estacao.err" 2>/dev/null || true)
+    for fragmento in "$@"; do linhas=$(grep -F -- "$fragmento" <<<"$linhas" || true); done
+    [ -n "$linhas" ] && return 0
     sleep 0.1
   done
   return 1

@@ -2,10 +2,11 @@
 # Faults of the station's surroundings, each with the real binary under Xvfb:
 # the client library missing at start with a payment left open, CUPS stopped
 # while printing, another program after the journal, the lock file deleted
-# under a running station, the working folder's disk full, and the working
-# folder made read-only in the middle of a sale. Each must end with the
-# cashier told what happened and every approved payment confirmed once after
-# its receipt reached the queue, or undone: never both, never neither.
+# under a running station, a kill during the library's approval message, the
+# working folder's disk full, and the working folder made read-only in the
+# middle of a sale. Each must end with the cashier told what happened and
+# every approved payment confirmed once after its receipt reached the queue,
+# or undone: never both, never neither.
 # Usage: tests/falhas/ambiente.sh BUILD_DIR [CASE...]
 # The disk cases mount small tmpfs folders: where that is not allowed (not
 # root, a container without the right), they are skipped and say so.
@@ -265,9 +266,41 @@ caso_trava_apagada() {
   verifica trava_apagada
 }
 
+# 8. The station is killed while it shows the library's approval, before
+# the receipt: the next start undoes that transaction with one finish call
+# for its document, date and time, and tells the cashier it was interrupted.
+caso_morta_na_aprovacao() {
+  caixa="$trabalho/morta-na-aprovacao"
+  mkdir -p "$caixa"
+  inicia_estacao
+  ate_pergunta "16,00"
+  tecla alt+s
+  no_diario '"comando":1,' 'Transação aprovada' || falha "killed at the approval: no approval shown"
+  para_estacao KILL
+  tail -n 1 "$trabalho/diario.jsonl" | grep -q '"comando":1,.*Transação aprovada' \
+    || falha "killed at the approval: the kill came after the approval message"
+  local cupom data hora finalizacoes
+  cupom=$(ultimo_cupom)
+  read -r data hora < <(grep '"chamada":"IniciaFuncaoSiTefInterativo"' "$trabalho/diario.jsonl" | tail -n 1 \
+    | sed -E 's/.*"data":"([0-9]+)".*"hora":"([0-9]+)".*/\1 \2/')
+  inicia_estacao
+  janela "Atenção"
+  mostrou "Transação TEF interrompida" "Documento: $cupom" \
+    || falha "killed at the approval: the cashier was not told"
+  retrato "Atenção" aprovacao
+  tecla Return
+  fecha_estacao
+  finalizacoes=$(grep '"chamada":"FinalizaTransacaoSiTefInterativo"' "$trabalho/diario.jsonl" \
+    | grep -F '"cupom":"'"$cupom"'"' || true)
+  [ "$(grep -c . <<<"$finalizacoes")" -eq 1 ] \
+    && grep -F '"confirma":0' <<<"$finalizacoes" | grep -F '"data":"'"$data"'"' | grep -q -F '"hora":"'"$hora"'"' \
+    || falha "killed at the approval: not one undo for its document, date and time: $finalizacoes"
+  verifica morta_na_aprovacao
+}
+
 casos=("${@:2}")
 if [ "${#casos[@]}" -eq 0 ]; then
-  casos=(biblioteca_ausente cups_parado livro_disputado trava_apagada)
+  casos=(biblioteca_ausente cups_parado livro_disputado trava_apagada morta_na_aprovacao)
   mkdir -p "$trabalho/sonda"
   if mount -t tmpfs -o size=64k tmpfs "$trabalho/sonda" 2>/dev/null; then
     umount "$trabalho/sonda"
