@@ -238,7 +238,7 @@ caso_livro_disputado() {
 
 # 7. The lock file is deleted under a running station (a cleaning script):
 # a second one started on the folder takes a new lock, finds the journal
-# held and refuses before it calls the library, touching nothing.
+# held and refuses, naming it, before it calls the library, touching nothing.
 caso_trava_apagada() {
   caixa="$trabalho/trava-apagada"
   mkdir -p "$caixa"
@@ -256,8 +256,8 @@ caso_trava_apagada() {
   tecla Return
   wait "$segunda" || resultado=$?
   [ "$resultado" -eq 3 ] || falha "lock deleted: the second station ended with status $resultado"
-  grep -q "TefKimbro já está em execução nesta pasta." "$trabalho/segunda.err" \
-    || falha "lock deleted: the second station did not say why it ended"
+  grep -q -F "message shown: Atenção | O registro de transações $caixa/tefkimbro.db está em uso" \
+    "$trabalho/segunda.err" || falha "lock deleted: the second station did not say why it ended"
   [ "$(wc -l <"$trabalho/diario.jsonl")" -eq "$antes" ] || falha "lock deleted: the second station called the library"
   [ "$(cat "$caixa/tef_sequencia.ini")" = "$sequencia" ] || falha "lock deleted: tef_sequencia.ini changed"
   [ "$(stat -c %i "$caixa/tefkimbro.db")" = "$livro" ] && ! ls "$caixa"/tefkimbro.db.danificado-* >/dev/null 2>&1 \
