@@ -428,6 +428,9 @@ void TForm_Principal::RemoveLancamentosAntigos() {
 void TForm_Principal::Timer1Timer() {
     MostraFalhas();
     RemoveLancamentosAntigos();
+    if (!FEmTransacao) {
+        FAmbiente.Livro.Consolida();
+    }
     Lbl_Data_hora->setText(Relogio::Agora().toString(QStringLiteral("dd/MM/yyyy - HH:mm:ss")));
     const QString TextoTEF = TextoStatusTEF(DM_CAIXA_VAREJO.StatusTEF);
     if (DM_CAIXA_VAREJO.StatusTEF == -2) {

@@ -71,6 +71,7 @@ int main(int argc, char** argv) {
         const long Antes = Contadas ? Contadas() : 0;
         Transacoes.push_back(UmaTransacao(Livro, I));
         Sincronias += Contadas ? Contadas() - Antes : 0;
+        Livro.Consolida(); // as the station's idle tick does, between sales
         Gravacoes.push_back(UmaGravacao(Arquivo));
     }
     std::printf("journal, one transaction (6 commits), median of %d: %.3f ms\n", Vezes,

@@ -156,11 +156,18 @@ public:
             }
             // In this order: the locking mode before WAL is entered keeps the
             // WAL index out of a shared file; incremental vacuum takes effect
-            // only on a file that has no table yet.
+            // only on a file that has no page yet (set on any other, it
+            // rewrites the header at every start).
             Executa(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"));
-            Executa(QStringLiteral("PRAGMA auto_vacuum=INCREMENTAL"));
+            if (QSqlQuery Paginas = Executa(QStringLiteral("PRAGMA page_count"));
+                Paginas.next() && Paginas.value(0).toLongLong() == 0) {
+                Executa(QStringLiteral("PRAGMA auto_vacuum=INCREMENTAL"));
+            }
             Executa(QStringLiteral("PRAGMA journal_mode=WAL"));
             Executa(QStringLiteral("PRAGMA synchronous=FULL"));
+            // Checkpoints run while the counter is idle (Consolida), never
+            // inside the sale that fills the WAL.
+            Executa(QStringLiteral("PRAGMA wal_autocheckpoint=0"));
             Executa(QStringLiteral("BEGIN EXCLUSIVE"));
             Executa(QStringLiteral("COMMIT"));
         } catch (...) {
@@ -879,6 +886,25 @@ QString TLivroTransacoes::ComprovanteDe(std::int64_t Id) {
                                .arg(FArquivo));
     }
     return Lidos.front();
+}
+
+// Once the WAL has grown past a few megabytes (SQLite's own threshold), and
+// truncated so that its size says how much it holds: the first commit after
+// a checkpoint syncs the WAL's new header too, so a checkpoint at every idle
+// moment would cost each sale one sync more.
+void TLivroTransacoes::Consolida() {
+    constexpr qint64 TamanhoDoWal = 4 * 1024 * 1024;
+    if (!FConexao || !FRetidos.empty() ||
+        QFileInfo(FArquivo + QStringLiteral("-wal")).size() < TamanhoDoWal) {
+        return;
+    }
+    try {
+        QSqlQuery Ponto = FConexao->Executa(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+        while (Ponto.next()) {
+        }
+    } catch (const EFalhaBanco& Erro) {
+        qCWarning(lcLivroTEF).noquote() << MensagemFalha(FArquivo, Erro.Texto);
+    }
 }
 
 std::optional<QDate> TLivroTransacoes::DataMaisRecente() {

@@ -151,6 +151,9 @@ public:
     // The receipt of transaction Id; empty when it has none. Raises EErro
     // when the journal cannot be read or does not hold Id.
     QString ComprovanteDe(std::int64_t Id);
+    // Moves what the WAL holds into the file: called while the counter is
+    // idle, so that no sale pays for it.
+    void Consolida();
     // The date of the newest transaction; none in an empty journal.
     // Raises EErro when the journal cannot be read.
     std::optional<QDate> DataMaisRecente();
