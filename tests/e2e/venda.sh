@@ -5,9 +5,10 @@
 # Usage: tests/e2e/venda.sh BUILD_DIR
 source "$(dirname "$0")/comum.sh" "$@"
 
-# A day file older than the 30 days kept: removed at start.
+# Day files older than the 30 days kept: the oldest one past the newest 30
+# is removed at start (a clock set ahead keeps the newest 30 whatever their dates).
 mkdir -p "$trabalho/log"
-echo antigo >"$trabalho/log/tef-20000101.log"
+for dia in $(seq -w 1 31); do echo antigo >"$trabalho/log/tef-200001$dia.log"; done
 inicia_estacao
 
 vende_credito "12,34"
@@ -26,6 +27,7 @@ head -c 3 "$trabalho_cups" | cmp -s - <(printf '\017\033\062') || falha "the job
 log="$trabalho/log/tef-$(date +%Y%m%d).log"
 [ -f "$log" ] || falha "no TEF log for today"
 [ ! -e "$trabalho/log/tef-20000101.log" ] || falha "an old TEF log was kept"
+[ -e "$trabalho/log/tef-20000131.log" ] || falha "one of the newest 30 TEF logs was removed"
 grep -q 'IniciaFuncaoSiTefInterativo( 0 "        12,34"' "$log" || falha "the log lacks the start call"
 grep -q 'comando 21' "$log" && grep -q 'comando 30 tipoCampo 512' "$log" || falha "the log lacks the commands"
 grep -q 'FinalizaTransacaoSiTefInterativo( 1 .* confirmada' "$log" || falha "the log lacks the confirmation"
