@@ -27,7 +27,9 @@ std::int32_t LeNumeroSequencia(const QString& Texto) {
     const bool SoDecimal = !Texto.isEmpty() && std::all_of(Texto.begin(), Texto.end(), [](QChar C) {
         return C.isDigit() || C == u'-' || C == u'+';
     });
-    if (!Valido || !SoDecimal) {
+    // A hand-edited negative number would hand the library document 0 or
+    // below: refused as any other value that is no document number.
+    if (!Valido || !SoDecimal || Numero < 0) {
         throw EErroConversao(
             QStringLiteral("O arquivo %1 não contém um número de documento válido: '%2'.")
                 .arg(ArquivoSequencia, Texto));

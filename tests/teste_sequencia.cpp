@@ -27,7 +27,8 @@ TEST(ProximaSequencia, NumeroComBrancosELinhaVazia) {
 TEST(ProximaSequencia, ConteudoQueNaoEUmNumeroLevantaErroEFicaIntacto) {
     for (const QByteArray& Conteudo :
          {QByteArray("41\r\n42\r\n"), QByteArray("abc"), QByteArray("0x1F"), QByteArray(""),
-          QByteArray("4 1"), QByteArray("99999999999")}) {
+          QByteArray("4 1"), QByteArray("99999999999"), QByteArray("-5"), QByteArray("-1"),
+          QByteArray("-2147483648")}) {
         TPastaDeTrabalho Pasta;
         Pasta.Grava(ArquivoSequencia, Conteudo);
         EXPECT_THROW(ProximaSequencia(), EErroConversao) << Conteudo.constData();
