@@ -41,8 +41,13 @@ QString HoraLegivel(const QString& Hora) {
                : Hora;
 }
 
+// What the library sends (brand, network, NSU) is data, never a formula: a
+// cell a spreadsheet would evaluate gets the usual apostrophe before it.
 QByteArray CampoCsv(const QString& Texto) {
     QByteArray Bytes = Texto.toUtf8();
+    if (!Bytes.isEmpty() && QByteArray("=+-@\t\r").contains(Bytes.front())) {
+        Bytes.prepend('\'');
+    }
     if (Bytes.contains(';') || Bytes.contains('"') || Bytes.contains('\r') ||
         Bytes.contains('\n')) {
         Bytes.replace("\"", "\"\"");

@@ -113,10 +113,29 @@ TEST(MovimentoTEF, ListaOsLancamentosDeUmDiaComSeusTotaisEOCsv) {
             .toUtf8());
 }
 
-TEST(MovimentoTEF, UmCampoComPontoEVirgulaOuAspasVaiEntreAspas) {
-    TLancamentoTEF L = Lancamento(Dia, "101530", 0, "1,00", Estado::Recusada);
-    L.Autorizacao.Bandeira = QStringLiteral("A;\"B\"");
-    EXPECT_TRUE(TMovimentoTEF({{L}}).Csv().endsWith(";\"A;\"\"B\"\"\";;;\r\n"));
+// A library text becomes a plain cell: quoted where it holds the separator,
+// quotes or a line break, and never a formula a spreadsheet would run.
+TEST(MovimentoTEF, CampoDaBibliotecaViraCelulaSimples) {
+    const struct {
+        const char* Bandeira;
+        const char* Celula;
+    } Casos[] = {
+        {"A;\"B\"", "\"A;\"\"B\"\"\""},
+        {"=1+2", "'=1+2"},
+        {"+55", "'+55"},
+        {"-3", "'-3"},
+        {"@SOMA(A1)", "'@SOMA(A1)"},
+        {"\tx", "'\tx"},
+        {"\rx", "\"'\rx\""},
+        {"VISA", "VISA"},
+        {"0001", "0001"},
+    };
+    for (const auto& Caso : Casos) {
+        TLancamentoTEF L = Lancamento(Dia, "101530", 0, "1,00", Estado::Recusada);
+        L.Autorizacao.Bandeira = QString::fromUtf8(Caso.Bandeira);
+        EXPECT_TRUE(TMovimentoTEF({{L}}).Csv().endsWith(QByteArray(";") + Caso.Celula + ";;;\r\n"))
+            << Caso.Bandeira;
+    }
 }
 
 // What the library tells of the authorisation reaches the journal, in the
