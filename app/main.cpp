@@ -10,6 +10,7 @@
 #include "MAN_CAIXA_TEF_COLETA.h"
 #include "MAN_CAIXA_TEF_MENU.h"
 #include "MAN_CAIXA_TEF_VISUALIZA.h"
+#include "NReport.h"
 #include "OperadorTEFQt.h"
 #include "TelaPrincipal.h"
 #include "TravaPasta.h"
@@ -110,6 +111,7 @@ int main(int argc, char** argv) {
                             BotaoPadraoAutomatico);
         return 3;
     }
+    RemoveSpoolsDeixados();
     TCliSiTef CliSiTef;
     TAmbienteTEF Ambiente{CliSiTef, Operador, Livro};
     TInterfaceRelatorioQt InterfaceRelatorio;

@@ -70,13 +70,18 @@ QByteArray LinhasComCrLf(const QByteArray& Bytes) {
 } // namespace
 
 QString PastaSpool() {
-    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString Execucao = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        if (!Execucao.isEmpty() && QDir().mkpath(Execucao)) {
-            return Execucao;
-        }
+    const QString Pasta = QDir::current().filePath(QStringLiteral("spool"));
+    QDir().mkpath(Pasta);
+    QFile::setPermissions(Pasta,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return Pasta;
+}
+
+void RemoveSpoolsDeixados() {
+    const QDir Pasta(PastaSpool());
+    for (const QString& Nome : Pasta.entryList({QStringLiteral("TMP_*.PRN")}, QDir::Files)) {
+        QFile::remove(Pasta.filePath(Nome));
     }
-    return QDir::tempPath();
 }
 
 TNTextReport::TNTextReport(TInterfaceRelatorio* InterfaceRelatorio)

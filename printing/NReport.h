@@ -141,5 +141,9 @@ private:
     bool FErroSpool = false; // a write of the spool file fell short
 };
 
-// The folder of the spool files: the user's runtime folder, or the temporary one.
+// The folder of the spool files: "spool" in the working folder, private to
+// its user (0700), made when missing; never a folder other users share.
 QString PastaSpool();
+// Removes the spool files a killed station left; called at start, while the
+// folder's lock keeps every other station out.
+void RemoveSpoolsDeixados();

@@ -169,6 +169,14 @@ TEST_F(TRelatorioTeste, SpoolPrivadoComHoraEmSeisDigitos) {
     EXPECT_EQ(QFile(Relatorio.ArquivoSpool()).permissions(),
               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
                   QFileDevice::WriteUser);
+    // In the station's own folder, private to its user; what a kill left
+    // there goes at the next start.
+    EXPECT_EQ(QFileInfo(Relatorio.ArquivoSpool()).absolutePath(),
+              QDir::current().filePath(QStringLiteral("spool")));
+    EXPECT_EQ(QFile(PastaSpool()).permissions() & 0x0077, QFileDevice::Permissions());
+    const QString Deixado = Relatorio.ArquivoSpool();
+    RemoveSpoolsDeixados();
+    EXPECT_FALSE(QFile::exists(Deixado));
     Relatorio.EndDoc();
     QLocale::setDefault(QLocale::c());
 }
