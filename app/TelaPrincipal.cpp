@@ -63,6 +63,16 @@ std::optional<int> NumeroDaConfiguracao(const QString& Chave) {
     return Numero ? std::optional<int>(Valor) : std::nullopt;
 }
 
+// The label the screen shows beside a field (its buddy).
+const QLabel* RotuloDoCampo(const QWidget* Campo) {
+    for (const QLabel* Rotulo : Campo->window()->findChildren<QLabel*>()) {
+        if (Rotulo->buddy() == Campo) {
+            return Rotulo;
+        }
+    }
+    return nullptr;
+}
+
 QLabel* NovoRotulo(const QString& Nome, const QString& Texto, QWidget* Pai) {
     auto* Rotulo = new QLabel(Texto, Pai);
     Rotulo->setObjectName(Nome);
@@ -252,6 +262,7 @@ void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
                                                    {Label7, EDT_SENHA_TEF}};
     int Linha = 1;
     for (const auto& [Rotulo, Campo] : Linhas) {
+        Rotulo->setBuddy(Campo);
         GradeTEF->addWidget(Rotulo, Linha, 0);
         GradeTEF->addWidget(Campo, Linha++, 1);
     }
@@ -261,6 +272,7 @@ void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
     LBL_STATUS_PINPAD_A = NovoStatus(QStringLiteral("LBL_STATUS_PINPAD_A"), GrupoPerifericos);
     Label4 = NovoRotulo(QStringLiteral("Label4"), QStringLiteral("Texto PinPad"), GrupoPerifericos);
     EDT_TEXTO_PINPAD = NovaEdicao(QStringLiteral("EDT_TEXTO_PINPAD"), 16, GrupoPerifericos);
+    Label4->setBuddy(EDT_TEXTO_PINPAD);
     CHK_QRCODE_TELA = new QCheckBox(QStringLiteral("QR Code na tela"), GrupoPerifericos);
     CHK_QRCODE_TELA->setObjectName(QStringLiteral("CHK_QRCODE_TELA"));
     connect(CHK_QRCODE_TELA, &QCheckBox::toggled, this,
@@ -474,6 +486,18 @@ void TForm_Principal::BtnSalvarClick() {
                                           QStringLiteral("Responda"), BotoesSimNao, IconeQuestao,
                                           BotaoPadraoAutomatico) == RespNao) {
         return;
+    }
+    // Every field checked before any is written: a refused save leaves the file as it was.
+    for (const auto& [Chave, Edicao] : CamposConfiguracao()) {
+        const QString Recusados = IniConfiguracao->CaracteresRecusados(Edicao->text());
+        if (!Recusados.isEmpty()) {
+            const QLabel* Rotulo = RotuloDoCampo(Edicao);
+            throw EErro(QStringLiteral("O campo %1 tem caracteres que o arquivo de configuração "
+                                       "(%2) não aceita: %3")
+                            .arg(Rotulo != nullptr ? Rotulo->text() : Chave,
+                                 TArquivoPerfil::NomeCodificacao(IniConfiguracao->Codificacao()),
+                                 Recusados));
+        }
     }
     for (const auto& [Chave, Edicao] : CamposConfiguracao()) {
         IniConfiguracao->GravaTexto(SecaoConfiguracao, Chave, Edicao->text());

@@ -6,6 +6,8 @@
 #include "Erros.h"
 #include "TNStringList.h"
 
+#include <cstdlib>
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Dados, std::size_t Tamanho) {
     const QString Caminho = GravaEntrada(Dados, Tamanho, "arquivo");
     TArquivoPerfil Perfil(Caminho);
@@ -13,6 +15,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Dados, std::size_t Tam
                                          QStringLiteral("HOST_SERVIDOR"), QStringLiteral("padrão"));
     try {
         Perfil.GravaTexto(QStringLiteral("CONF_TEF"), QStringLiteral("SENHA_TEF"), Valor);
+    } catch (const EErro&) {
+    }
+    // The raw bytes go through the same UTF-8 or Windows-1252 detection; a
+    // write is either refused or keeps the file's encoding.
+    const TCodificacaoPerfil Antes = Perfil.Codificacao();
+    try {
+        Perfil.GravaTexto(QStringLiteral("CONF_TEF"), QStringLiteral("IDENT_EMPRESA"),
+                          QStringLiteral("Padaria São João €"));
+        if (Perfil.Codificacao() != Antes) {
+            std::abort();
+        }
     } catch (const EErro&) {
     }
     TPrinterCodes Codigos;

@@ -1,4 +1,5 @@
 #include "ArquivoAtomico.h"
+#include "ArquivoPerfil.h"
 #include "Currency.h"
 #include "Erros.h"
 #include "PastaDeTrabalho.h"
@@ -6,7 +7,9 @@
 #include "TravaPasta.h"
 #include "Win1252.h"
 
+#include <QFile>
 #include <QLocale>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -74,6 +77,52 @@ TEST(Win1252, CaractereSemByteViraInterrogacaoNuncaByteDeControle) {
     const QByteArray Bytes = ParaWin1252(QStringLiteral("a中ç€😀\u0001"));
     EXPECT_EQ(Bytes, QByteArray("a?\xe7\x80?\x01"));
     EXPECT_EQ(DeWin1252(QByteArray("N\xe3o \x80")), QStringLiteral("Não €"));
+}
+
+// Either encoding is read as such and written back in it, the untouched
+// bytes as they were; a character it cannot hold is refused, the file kept.
+TEST(TArquivoPerfil, LeEGravaNaCodificacaoDoArquivo) {
+    VerificaCodificacaoWin1252();
+    const struct {
+        QByteArray Antes;
+        QString Senha;
+        QByteArray Depois; // empty: refused
+    } Casos[] = {
+        {"; Linux\r\n[conf_tef]\r\nIDENT_EMPRESA=Padaria S\xc3\xa3o Jo\xc3\xa3o\r\nSENHA_TEF = "
+         "x\r\n",
+         QStringLiteral("ç中"),
+         "; Linux\r\n[conf_tef]\r\nIDENT_EMPRESA=Padaria S\xc3\xa3o Jo\xc3\xa3o\r\nSENHA_TEF = "
+         "\xc3\xa7\xe4\xb8\xad\r\n"},
+        {"[CONF_TEF]\nIDENT_EMPRESA=Padaria S\xe3o Jo\xe3o\n\n[OUTRA]\nA=1\n", QStringLiteral("ç€"),
+         "[CONF_TEF]\nIDENT_EMPRESA=Padaria S\xe3o Jo\xe3o\nSENHA_TEF = "
+         "\xe7\x80\n\n[OUTRA]\nA=1\n"},
+        {"[CONF_TEF]\nIDENT_EMPRESA=Padaria S\xe3o Jo\xe3o\n", QStringLiteral("ç中"), {}},
+    };
+    for (const auto& Caso : Casos) {
+        SCOPED_TRACE(Caso.Antes.toStdString());
+        QTemporaryDir Pasta;
+        const QString Caminho = Pasta.filePath(QStringLiteral("Tef_kimbro.Ini"));
+        QFile Arquivo(Caminho);
+        ASSERT_TRUE(Arquivo.open(QIODevice::WriteOnly));
+        Arquivo.write(Caso.Antes);
+        Arquivo.close();
+        TArquivoPerfil Perfil(Caminho);
+        EXPECT_EQ(Perfil.LeTexto(QStringLiteral("CONF_TEF"), QStringLiteral("IDENT_EMPRESA"), {}),
+                  QStringLiteral("Padaria São João"));
+        const auto Grava = [&] {
+            Perfil.GravaTexto(QStringLiteral("CONF_TEF"), QStringLiteral("SENHA_TEF"), Caso.Senha);
+        };
+        if (Caso.Depois.isEmpty()) {
+            EXPECT_EQ(Perfil.CaracteresRecusados(Caso.Senha), QStringLiteral("中"));
+            EXPECT_THROW(Grava(), EErro);
+        } else {
+            Grava();
+            EXPECT_EQ(Perfil.LeTexto(QStringLiteral("CONF_TEF"), QStringLiteral("SENHA_TEF"), {}),
+                      Caso.Senha);
+        }
+        ASSERT_TRUE(Arquivo.open(QIODevice::ReadOnly));
+        EXPECT_EQ(Arquivo.readAll(), Caso.Depois.isEmpty() ? Caso.Antes : Caso.Depois);
+    }
 }
 
 TEST(Currency, FormataComoPrintfComOSeparadorDado) {

@@ -97,3 +97,17 @@ QString DeWin1252(QByteArrayView Bytes) {
     thread_local QStringDecoder Decodificador(NomeCodificacao, QStringConverter::Flag::Stateless);
     return Decodificador.decode(Bytes);
 }
+
+QString ForaDeWin1252(QStringView Texto) {
+    QString Recusados;
+    for (const char32_t Caractere : Texto.toUcs4()) {
+        if (Caractere < 0x80 || CodificaUmCaractere(Caractere) != '?') {
+            continue;
+        }
+        const QString Um = QString::fromUcs4(&Caractere, 1);
+        if (!Recusados.contains(Um)) {
+            Recusados += Um;
+        }
+    }
+    return Recusados;
+}

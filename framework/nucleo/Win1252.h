@@ -17,3 +17,7 @@ QByteArray ParaWin1252(const QString& Texto);
 void AcrescentaWin1252(QByteArray& Destino, QStringView Texto);
 
 QString DeWin1252(QByteArrayView Bytes);
+
+// The characters of Texto that have no Windows-1252 byte, each once, in order;
+// empty when every one has (a file that must not silently hold "?").
+QString ForaDeWin1252(QStringView Texto);
