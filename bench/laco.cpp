@@ -76,6 +76,7 @@ public:
     void DefineOpcoes(const QString&) override {}
     void DefineOpcaoEscolhida(const QString&) override {}
     QString OpcaoEscolhida() const override { return {}; }
+    std::int32_t Continuacao() const override { return 0; }
     void DefineTipoColeta(std::int32_t) override {}
     void DefineTamanhoMinimo(std::int32_t) override {}
     void DefineTamanhoMaximo(std::int32_t) override {}

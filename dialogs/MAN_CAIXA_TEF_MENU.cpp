@@ -36,9 +36,25 @@ bool TemCodigo(const QString& Entrada) {
 
 } // namespace
 
-QString RespostaDaOpcao(const QString& Entrada, int Posicao) {
-    return TemCodigo(Entrada) ? Entrada.left(Entrada.indexOf(u':')).trimmed()
-                              : QString::number(Posicao);
+QString RespostaDaOpcao(const QString& Entrada, int Posicao, const QStringList& Codigos) {
+    if (TemCodigo(Entrada)) {
+        return Entrada.left(Entrada.indexOf(u':')).trimmed();
+    }
+    // In a mixed list ("2:A;B;") the position may be another entry's code.
+    while (Codigos.contains(QString::number(Posicao))) {
+        ++Posicao;
+    }
+    return QString::number(Posicao);
+}
+
+QStringList CodigosDaLista(const QString& Opcoes) {
+    QStringList Codigos;
+    for (const QString& Entrada : Opcoes.split(u';')) {
+        if (TemCodigo(Entrada.trimmed())) {
+            Codigos.append(RespostaDaOpcao(Entrada.trimmed(), 0));
+        }
+    }
+    return Codigos;
 }
 
 TManCaixaTefMenu::TManCaixaTefMenu(QWidget* Pai) : TTPLModalDataForm(Pai) {
@@ -102,6 +118,7 @@ TNPushButton* TManCaixaTefMenu::Botao(size_t Posicao) {
 
 void TManCaixaTefMenu::showEvent(QShowEvent* Evento) {
     OpcaoEscolhida.clear();
+    Continuacao = -1;
     FDigitado.clear();
     FPendente.clear();
     PreencheBotoes();
@@ -111,28 +128,60 @@ void TManCaixaTefMenu::showEvent(QShowEvent* Evento) {
 
 // Every entry, each the text before a ";", its ":" shown as "-". An entry
 // with no ";" after it is the last one, so a list without its final ";"
-// loses nothing.
+// loses nothing. Empty entries are not offered (an uncoded entry keeps its
+// place in the library's list), and past MaximoOpcoes one line says how
+// many more there were.
 void TManCaixaTefMenu::PreencheBotoes() {
     for (TNPushButton* Opcao : BotoesOpcao) {
         Opcao->setText(Esconde);
         Opcao->hide();
     }
-    for (size_t Posicao = 0;; ++Posicao) {
-        const qsizetype Fim = Opcoes.indexOf(u';');
-        QString Entrada = Fim < 0 ? Opcoes : Opcoes.left(Fim);
-        if (Posicao == 0) {
+    const QStringList Codigos = CodigosDaLista(Opcoes);
+    size_t Botoes = 0;
+    int Omitidas = 0;
+    // Read in place: cutting the list's head at every entry copies a huge
+    // list once per entry.
+    qsizetype Inicio = 0;
+    for (int Posicao = 1; Inicio < Opcoes.size(); ++Posicao) {
+        qsizetype Fim = Opcoes.indexOf(u';', Inicio);
+        if (Fim < 0) {
+            Fim = Opcoes.size();
+        }
+        QString Entrada = Opcoes.mid(Inicio, Fim - Inicio);
+        Inicio = Fim + 1;
+        if (Botoes == 0) {
             Entrada = Entrada.trimmed();
         }
-        TNPushButton* Opcao = Botao(Posicao);
-        Opcao->setProperty(PropriedadeResposta,
-                           RespostaDaOpcao(Entrada, static_cast<int>(Posicao) + 1));
+        if (Entrada.trimmed().isEmpty()) {
+            continue;
+        }
+        if (Botoes == static_cast<size_t>(MaximoOpcoes)) {
+            ++Omitidas;
+            continue;
+        }
+        TNPushButton* Opcao = Botao(Botoes++);
+        Opcao->setEnabled(true);
+        Opcao->setProperty(PropriedadeResposta, RespostaDaOpcao(Entrada, Posicao, Codigos));
         Opcao->setProperty(PropriedadeComCodigo, TemCodigo(Entrada));
         Opcao->setText(QLatin1Char('&') + Entrada.replace(u':', u'-'));
-        Opcoes = Fim < 0 ? QString() : Opcoes.mid(Fim + 1);
-        if (Opcoes.isEmpty()) {
-            break;
-        }
     }
+    Opcoes.clear();
+    if (Omitidas > 0) {
+        TNPushButton* Aviso = Botao(Botoes);
+        Aviso->setEnabled(false);
+        Aviso->setProperty(PropriedadeResposta, QString());
+        Aviso->setProperty(PropriedadeComCodigo, false);
+        Aviso->setText(QStringLiteral("(mais %1 opções não mostradas)").arg(Omitidas));
+    }
+}
+
+// A long list's buttons go with the list: the next one makes what it needs.
+void TManCaixaTefMenu::hideEvent(QHideEvent* Evento) {
+    while (BotoesOpcao.size() > static_cast<size_t>(BotoesVisiveis)) {
+        delete BotoesOpcao.back();
+        BotoesOpcao.pop_back();
+    }
+    TTPLModalDataForm::hideEvent(Evento);
 }
 
 // Entries made for a long list were created after the bar's buttons: the
@@ -248,16 +297,19 @@ bool TManCaixaTefMenu::DigitaCodigo(QChar Digito) {
 void TManCaixaTefMenu::BtnOp1Click(int Tag) {
     OpcaoEscolhida =
         BotoesOpcao[static_cast<size_t>(Tag - 1)]->property(PropriedadeResposta).toString();
+    Continuacao = 0;
     accept();
 }
 
 void TManCaixaTefMenu::BtnSairClick() {
     OpcaoEscolhida = CodigosDialogo::CodigoAbandono;
+    Continuacao = -1;
     accept();
 }
 
 void TManCaixaTefMenu::BtnVoltarClick() {
     OpcaoEscolhida = CodigosDialogo::CodigoVoltar;
+    Continuacao = 1;
     accept();
 }
 

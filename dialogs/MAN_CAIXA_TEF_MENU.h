@@ -23,6 +23,11 @@ public:
 
     QString Opcoes;
     QString OpcaoEscolhida;
+    // 0 an entry chosen, 1 "Voltar", -1 "Abandonar" (or closed).
+    std::int32_t Continuacao = -1;
+    // Entries beyond these are not offered: a list no cashier can read
+    // through, and a window of thousands of buttons.
+    static constexpr int MaximoOpcoes = 500;
 
     QLabel* LBL_TITULO;
     QWidget* Pnl_Options;
@@ -38,6 +43,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* Evento) override; // NFormShow
+    void hideEvent(QHideEvent* Evento) override;
     void EscPressionado() override;
     bool TeclaPressionada(QKeyEvent* Evento) override;
     // Closed through the window system (Alt+F4, the close control): abandoned.
@@ -64,5 +70,8 @@ private:
 extern QPointer<TManCaixaTefMenu> ManCaixaTefMenu;
 
 // What the library is answered for an entry at Posicao (from 1): its code
-// when the entry is "code:text" with a numeric code, else the position.
-QString RespostaDaOpcao(const QString& Entrada, int Posicao);
+// when the entry is "code:text" with a numeric code, else the position, or
+// the next number that no entry of the list uses as its code (Codigos).
+QString RespostaDaOpcao(const QString& Entrada, int Posicao, const QStringList& Codigos = {});
+// The codes of a list's coded entries.
+QStringList CodigosDaLista(const QString& Opcoes);

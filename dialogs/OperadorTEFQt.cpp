@@ -36,6 +36,9 @@ public:
     QString OpcaoEscolhida() const override {
         return ManCaixaTefMenu ? ManCaixaTefMenu->OpcaoEscolhida : QString();
     }
+    std::int32_t Continuacao() const override {
+        return ManCaixaTefMenu ? ManCaixaTefMenu->Continuacao : -1;
+    }
     void Mostra() override { MostraModal(&Presente(ManCaixaTefMenu)); }
 };
 

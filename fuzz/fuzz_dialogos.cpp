@@ -19,23 +19,29 @@ void Exige(bool Condicao) {
     }
 }
 
-// Whatever the list, one option button per entry, each with its
-// accelerator mark, the form never taller than nine of them, and pressing
-// the first answers its code or its position.
+// Whatever the list, codes 0 and 999 included, one option button per
+// entry that is not empty, each with its accelerator mark, the form never
+// taller than nine of them, no entry without a code answering another's
+// code, and pressing the first answers its reply with continuation 0
+// ("Abandonar" when there is none).
 void PreencheMenu(const QString& Opcoes) {
-    const QString Primeira = Opcoes.left(Opcoes.indexOf(u';')).trimmed();
+    const QStringList Codigos = CodigosDaLista(Opcoes);
     Menu->Opcoes = Opcoes;
     Menu->show();
-    int Visiveis = 0;
+    TNPushButton* Primeira = nullptr;
     for (TNPushButton* Botao : Menu->BotoesOpcao) {
-        if (Botao->isVisible()) {
-            ++Visiveis;
-            Exige(Botao->text().startsWith(u'&'));
+        if (!Botao->isVisible() || !Botao->isEnabled()) {
+            continue;
         }
+        Primeira = Primeira != nullptr ? Primeira : Botao;
+        Exige(Botao->text().startsWith(u'&'));
+        Exige(Botao->property("ComCodigo").toBool() ||
+              !Codigos.contains(Botao->property("Resposta").toString()));
     }
-    Exige(Visiveis >= 1 && Menu->height() <= TManCaixaTefMenu::AlturaBase + 9 * 27);
-    Menu->BotoesOpcao[0]->click();
-    Exige(Menu->OpcaoEscolhida == RespostaDaOpcao(Primeira, 1));
+    Exige(Menu->height() <= TManCaixaTefMenu::AlturaBase + 9 * 27);
+    (Primeira != nullptr ? Primeira : Menu->BtnSair)->click();
+    Exige(Menu->Continuacao == (Primeira != nullptr ? 0 : -1));
+    Exige(Primeira == nullptr || Menu->OpcaoEscolhida == Primeira->property("Resposta").toString());
     Menu->hide();
 }
 

@@ -95,9 +95,9 @@ void TLacoTEF::AtendeComando(const TSaidaComando& Saida, TBufferSiTef& Buffer,
         if (FRegras.MenuMarcaTEFAtivo) {
             DM_CAIXA_VAREJO.StatusTEF = 0;
         }
-        const QString Opcao = PassosTEF::EscolheOpcao(Operador, Texto);
-        Buffer.EscreveResposta(Opcao);
-        Continua = PassosTEF::ContinuaDoCodigo(Opcao);
+        const PassosTEF::TEscolhaMenu Escolha = PassosTEF::EscolheOpcao(Operador, Texto);
+        Buffer.EscreveResposta(Escolha.Resposta);
+        Continua = Escolha.Continua;
         break;
     }
     case 22:

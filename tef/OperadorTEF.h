@@ -21,8 +21,12 @@ public:
     virtual void DefineTitulo(const QString& Titulo) = 0; // LBL_TITULO
     virtual void DefineOpcoes(const QString& Opcoes) = 0;
     virtual void DefineOpcaoEscolhida(const QString& Opcao) = 0;
-    // "0" abandoned, "999" went back, otherwise the chosen entry.
+    // The chosen entry's reply (its code, or its position), whatever its
+    // value: "0" and "999" are codes like any other.
     virtual QString OpcaoEscolhida() const = 0;
+    // How the menu ended, beside the reply: 0 an entry chosen, 1 went back,
+    // -1 abandoned.
+    virtual std::int32_t Continuacao() const = 0;
     virtual void Mostra() = 0; // modal
 };
 

@@ -43,13 +43,13 @@ void PerguntaSimNaoCancelar(TOperadorTEF& Operador, TBufferSiTef& Buffer, const 
     }
 }
 
-QString EscolheOpcao(TOperadorTEF& Operador, const QString& Opcoes) {
+TEscolhaMenu EscolheOpcao(TOperadorTEF& Operador, const QString& Opcoes) {
     TMenuOpcoesTEF& Menu = Operador.Menu();
     Menu.TornaPresente();
     Menu.DefineOpcaoEscolhida(QString());
     Menu.DefineOpcoes(Opcoes);
     Menu.Mostra();
-    return Menu.OpcaoEscolhida();
+    return {Menu.OpcaoEscolhida(), Menu.Continuacao()};
 }
 
 bool GuardaVia(TNStringList& Comprovante, std::int32_t TipoCampo, const QString& Mensagem) {

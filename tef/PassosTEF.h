@@ -33,8 +33,14 @@ TResultadoColeta Coleta(TOperadorTEF& Operador, const QString& Mensagem, const T
 // library's text stays in the buffer.
 void PerguntaSimNaoCancelar(TOperadorTEF& Operador, TBufferSiTef& Buffer, const QString& Mensagem);
 
+// What the menu answers: the reply for the buffer and the continuation.
+struct TEscolhaMenu {
+    QString Resposta;
+    std::int32_t Continua = 0;
+};
+
 // Offers the library's menu; the choice as the dialog reports it.
-QString EscolheOpcao(TOperadorTEF& Operador, const QString& Opcoes);
+TEscolhaMenu EscolheOpcao(TOperadorTEF& Operador, const QString& Opcoes);
 
 // Keeps a receipt copy: 121 the customer's, 122 the store's after the
 // separator ("cliente", 48 dashes, "loja"). False for other field types.

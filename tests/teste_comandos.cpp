@@ -56,18 +56,22 @@ TEST_P(TesteComandos, CabecalhoMostradoERemovido) {
 
 TEST_P(TesteComandos, CampoDaEstacaoMascaradoEMenuIdentificado) {
     Operador.FColeta.Respostas = {{QString(), QStringLiteral("s3gr3do")}};
-    Operador.FMenu.Escolhas = {QStringLiteral("2")};
+    // The second menu's entry "0" is chosen: a code, sent on with 0.
+    Operador.FMenu.Escolhas = {QStringLiteral("2"), QStringLiteral("=0")};
     Executa({Comando(29, "CNPJ", 2967),
              Comando(41, "C\xf3"
                          "digo de acesso"),
              Comando(42, "1:Conta;2:Poupan\xe7"
                          "a;"),
+             Comando(21, "0:Cr\xe9"
+                         "dito;999:Outros;"),
              Fim(5)});
     EXPECT_EQ(Biblioteca.Entregue(1), std::make_pair(0, QByteArray()));
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("coleta  Código de acesso|6|1|19")));
     EXPECT_EQ(Biblioteca.Entregue(2), std::make_pair(0, QByteArray("s3gr3do")));
     EXPECT_TRUE(Operador.Eventos.contains(QStringLiteral("menu | 1:Conta;2:Poupança;")));
     EXPECT_EQ(Biblioteca.Entregue(3), std::make_pair(0, QByteArray("2")));
+    EXPECT_EQ(Biblioteca.Entregue(4), std::make_pair(0, QByteArray("0")));
 }
 
 TEST_P(TesteComandos, QRCodeMostradoComRodapeERemovido) {

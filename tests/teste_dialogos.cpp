@@ -124,7 +124,9 @@ private Q_SLOTS:
             Dez.append(QStringLiteral("&%1-Opção %1").arg(I));
         }
         QTest::newRow("dez") << Opcoes << Dez << 145 + 27 * 9;
-        QTest::newRow("vazia") << QString() << QStringList{QStringLiteral("&")} << 172;
+        // Empty entries are not offered: only "Voltar" and "Abandonar".
+        QTest::newRow("vazia") << QString() << QStringList() << 145;
+        QTest::newRow("entradas vazias") << ";1:A;; ;2:B;" << QStringList{"&1-A", "&2-B"} << 199;
         QTest::newRow("sem ; no fim") << "1:A;2:B" << QStringList{"&1-A", "&2-B"} << 199;
         QTest::newRow("brancos") << " 1:A ; 2:B:x ;" << QStringList{"&1-A", "& 2-B-x "} << 199;
     }
@@ -140,12 +142,15 @@ private Q_SLOTS:
         TRespostaModal Primeira([&](QWidget*) {
             Mostradas = BotoesVisiveis(ManCaixaTefMenu);
             AlturaMostrada = ManCaixaTefMenu->height();
-            Clica(ManCaixaTefMenu->BotoesOpcao[0]);
+            Clica(Legendas.isEmpty() ? ManCaixaTefMenu->BtnSair : ManCaixaTefMenu->BotoesOpcao[0]);
         });
         MostraModal(ManCaixaTefMenu);
         QCOMPARE(Mostradas, Legendas);
         QCOMPARE(AlturaMostrada, Altura);
-        QCOMPARE(ManCaixaTefMenu->OpcaoEscolhida, QStringLiteral("1"));
+        QCOMPARE(ManCaixaTefMenu->Continuacao, Legendas.isEmpty() ? -1 : 0);
+        if (!Legendas.isEmpty()) {
+            QCOMPARE(ManCaixaTefMenu->OpcaoEscolhida, QStringLiteral("1"));
+        }
     }
 
     // The answer is the entry's code ("code:text"), the position when the
@@ -187,6 +192,17 @@ private Q_SLOTS:
         QTest::newRow("código digitado, sem códigos") << "Crédito;Débito;"
                                                       << "2"
                                                       << "";
+        // Codes 0 and 999 are entries like any other, never abandon or back.
+        QTest::newRow("código 0") << "0:Crédito;1:Débito;999:Outros;"
+                                  << "0"
+                                  << "0";
+        QTest::newRow("código 999") << "0:Crédito;1:Débito;999:Outros;"
+                                    << "999"
+                                    << "999";
+        // An entry without a code never answers another entry's code.
+        QTest::newRow("lista mista") << "2:A;B;"
+                                     << ""
+                                     << "3";
     }
 
     void MenuRespondeOCodigo() {
@@ -215,6 +231,32 @@ private Q_SLOTS:
         MostraModal(ManCaixaTefMenu);
         QCOMPARE(ManCaixaTefMenu->OpcaoEscolhida,
                  Esperada.isEmpty() ? QStringLiteral("0") : Esperada);
+        QCOMPARE(ManCaixaTefMenu->Continuacao, Esperada.isEmpty() ? -1 : 0);
+    }
+
+    // A huge list: empty entries none, the rest up to the limit with a line
+    // saying how many more, and the buttons gone with the menu.
+    void MenuEnormeLimitadoELiberado() {
+        const struct {
+            QString Opcoes;
+            int Botoes;
+        } Casos[] = {{QString(30000, u';'), 0},
+                     {QStringLiteral("x;").repeated(30000), TManCaixaTefMenu::MaximoOpcoes + 1}};
+        for (const auto& Caso : Casos) {
+            TornaPresente(ManCaixaTefMenu);
+            ManCaixaTefMenu->Opcoes = Caso.Opcoes;
+            QStringList Mostradas;
+            TRespostaModal Fecha([&](QWidget*) {
+                Mostradas = BotoesVisiveis(ManCaixaTefMenu);
+                Clica(ManCaixaTefMenu->BtnSair);
+            });
+            MostraModal(ManCaixaTefMenu);
+            QCOMPARE(Mostradas.size(), Caso.Botoes);
+            if (Caso.Botoes > 0) {
+                QCOMPARE(Mostradas.back(), QStringLiteral("(mais 29500 opções não mostradas)"));
+            }
+            QCOMPARE(ManCaixaTefMenu->BotoesOpcao.size(), size_t(TManCaixaTefMenu::BotoesVisiveis));
+        }
     }
 
     void MenuAbandonarVoltarEsc() {

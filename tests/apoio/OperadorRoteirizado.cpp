@@ -1,5 +1,7 @@
 #include "OperadorRoteirizado.h"
 
+#include "PassosTEF.h"
+
 void TOperadorRoteirizado::Registra(const QString& Evento) {
     Eventos.append(Evento);
     if (AoEvento) {
@@ -60,6 +62,10 @@ void TOperadorRoteirizado::TMenu::Mostra() {
     if (!Escolhas.empty()) {
         Escolhida = Escolhas.front();
         Escolhas.pop_front();
+    }
+    Continua = Escolhida.startsWith(u'=') ? 0 : PassosTEF::ContinuaDoCodigo(Escolhida);
+    if (Escolhida.startsWith(u'=')) {
+        Escolhida.remove(0, 1);
     }
 }
 

@@ -50,6 +50,10 @@ public:
         void DefineOpcoes(const QString& Texto) override { Opcoes = Texto; }
         void DefineOpcaoEscolhida(const QString& Opcao) override { Escolhida = Opcao; }
         QString OpcaoEscolhida() const override { return Escolhida; }
+        std::int32_t Continuacao() const override { return Continua; }
+        // A scripted "0" abandons and "999" goes back, as the dialog's
+        // buttons do; "=CODE" chooses the entry that replies CODE.
+        std::int32_t Continua = 0;
         void Mostra() override;
 
     private:
