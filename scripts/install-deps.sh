@@ -9,7 +9,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libqt6sql6-sqlite
   nlohmann-json3-dev libsimpleini-dev libicu-dev libcups2-dev libqrencode-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  cups cups-client cups-bsd sqlite3
+  cups cups-client cups-bsd sqlite3 e2fsprogs mount
   xvfb xauth xdotool x11-apps x11-utils openbox fonts-liberation poppler-utils
   dpkg-dev fakeroot lintian desktop-file-utils zbar-tools appstream devscripts mmdebstrap
 )

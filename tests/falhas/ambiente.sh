@@ -8,11 +8,20 @@
 # every approved payment confirmed once after its receipt reached the queue,
 # or undone: never both, never neither.
 # Usage: tests/falhas/ambiente.sh BUILD_DIR [CASE...]
-# The disk cases mount small tmpfs folders: where that is not allowed (not
-# root, a container without the right), they are skipped and say so.
+# The full-disk case mounts a small tmpfs folder, the read-only ones an ext4
+# image on a loop device: where that is not allowed (not root, a container
+# without the right, no loop devices or ext4), they are skipped and say so.
 source "$(dirname "$0")/../e2e/comum.sh" "$1"
 montagens=()
-desmonta() { for m in "${montagens[@]}"; do umount -l "$m" 2>/dev/null || true; done; encerra; }
+lacos=()
+# The stations first: a mounted folder they hold open would not unmount.
+desmonta() {
+  for (( i=${#pids[@]}-1; i>=0; i-- )); do kill "${pids[$i]}" 2>/dev/null || true; wait "${pids[$i]}" 2>/dev/null || true; done
+  pids=()
+  for m in "${montagens[@]}"; do umount "$m" 2>/dev/null || umount -l "$m" 2>/dev/null || true; done
+  for l in "${lacos[@]}"; do losetup -d "$l" 2>/dev/null || true; done
+  encerra
+}
 trap desmonta EXIT
 
 # The document number of the last start in the journal.
@@ -31,6 +40,42 @@ pasta_em_tmpfs() {
   mkdir -p "$caixa"
   mount -t tmpfs -o "size=${2}k,mode=0700" tmpfs "$caixa"
   montagens+=("$caixa")
+}
+# A working folder of its own on an ext4 image of $2 kilobytes behind a loop
+# device, mounted errors=remount-ro as a counter's disk would be.
+pasta_em_ext4() {
+  caixa="$trabalho/$1"
+  imagem="$trabalho/$1.img"
+  mkdir -p "$caixa"
+  truncate -s "${2}k" "$imagem"
+  mkfs.ext4 -q "$imagem"
+  laco=$(losetup -f --show "$imagem")
+  lacos+=("$laco")
+  monta_ext4
+}
+monta_ext4() {
+  mount -o errors=remount-ro "$laco" "$caixa"
+  montagens+=("$caixa")
+  chmod 0700 "$caixa"
+}
+# A file-system error, as a failing disk gives one: the kernel turns the
+# folder read-only under the running station, whose journal is open for
+# writing (a plain remount,ro is refused while it is).
+erro_no_disco() {
+  echo 1 >"/sys/fs/ext4/$(basename "$laco")/trigger_fs_error"
+  ! { : >"$caixa/.sonda"; } 2>/dev/null || falha "the file-system error left $caixa writable"
+}
+# The only way back from such an error: the power cut (the station killed
+# where it stands), the disk checked at the next boot and mounted again.
+religa_disco() {
+  para_estacao KILL
+  umount "$caixa"
+  unset 'montagens[-1]'
+  local status=0
+  e2fsck -fy "$laco" >"$trabalho/e2fsck.txt" 2>&1 || status=$?
+  # 1 and 2: errors found and corrected.
+  [ "$status" -lt 4 ] || { cat "$trabalho/e2fsck.txt" >&2; falha "e2fsck could not repair $imagem (status $status)"; }
+  monta_ext4
 }
 # The invariants over this case's journal, then a clean slate for the next.
 verifica() {
@@ -138,22 +183,32 @@ caso_disco_cheio() {
   verifica disco_cheio
 }
 
-# 4. The working folder turns read-only in the middle of a sale: the
-# journal refuses the approval, so nothing prints and the sale is undone at
-# once, the cashier told. Read-write again, the station sells as before.
+# 4. The working folder turns read-only in the middle of a sale (a disk
+# error): the journal refuses the approval, so nothing prints and the sale
+# is undone at once, the cashier told. After the power cut and the checked
+# disk, the restarted station sells as before.
 caso_somente_leitura() {
-  pasta_em_tmpfs somente-leitura 2048
+  pasta_em_ext4 somente-leitura 16384
   inicia_estacao
   ate_pergunta "11,00"
-  mount -o remount,ro "$caixa"
+  erro_no_disco
   tecla alt+s
   janela "Atenção"
   mostrou "pasta somente leitura" || falha "read-only: the cashier was not told why"
   mostrou "Transação TEF desfeita, nada foi impresso" || falha "read-only: the undone sale was not told"
   retrato "Atenção" leitura
   tecla Return
-  mount -o remount,rw "$caixa"
-  sleep 1
+  local cupom
+  cupom=$(ultimo_cupom)
+  religa_disco
+  # Where the folder came back under the running station, it recorded the
+  # undo itself before the next sale; here it never could, so the restart
+  # finds the sale open, undoes it again (the same decision) and says so.
+  inicia_estacao
+  janela "Atenção"
+  mostrou "Transação TEF interrompida" "Documento: $cupom" \
+    || falha "read-only, restarted: the open sale was not told as interrupted"
+  tecla Return
   vende_credito "12,00"
   no_diario '"chamada":"FinalizaTransacaoSiTefInterativo"' '"confirma":1' \
     || falha "read-write again: the sale was not confirmed"
@@ -161,27 +216,34 @@ caso_somente_leitura() {
   verifica somente_leitura
 }
 
-# 5. The folder turns read-only while the print dialog is open: the receipt
-# prints, the journal cannot record it, the sale is confirmed all the same
-# and the cashier told. Read-write again, the held state is written; a
-# restart then finds nothing to undo.
+# 5. The folder turns read-only (a disk error) while the print dialog is
+# open: the receipt prints, the journal cannot record it, the sale is
+# confirmed all the same and the cashier told. The folder never comes back
+# under that station, so it cannot write the held state: after the power
+# cut and the checked disk, the restart must leave the confirmed sale as it
+# was all the same.
 caso_leitura_na_impressao() {
-  pasta_em_tmpfs leitura-impressao 2048
+  pasta_em_ext4 leitura-impressao 16384
   inicia_estacao
   ate_pergunta "13,00"
   tecla alt+s
   janela "Propriedades de impressão"
-  mount -o remount,ro "$caixa"
+  erro_no_disco
   tecla alt+i
   janela "Atenção"
   mostrou "Transação TEF confirmada (documento" || falha "read-only at print: the confirmed sale was not told"
   tecla Return
   local cupom
   cupom=$(ultimo_cupom)
-  mount -o remount,rw "$caixa"
-  sleep 1
-  para_estacao
+  religa_disco
+  # Where the folder came back under the running station, it wrote the held
+  # state and a restart found nothing open; here the journal still has the
+  # sale approved and unprinted, and the library no longer has it pending.
   inicia_estacao
+  janela "Atenção"
+  mostrou "A transação TEF em aberto já foi concluída pelo SiTef" "Documento: $cupom" \
+    || falha "read-only at print, restarted: the sale left open was not told"
+  tecla Return
   janela "TEF - Kimbro"
   sleep 1
   ! grep '"chamada":"FinalizaTransacaoSiTefInterativo"' "$trabalho/diario.jsonl" \
@@ -298,16 +360,54 @@ caso_morta_na_aprovacao() {
   verifica morta_na_aprovacao
 }
 
-casos=("${@:2}")
-if [ "${#casos[@]}" -eq 0 ]; then
-  casos=(biblioteca_ausente cups_parado livro_disputado trava_apagada morta_na_aprovacao)
+# Whether a tmpfs can be mounted here.
+tmpfs_possivel() {
   mkdir -p "$trabalho/sonda"
-  if mount -t tmpfs -o size=64k tmpfs "$trabalho/sonda" 2>/dev/null; then
-    umount "$trabalho/sonda"
-    casos+=(disco_cheio somente_leitura leitura_na_impressao)
+  mount -t tmpfs -o size=64k tmpfs "$trabalho/sonda" 2>/dev/null || return 1
+  umount "$trabalho/sonda"
+}
+# Whether an ext4 image can be mounted here on a loop device and be given
+# an error; what is missing goes to $sem_ext4.
+ext4_possivel() {
+  local programa laco imagem="$trabalho/sonda.img" pasta="$trabalho/sonda-ext4" possivel=1
+  [ "$(id -u)" -eq 0 ] || { sem_ext4="not root"; return 1; }
+  for programa in mkfs.ext4:e2fsprogs e2fsck:e2fsprogs losetup:mount; do
+    command -v "${programa%:*}" >/dev/null \
+      || { sem_ext4="no ${programa%:*} (Debian's ${programa#*:})"; return 1; }
+  done
+  truncate -s 2M "$imagem"
+  mkfs.ext4 -q "$imagem" >/dev/null 2>&1 || { sem_ext4="mkfs.ext4 failed"; return 1; }
+  laco=$(losetup -f --show "$imagem" 2>/dev/null) || { sem_ext4="cannot attach a loop device"; return 1; }
+  mkdir -p "$pasta"
+  if ! mount -o errors=remount-ro "$laco" "$pasta" 2>/dev/null; then
+    sem_ext4="cannot mount ext4"
+  elif [ ! -e "/sys/fs/ext4/$(basename "$laco")/trigger_fs_error" ]; then
+    sem_ext4="the kernel cannot be asked for an ext4 error"
   else
-    echo "ambiente: cannot mount a tmpfs here: the full-disk and read-only cases are skipped"
+    possivel=0
   fi
-fi
+  umount "$pasta" 2>/dev/null || true
+  losetup -d "$laco"
+  rm -f "$imagem"
+  return "$possivel"
+}
+
+casos=("${@:2}")
+[ "${#casos[@]}" -gt 0 ] || casos=(biblioteca_ausente cups_parado livro_disputado trava_apagada
+  morta_na_aprovacao disco_cheio somente_leitura leitura_na_impressao)
+com_tmpfs="" com_ext4="" sem_ext4="" escolhidos=()
+for caso in "${casos[@]}"; do
+  case "$caso" in
+    disco_cheio)
+      [ -n "$com_tmpfs" ] || { tmpfs_possivel && com_tmpfs=1 || com_tmpfs=0; }
+      [ "$com_tmpfs" = 1 ] || { echo "ambiente: cannot mount a tmpfs here: $caso is skipped"; continue; } ;;
+    somente_leitura | leitura_na_impressao)
+      [ -n "$com_ext4" ] || { ext4_possivel && com_ext4=1 || com_ext4=0; }
+      [ "$com_ext4" = 1 ] \
+        || { echo "ambiente: no ext4 image on a loop device here ($sem_ext4): $caso is skipped"; continue; } ;;
+  esac
+  escolhidos+=("$caso")
+done
+casos=("${escolhidos[@]}")
 for caso in "${casos[@]}"; do "caso_$caso"; done
 echo "ambiente: ${casos[*]}: every fault told, no payment left open"
