@@ -15,6 +15,7 @@
 #include <QSqlQuery>
 
 #include <algorithm>
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -426,14 +427,24 @@ void Atualiza(TConexaoLivro& Conexao, const TLancamentoTEF& L, TEstadoLancamento
 // SQLite's text names its own error ("disk I/O error"); the cashier and the
 // store's IT person need the folder's state in plain words.
 QString EstadoDaPasta(const QString& Arquivo) {
-    struct statvfs Pasta {};
-    if (::statvfs(QFile::encodeName(QFileInfo(Arquivo).absolutePath()).constData(), &Pasta) != 0) {
+    const QByteArray Pasta = QFile::encodeName(QFileInfo(Arquivo).absolutePath());
+    struct statvfs Estado {};
+    if (::statvfs(Pasta.constData(), &Estado) != 0) {
         return QString();
     }
-    if ((Pasta.f_flag & ST_RDONLY) != 0) {
+    // A file system the kernel turned read-only after an error need not say
+    // so in its flags: a file made there tells.
+    const QByteArray Prova = Pasta + "/.tefkimbro-prova";
+    const int Descritor = ::open(Prova.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    const int Erro = errno;
+    if (Descritor >= 0) {
+        ::close(Descritor);
+        ::unlink(Prova.constData());
+    }
+    if ((Estado.f_flag & ST_RDONLY) != 0 || (Descritor < 0 && Erro == EROFS)) {
         return QStringLiteral(" (pasta somente leitura)");
     }
-    if (Pasta.f_bavail == 0) {
+    if (Estado.f_bavail == 0 || (Descritor < 0 && Erro == ENOSPC)) {
         return QStringLiteral(" (disco cheio)");
     }
     return QString();
