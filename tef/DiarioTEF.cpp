@@ -27,7 +27,8 @@ namespace {
 
 const QString PrefixoArquivo = QStringLiteral("tef-");
 const QString SufixoArquivo = QStringLiteral(".log");
-constexpr qsizetype MaximoCartao = 19; // digits
+constexpr qsizetype MinimoCartao = 12; // digits
+constexpr qsizetype MaximoCartao = 19;
 // The log tells what was sold to whom and when: its user's only.
 constexpr mode_t ModoArquivo = 0600;
 constexpr QFile::Permissions ModoPasta = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
@@ -180,17 +181,24 @@ QString Mascara(const QString& Texto) {
     // A run starts at a digit that no digit precedes, directly or across one
     // separator, and ends where no digit follows in the same way.
     static const QRegularExpression Sequencia(
-        QStringLiteral("(?<!\\d)(?<!\\d[ .-])\\d(?:[ .-]?\\d){11,}(?![ .-]?\\d)"));
+        QStringLiteral("(?<!\\d)(?<!\\d[ .-])\\d(?:[ .-]?\\d){%1,}(?![ .-]?\\d)")
+            .arg(MinimoCartao - 1));
     QString Resultado = Texto;
     QRegularExpressionMatchIterator Achados = Sequencia.globalMatch(Texto);
     while (Achados.hasNext()) {
         const QRegularExpressionMatch Achado = Achados.next();
-        const qsizetype Digitos =
-            std::count_if(Achado.capturedView().begin(), Achado.capturedView().end(),
-                          [](QChar C) { return C.isDigit(); });
-        // An unbroken run longer than a card number is a bar code or a key;
-        // a broken one may be a card number with its expiry date after it.
-        if (Digitos > MaximoCartao && Digitos == Achado.capturedLength()) {
+        // Luhn over the digits from the right: a card number passes, while
+        // NSUs, dates and file names mostly do not and stay readable.
+        qsizetype Digitos = 0;
+        int Soma = 0;
+        for (qsizetype I = Achado.capturedEnd() - 1; I >= Achado.capturedStart(); --I) {
+            if (Texto[I].isDigit()) {
+                const int Valor = Texto[I].digitValue() * (Digitos++ % 2 == 1 ? 2 : 1);
+                Soma += Valor > 9 ? Valor - 9 : Valor;
+            }
+        }
+        // Past any card number's length: a card with more after it, or a key.
+        if (Digitos <= MaximoCartao && Soma % 10 != 0) {
             continue;
         }
         qsizetype Visiveis = 4;

@@ -31,10 +31,11 @@ void Encerra();
 // nothing has.
 QString Falha();
 
-// Every run of 12 or more digits, single blanks, dots or dashes allowed
-// between them (a card number as printed or typed), keeps its last four
-// digits; the others become asterisks, the separators stay. An unbroken
-// run of more than 19 digits is no card number and stays.
+// A run of digits, single blanks, dots or dashes allowed between them (a
+// card number as printed or typed), keeps its last four digits, the others
+// becoming asterisks and the separators staying, when it has 12 to 19
+// digits that pass the card check digit (Luhn), or more than 19. Other
+// runs (NSUs, dates, file names) stay readable.
 QString Mascara(const QString& Texto);
 
 } // namespace DiarioTEF

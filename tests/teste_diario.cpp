@@ -1,6 +1,7 @@
 // The daily TEF log: its file, its masking, its retention, that a log that
 // cannot be written is reported, not fatal, and that nothing secret leaves
 // the station through it or through standard error.
+#include "../sim/Texto.h"
 #include "CliSiTef.h"
 #include "Diario.h"
 #include "DiarioTEF.h"
@@ -39,29 +40,30 @@ protected:
 
 } // namespace
 
-TEST(Mascara, SequenciasDeDozeOuMaisDigitosGuardamOsQuatroUltimos) {
+TEST(Mascara, CartoesESequenciasLongasGuardamOsQuatroUltimos) {
     using DiarioTEF::Mascara;
     const std::pair<const char*, const char*> Casos[] = {
+        // Card numbers of 13 to 19 digits pass the check digit (Luhn).
         {"cartao 4111111111111111.", "cartao ************1111."},
-        {"1234567890123", "*********0123"},
+        {"4222222222222", "*********2222"},
+        {"36227206271667", "**********1667"},
         {"a5555444433332222111b", "a***************2111b"},
-        {"4111111111111111 e 5555444433332222", "************1111 e ************2222"},
+        {"4111111111111111 e 5555444433332222", "************1111 e 5555444433332222"},
         // As a card is printed or typed: single blanks, dots or dashes inside.
         {"4111 1111 1111 1111", "**** **** **** 1111"},
-        {"5555.4444.3333.2222", "****.****.****.2222"},
+        {"5555.5555.5555.4444", "****.****.****.4444"},
         {"3782-822463-10005", "****-******-*0005"},
         {"4111 1111-1111.1111 ok", "**** ****-****.1111 ok"},
-        // The date-time of field type 105 is a run of 14.
-        {"20261208235959", "**********5959"},
-        {"123456789012", "********9012"},
-        // Shorter and longer unbroken runs are no card numbers: document
-        // numbers, dates, amounts, bar codes stay readable; two separators
-        // end a run.
+        // Failing the check: the date-time of field type 105, an NSU, a file
+        // moved aside; shorter runs stay too, and two separators end a run.
+        {"20261208235959", "20261208235959"},
+        {"123456789012", "123456789012"},
+        {"tefkimbro.db.danificado-20261210-101530", "tefkimbro.db.danificado-20261210-101530"},
         {"12345678901", "12345678901"},
-        {"77777777777777777777", "77777777777777777777"},
-        // Broken, a longer run may be a card number with more after it.
+        // Longer than a card number: a card with more after it, or a key.
+        {"77777777777777777777", "****************7777"},
         {"4111 1111 1111 1111 1228", "**** **** **** **** 1228"},
-        {"4111  1111 1111 1111", "4111  **** **** 1111"},
+        {"4111  1111 1111 1111", "4111  1111 1111 1111"},
         {"1234 5678, 9012 3456", "1234 5678, 9012 3456"},
         {"26/12/2026 23:59:59 R$ 1.234,56", "26/12/2026 23:59:59 R$ 1.234,56"},
     };
@@ -236,10 +238,10 @@ std::vector<TCasoSigilo> CasosSigilo() {
          {u"reservado"_s}},
         {22,
          -1,
-         u"Cartão 4111 1111 1111 1111, 5555.4444.3333.2222 ou 3782-822463-10005"_s,
+         u"Cartão 4111 1111 1111 1111, 5555.5555.5555.4444 ou 3782-822463-10005"_s,
          {},
-         u"Cartão **** **** **** 1111, ****.****.****.2222 ou ****-******-*0005"_s,
-         {u"4111 1111 1111"_s, u"5555.4444.3333"_s, u"3782-822463-1"_s}},
+         u"Cartão **** **** **** 1111, ****.****.****.4444 ou ****-******-*0005"_s,
+         {u"4111 1111 1111"_s, u"5555.5555.5555"_s, u"3782-822463-1"_s}},
         // Not secret: still logged.
         {34, -1, u"Valor"_s, u"56,78"_s, u"resposta \"56,78\""_s, {}},
     };
@@ -315,13 +317,14 @@ TEST_F(TesteSigilo, NadaSigilosoNoLogNemNoErroPadrao) {
         QFile::remove(Pasta.Caminho(QStringLiteral("sim.jsonl")));
         Executa(Caso);
         // What the library was handed back: the operator's reply, or its own
-        // text when the command needs none.
+        // text when the command needs none, as the simulator's journal masks it.
         const QList<QJsonObject> Continuacoes =
             Chamadas(LeDiario(Pasta.Caminho(QStringLiteral("sim.jsonl"))),
                      QStringLiteral("ContinuaFuncaoSiTefInterativo"));
         ASSERT_EQ(Continuacoes.size(), 2);
         EXPECT_EQ(Continuacoes[1][QStringLiteral("buffer")].toString(),
-                  DiarioTEF::Mascara(Caso.Digitado.isEmpty() ? Caso.Texto : Caso.Digitado));
+                  QString::fromStdString(sim::MascaraCartao(
+                      (Caso.Digitado.isEmpty() ? Caso.Texto : Caso.Digitado).toStdString())));
 
         const QString Log = QString::fromUtf8(Pasta.Le(ArquivoDeHoje()));
         const QString Erro = QString::fromUtf8(Pasta.Le(QStringLiteral("stderr.txt")));
