@@ -177,8 +177,9 @@ void TManCaixaTefMenu::PreencheBotoes() {
 
 // A long list's buttons go with the list: the next one makes what it needs.
 void TManCaixaTefMenu::hideEvent(QHideEvent* Evento) {
+    // Later: the button that closed the menu is still inside its click.
     while (BotoesOpcao.size() > static_cast<size_t>(BotoesVisiveis)) {
-        delete BotoesOpcao.back();
+        BotoesOpcao.back()->deleteLater();
         BotoesOpcao.pop_back();
     }
     TTPLModalDataForm::hideEvent(Evento);
