@@ -126,6 +126,8 @@ janela "TEF - Kimbro"
 xprop -id "$(xdotool search --onlyvisible --name '^TEF - Kimbro$' | tail -n 1)" WM_CLASS \
   | grep -q '= "tefkimbro-demo", ' || falha "the demonstration's window class is not tefkimbro-demo"
 vende_credito "5,00"
+# The print dialog's closing hands the screen back a moment later.
+janela "TEF - Kimbro"
 retrato "TEF - Kimbro"
 no_diario '"chamada":"FinalizaTransacaoSiTefInterativo"' '"confirma":1' || falha "the sale was not confirmed"
 pasta="$XDG_DATA_HOME/tefkimbro-demo"
