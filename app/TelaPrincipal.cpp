@@ -1,14 +1,13 @@
 #include "TelaPrincipal.h"
 
-#include "ArquivoPerfil.h"
 #include "CodigosDialogo.h"
-#include "ConfirmacaoTEF.h"
+#include "ConfiguracaoEstacao.h"
 #include "DiarioTEF.h"
 #include "Erros.h"
 #include "Estilo.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
 #include "FAT_DM_TEF_OFFLINE.h"
-#include "FormatosTEF.h"
+#include "InicioTEF.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
 #include "MAN_CAIXA_TEF_MOVIMENTO.h"
 #include "MAN_CAIXA_VAREJO_MENU.h"
@@ -16,7 +15,6 @@
 #include "NMaskEdit.h"
 #include "NPushButton.h"
 #include "Ocupado.h"
-#include "PassosTEF.h"
 #include "Relogio.h"
 #include "TextosStatus.h"
 #include "TratadorErros.h"
@@ -24,7 +22,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -34,7 +31,6 @@
 #include <QPainter>
 #include <QScopeGuard>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -44,24 +40,6 @@ QPointer<TForm_Principal> Form_Principal;
 Q_LOGGING_CATEGORY(lcPrincipal, "tefkimbro.app.principal", QtWarningMsg)
 
 namespace {
-
-const QString SecaoConfiguracao = QStringLiteral("CONF_TEF");
-const QString PrefixoPinPad = QStringLiteral("   TEF Kimbro   |");
-const QString ChaveQRCodeNaTela = QStringLiteral("QRCODE_NA_TELA");
-// Card takings are reconciled against the acquirers' statements for a year
-// and a month: the journal never keeps less.
-constexpr int MesesLivroMinimo = 13;
-
-// A whole number of the configuration file; nothing when the key is absent
-// or holds anything else.
-std::optional<int> NumeroDaConfiguracao(const QString& Chave) {
-    bool Numero = false;
-    const int Valor = TArquivoPerfil(TForm_Principal::ArquivoConfiguracao())
-                          .LeTexto(SecaoConfiguracao, Chave, QString())
-                          .trimmed()
-                          .toInt(&Numero);
-    return Numero ? std::optional<int>(Valor) : std::nullopt;
-}
 
 // The label the screen shows beside a field (its buddy).
 const QLabel* RotuloDoCampo(const QWidget* Campo) {
@@ -150,26 +128,7 @@ TForm_Principal::TForm_Principal(TAmbienteTEF& Ambiente, QWidget* Pai)
     NFormCreate();
 }
 
-TForm_Principal::~TForm_Principal() {
-    IniConfiguracao.reset();
-}
-
-int TForm_Principal::DiasLogTEF() {
-    const std::optional<int> Dias = NumeroDaConfiguracao(QStringLiteral("DIAS_LOG_TEF"));
-    return Dias && *Dias >= 0 ? *Dias : DiarioTEF::RetencaoPadrao;
-}
-
-int TForm_Principal::MesesLivroTEF() {
-    return std::max(
-        NumeroDaConfiguracao(QStringLiteral("MESES_LIVRO_TEF")).value_or(MesesLivroMinimo),
-        MesesLivroMinimo);
-}
-
-QString TForm_Principal::ArquivoConfiguracao() {
-    const QString Pasta = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    QDir().mkpath(Pasta);
-    return QDir(Pasta).filePath(QStringLiteral("Tef_kimbro.Ini"));
-}
+TForm_Principal::~TForm_Principal() = default;
 
 void TForm_Principal::MontaAbaTransacao(QWidget* Aba) {
     Label15 =
@@ -317,23 +276,24 @@ void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
     }
 }
 
-// Keys of the configuration with their edits, in the order they are read and written.
-QList<std::pair<QString, QLineEdit*>> TForm_Principal::CamposConfiguracao() const {
-    return {{QStringLiteral("HOST_SERVIDOR"), EDT_HOST_SERVIDOR},
-            {QStringLiteral("IDENT_EMPRESA"), EDT_IDENT_EMPRESA},
-            {QStringLiteral("IDENT_ESTACAO"), EDT_IDENT_ESTACAO},
-            {QStringLiteral("SENHA_TEF"), EDT_SENHA_TEF},
-            {QStringLiteral("TEXTO_PINPAD"), EDT_TEXTO_PINPAD}};
+// The configuration's text fields with their edits.
+QList<std::pair<QString TConfiguracaoEstacao::*, QLineEdit*>>
+TForm_Principal::CamposConfiguracao() const {
+    using C = TConfiguracaoEstacao;
+    return {{&C::HostServidor, EDT_HOST_SERVIDOR},
+            {&C::IdentEmpresa, EDT_IDENT_EMPRESA},
+            {&C::IdentEstacao, EDT_IDENT_ESTACAO},
+            {&C::SenhaTEF, EDT_SENHA_TEF},
+            {&C::TextoPinPad, EDT_TEXTO_PINPAD}};
 }
 
 void TForm_Principal::NFormCreate() {
-    IniConfiguracao = std::make_unique<TArquivoPerfil>(ArquivoConfiguracao());
-    for (const auto& [Chave, Edicao] : CamposConfiguracao()) {
-        Edicao->setText(IniConfiguracao->LeTexto(SecaoConfiguracao, Chave, Edicao->text()));
+    const TConfiguracaoEstacao Configuracao = TConfiguracaoEstacao::Le();
+    for (const auto& [Campo, Edicao] : CamposConfiguracao()) {
+        Edicao->setText(Configuracao.*Campo);
     }
-    CHK_QRCODE_TELA->setChecked(
-        IniConfiguracao->LeTexto(SecaoConfiguracao, ChaveQRCodeNaTela, QString()).trimmed() ==
-        QLatin1String("1"));
+    CHK_QRCODE_TELA->setChecked(Configuracao.QRCodeNaTela);
+    FMesesLivro = Configuracao.MesesLivroTEF;
     DM_CAIXA_VAREJO.StatusTEF = -1;
     DM_CAIXA_VAREJO.NumeroVias = 1;
     Venda.AoSortearDocumento = [this](std::int32_t Numero) {
@@ -346,21 +306,12 @@ void TForm_Principal::BtnIniciaTEFClick() {
     DM_CAIXA_VAREJO.HostServidor = EDT_HOST_SERVIDOR->text();
     DM_CAIXA_VAREJO.IdentEmpresa = EDT_IDENT_EMPRESA->text();
     DM_CAIXA_VAREJO.IdentEstacao = EDT_IDENT_ESTACAO->text();
-    TBibliotecaSiTef& Biblioteca = FAmbiente.Biblioteca;
-    DM_CAIXA_VAREJO.StatusTEF = Biblioteca.ConfiguraIntSiTefInterativo(
-        DM_CAIXA_VAREJO.HostServidor, DM_CAIXA_VAREJO.IdentEmpresa, DM_CAIXA_VAREJO.IdentEstacao);
-    if (DM_CAIXA_VAREJO.StatusTEF == 0) {
-        // Before any function starts: the library undoes whatever is still
-        // pending when the next function opens.
-        Avisa(ResolvePendencias(FAmbiente));
-        DM_CAIXA_VAREJO.StatusTEF = TestaComunicacaoTEF(FAmbiente, true);
-    } else {
-        Avisa(MensagensPendenciasAbertas(FAmbiente.Livro));
-    }
-    DM_CAIXA_VAREJO.StatusPinPad = Biblioteca.VerificaPresencaPinPad();
-    if (DM_CAIXA_VAREJO.StatusPinPad == 1) {
-        Biblioteca.EscreveMensagemPermanentePinPad(PrefixoPinPad + EDT_TEXTO_PINPAD->text());
-    }
+    const TInicioTEF Inicio =
+        IniciaTEF(FAmbiente, {DM_CAIXA_VAREJO.HostServidor, DM_CAIXA_VAREJO.IdentEmpresa,
+                              DM_CAIXA_VAREJO.IdentEstacao, EDT_TEXTO_PINPAD->text()});
+    DM_CAIXA_VAREJO.StatusTEF = Inicio.StatusTEF;
+    DM_CAIXA_VAREJO.StatusPinPad = Inicio.StatusPinPad;
+    Avisa(Inicio.Mensagens);
 }
 
 void TForm_Principal::BtnTestaTEFClick() {
@@ -404,43 +355,10 @@ void TForm_Principal::PreparaMovimento() {
     }
 }
 
-// Counted from the earlier of the clock and the newest transaction: one
-// start with the clock years ahead removes nothing.
-void TForm_Principal::CalculaRetencao() {
-    std::optional<QDate> MaisRecente;
-    try {
-        MaisRecente = FAmbiente.Livro.DataMaisRecente();
-    } catch (const EErro&) {
-        return; // the journal says why on the status line
-    }
-    FLimiteLivro = LimiteDeRetencao(Relogio::Agora().date(), MaisRecente, MesesLivroTEF());
-    if (!FLimiteLivro) {
-        qCWarning(lcPrincipal) << "the clock is more than a week past the newest transaction"
-                               << *MaisRecente << "- nothing removed from the journal";
-    }
-}
-
-// One batch a tick while the counter is idle: a year's first trim never
-// holds the start nor a sale.
-void TForm_Principal::RemoveLancamentosAntigos() {
-    constexpr int Lote = 250; // a few milliseconds of a tick, also on a slow card
-    if (!FLimiteLivro || FEmTransacao) {
-        return;
-    }
-    const std::optional<int> Removidos = FAmbiente.Livro.RemoveAnteriores(*FLimiteLivro, Lote);
-    if (Removidos.value_or(0) > 0) {
-        qCInfo(lcPrincipal) << "transactions removed from the journal, older than" << *FLimiteLivro
-                            << *Removidos;
-    }
-    if (Removidos.value_or(0) < Lote) {
-        FLimiteLivro.reset(); // none left, or the disk refused: the next start tries again
-    }
-}
-
 void TForm_Principal::Timer1Timer() {
     MostraFalhas();
-    RemoveLancamentosAntigos();
     if (!FEmTransacao) {
+        FRetencao.RemoveLote(FAmbiente.Livro);
         FAmbiente.Livro.Consolida();
     }
     Lbl_Data_hora->setText(Relogio::Agora().toString(QStringLiteral("dd/MM/yyyy - HH:mm:ss")));
@@ -487,24 +405,21 @@ void TForm_Principal::BtnSalvarClick() {
                                           BotaoPadraoAutomatico) == RespNao) {
         return;
     }
-    // Every field checked before any is written: a refused save leaves the file as it was.
-    for (const auto& [Chave, Edicao] : CamposConfiguracao()) {
-        const QString Recusados = IniConfiguracao->CaracteresRecusados(Edicao->text());
-        if (!Recusados.isEmpty()) {
-            const QLabel* Rotulo = RotuloDoCampo(Edicao);
-            throw EErro(QStringLiteral("O campo %1 tem caracteres que o arquivo de configuração "
-                                       "(%2) não aceita: %3")
-                            .arg(Rotulo != nullptr ? Rotulo->text() : Chave,
-                                 TArquivoPerfil::NomeCodificacao(IniConfiguracao->Codificacao()),
-                                 Recusados));
-        }
+    TConfiguracaoEstacao Configuracao;
+    for (const auto& [Campo, Edicao] : CamposConfiguracao()) {
+        Configuracao.*Campo = Edicao->text();
     }
-    for (const auto& [Chave, Edicao] : CamposConfiguracao()) {
-        IniConfiguracao->GravaTexto(SecaoConfiguracao, Chave, Edicao->text());
+    Configuracao.QRCodeNaTela = CHK_QRCODE_TELA->isChecked();
+    if (const std::optional<TRecusaConfiguracao> Recusa = GravaConfiguracao(Configuracao)) {
+        const auto Campos = CamposConfiguracao();
+        const auto Campo = std::find_if(Campos.begin(), Campos.end(),
+                                        [&](const auto& C) { return C.first == Recusa->Campo; });
+        const QLabel* Rotulo = RotuloDoCampo(Campo->second);
+        throw EErro(QStringLiteral("O campo %1 tem caracteres que o arquivo de configuração "
+                                   "(%2) não aceita: %3")
+                        .arg(Rotulo != nullptr ? Rotulo->text() : Recusa->Chave,
+                             Recusa->Codificacao, Recusa->Recusados));
     }
-    IniConfiguracao->GravaTexto(SecaoConfiguracao, ChaveQRCodeNaTela,
-                                CHK_QRCODE_TELA->isChecked() ? QStringLiteral("1")
-                                                             : QStringLiteral("0"));
 }
 
 void TForm_Principal::EDT_SENHA_TEFChange() {
@@ -555,7 +470,7 @@ void TForm_Principal::IniciaAposPintura() {
         qCInfo(lcPrincipal) << "main window ready for input";
         QTimer::singleShot(0, this, Protegido([this] { PreparaMovimento(); }));
     });
-    CalculaRetencao();
+    FRetencao.Calcula(FAmbiente.Livro, Relogio::Agora().date(), FMesesLivro);
     if (!FAmbiente.Livro.Aviso().isEmpty()) {
         Avisa({FAmbiente.Livro.Aviso()});
     }
@@ -611,27 +526,25 @@ void TForm_Principal::BtnDividirClick() {
         EncerraPartes();
         return;
     }
-    VendaEmPartes = std::make_unique<TVendaEmPartes>(FAmbiente, EDT_VALOR->Valor(),
+    VendaEmPartes = std::make_unique<TVendaEmPartes>(FAmbiente, *DM_TEF, EDT_VALOR->Valor(),
                                                      Relogio::Agora(), Venda.QRCodeNaTela);
     BtnDividir->setText(QStringLiteral("Cancelar ven&da"));
     MostraPartes();
 }
 
 // "Ok" pays the amount typed (the remainder, unless the cashier typed less);
-// once nothing remains the receipts print and the sale is confirmed.
+// the sale shows what remains until it has ended, then the tab is the
+// single sale's again.
 void TForm_Principal::PagaParte() {
-    try {
-        VendaEmPartes->PagaParte(EDT_VALOR->Valor());
-    } catch (const EErroGravacao&) {
-        EncerraPartes(); // the journal refused the part: the engine undid the sale
-        throw;
+    const auto Encerra = qScopeGuard([this] {
+        if (VendaEmPartes->Fim()) {
+            EncerraPartes();
+        }
+    });
+    VendaEmPartes->PagaParte(EDT_VALOR->Valor());
+    if (!VendaEmPartes->Fim()) {
+        MostraPartes();
     }
-    if (VendaEmPartes->Restante() == Currency()) {
-        VendaEmPartes->Conclui(*DM_TEF);
-        EncerraPartes();
-        return;
-    }
-    MostraPartes();
 }
 
 void TForm_Principal::MostraPartes() {

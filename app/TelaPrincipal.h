@@ -1,12 +1,12 @@
 #pragma once
 
+#include "RetencaoLivro.h"
 #include "TPLCustomForm.h"
 #include "VendaEmPartes.h"
 #include "VendaTEF.h"
 
 #include <QPointer>
 #include <memory>
-#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -14,7 +14,6 @@ class QLabel;
 class QLineEdit;
 class QTabWidget;
 class QTimer;
-class TArquivoPerfil;
 class TManCaixaTefMovimento;
 class TNEdit;
 class TNFloatEdit;
@@ -22,6 +21,7 @@ class TNMaskEdit;
 class TNPushButton;
 class TOcupado;
 struct TAmbienteTEF;
+struct TConfiguracaoEstacao;
 
 // "TEF - Kimbro": the station's main window. The tab "Transação" takes the
 // amount of a sale; the tab "Configuração" keeps the TEF settings, starts the
@@ -81,15 +81,6 @@ public:
     TVendaTEF Venda;
     // The sale being paid in parts, between "&Dividir" and its end.
     std::unique_ptr<TVendaEmPartes> VendaEmPartes;
-    std::unique_ptr<TArquivoPerfil> IniConfiguracao;
-
-    // The configuration file: "Tef_kimbro.Ini" in the user's configuration folder.
-    static QString ArquivoConfiguracao();
-    // Days the daily TEF log files are kept ([CONF_TEF] DIAS_LOG_TEF).
-    static int DiasLogTEF();
-    // Months the transaction journal keeps ([CONF_TEF] MESES_LIVRO_TEF), never
-    // fewer than 13.
-    static int MesesLivroTEF();
 
     void BtnIniciaTransacaoClick();
     void BtnDividirClick();
@@ -109,12 +100,10 @@ public:
 private:
     void MontaAbaTransacao(QWidget* Aba);
     void MontaAbaConfiguracao(QWidget* Aba);
-    QList<std::pair<QString, QLineEdit*>> CamposConfiguracao() const;
+    QList<std::pair<QString TConfiguracaoEstacao::*, QLineEdit*>> CamposConfiguracao() const;
     void NFormCreate();
     void EDT_SENHA_TEFChange();
     void IniciaAposPintura();
-    void CalculaRetencao();
-    void RemoveLancamentosAntigos();
     void PreparaMovimento();
     void FazJanelaMovimento();
     // Each message in its own box, one after the other.
@@ -139,9 +128,9 @@ protected:
 
 private:
     bool FEmTransacao = false;
-    // Before which ended transactions still go, batch by batch while the
-    // counter is idle; none once they are gone.
-    std::optional<QDate> FLimiteLivro;
+    // Months the journal keeps, from the configuration.
+    int FMesesLivro = 0;
+    TRetencaoLivro FRetencao;
     bool FInicioAgendado = false;
     std::unique_ptr<TOcupado> FAteIniciar; // until the start after the first paint ends
     QPointer<TManCaixaTefMovimento> FJanelaMovimento;

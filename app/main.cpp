@@ -2,6 +2,7 @@
 
 #include "CliSiTef.h"
 #include "CodigosDialogo.h"
+#include "ConfiguracaoEstacao.h"
 #include "DiarioTEF.h"
 #include "Erros.h"
 #include "FAT_DM_TEF_OFFLINE.h"
@@ -98,7 +99,7 @@ int main(int argc, char** argv) {
         return Trava.Ocupada() ? 3 : 4;
     }
 
-    DiarioTEF::Inicia(QDir::current(), TForm_Principal::DiasLogTEF());
+    DiarioTEF::Inicia(QDir::current(), TConfiguracaoEstacao::Le().DiasLogTEF);
     // The journal holds its file for the station's life: a second station
     // on the folder is refused here even when the lock file was deleted,
     // before it touches the library.

@@ -1,6 +1,6 @@
 // The administrative-function loop of the TEF data module.
+#include "CicloTransacao.h"
 #include "CodigosDialogo.h"
-#include "ConfirmacaoTEF.h"
 #include "Erros.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
 #include "FAT_DM_TEF_OFFLINE.h"

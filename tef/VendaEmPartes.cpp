@@ -28,9 +28,9 @@ QString ValoresAprovados(const std::vector<TParteVenda>& Partes) {
     return Valores.join(QStringLiteral("; "));
 }
 
-TVendaEmPartes::TVendaEmPartes(TAmbienteTEF& Ambiente, Currency Total, const QDateTime& Momento,
-                               bool QRCodeNaTela)
-    : FAmbiente(Ambiente), FTotal(Total), FMomento(Momento), FVenda(Ambiente) {
+TVendaEmPartes::TVendaEmPartes(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, Currency Total,
+                               const QDateTime& Momento, bool QRCodeNaTela)
+    : FAmbiente(Ambiente), FModulo(Modulo), FTotal(Total), FMomento(Momento), FVenda(Ambiente) {
     FVenda.QRCodeNaTela = QRCodeNaTela;
     if (Total.Bruto() <= 0) {
         throw EErro(QStringLiteral("Digite o valor total da venda antes de dividi-la."));
@@ -60,53 +60,51 @@ TGrupoLancamentos TVendaEmPartes::Aprovadas() {
     return Grupo;
 }
 
+void TVendaEmPartes::DesfazPorFalhaDoLivro() {
+    DesfazPartes(FAmbiente, Aprovadas(), QStringLiteral("registro de transações sem gravação"));
+    FPartes.clear();
+    FFim = TFimVenda::Desfeita;
+}
+
 std::int32_t TVendaEmPartes::PagaParte(Currency Valor) {
     if (Valor.Bruto() <= 0 || Valor.Bruto() > Restante().Bruto()) {
         throw EErro(QStringLiteral("O valor da parte deve ser maior que zero e no máximo o que "
                                    "resta da venda, %1.")
                         .arg(Reais(Restante())));
     }
-    const QDateTime Data = DM_CAIXA_VAREJO.DataMovimento;
+    const QDateTime Dia = DiaDaVenda(FMomento);
     std::int32_t Resultado = 0;
     try {
         Resultado = Documento() == 0
-                        ? FVenda.ExecutaVendaTEF(OperadorCaixa, Valor, Data, FMomento)
-                        : FVenda.ExecutaParte(Documento(), OperadorCaixa, Valor, Data, FMomento);
+                        ? FVenda.ExecutaVendaTEF(OperadorCaixa, Valor, Dia, FMomento)
+                        : FVenda.ExecutaParte(Documento(), OperadorCaixa, Valor, Dia, FMomento);
     } catch (const EErroGravacao& Erro) {
         // The journal refused this part's start: the parts approved before it
         // must not stay open with a sale the station can no longer finish.
-        if (!Aprovadas().empty()) {
-            DesfazPartes(FAmbiente, Aprovadas(),
-                         QStringLiteral("registro de transações sem gravação"));
-            FPartes.clear();
-        }
+        DesfazPorFalhaDoLivro();
         throw EErroGravacao(Erro.Mensagem() + QStringLiteral(" A venda foi desfeita."));
     }
     FPartes.push_back({Valor, Resultado, FVenda.Lancamento, FVenda.Str_Primeira_via});
     TParteVenda& Parte = FPartes.back();
-    if (Parte.Aprovada()) {
-        // Approved now, printed with the others: the journal keeps it open.
-        Parte.Lancamento.Resultado = Resultado;
-        Parte.Lancamento.Comprovante = Parte.Comprovante.Text();
-        Parte.Lancamento.DataHoraTransacao = FormataDataHoraTEF(FMomento);
-        if (!FAmbiente.Livro.Registra(Parte.Lancamento, TEstadoLancamento::Aprovada)) {
-            DesfazPartes(FAmbiente, Aprovadas(),
-                         QStringLiteral("registro de transações sem gravação"));
-            FPartes.clear();
-            throw EErroGravacao(QStringLiteral("Venda desfeita, nada foi impresso: ") +
-                                FAmbiente.Livro.Falha());
-        }
-        DM_CAIXA_VAREJO.StatusTEF = 0;
-    } else {
+    if (!Parte.Aprovada()) {
         AvisaResultado(FAmbiente.Operador, Resultado);
+        return Resultado;
+    }
+    // Approved now, printed with the others: the journal keeps it open.
+    Parte.Lancamento.DataHoraTransacao = FormataDataHoraTEF(FMomento);
+    if (!RegistraAprovacao(FAmbiente, Parte.Lancamento, Parte.Comprovante.Text(), Aprovadas())) {
+        FPartes.clear();
+        FFim = TFimVenda::Desfeita;
+        return Resultado;
+    }
+    DM_CAIXA_VAREJO.StatusTEF = 0;
+    if (Restante() == Currency()) {
+        FFim = Conclui();
     }
     return Resultado;
 }
 
-TFimVenda TVendaEmPartes::Conclui(TDM_TEF& Modulo) {
-    if (Restante() != Currency()) {
-        throw EErro(QStringLiteral("Ainda resta %1 a pagar.").arg(Reais(Restante())));
-    }
+TFimVenda TVendaEmPartes::Conclui() {
     TNStringList Comprovantes;
     for (const TParteVenda& Parte : FPartes) {
         if (Parte.Aprovada()) {
@@ -115,20 +113,22 @@ TFimVenda TVendaEmPartes::Conclui(TDM_TEF& Modulo) {
             }
         }
     }
-    return ConcluiTransacao(FAmbiente, Modulo, Aprovadas(), {ArquivoCupom, Comprovantes},
+    return ConcluiTransacao(FAmbiente, FModulo, Aprovadas(), {ArquivoCupom, Comprovantes},
                             Comprovantes);
 }
 
 TFimVenda TVendaEmPartes::Desiste() {
     const TGrupoLancamentos Grupo = Aprovadas();
     if (Grupo.empty()) {
-        return TFimVenda::NaoAprovada;
+        FFim = TFimVenda::NaoAprovada;
+        return *FFim;
     }
     DesfazPartes(FAmbiente, Grupo, QStringLiteral("venda em partes abandonada pelo operador"));
     FAmbiente.Operador.MsgDisplay(
         MensagemNaoEfetuada + QStringLiteral("\nPartes desfeitas: ") + ValoresAprovados(FPartes),
         QStringLiteral("Atenção"), BotoesOk, IconeInformacao, BotaoPadraoAutomatico);
-    return TFimVenda::Desfeita;
+    FFim = TFimVenda::Desfeita;
+    return *FFim;
 }
 
 QString ResumoDasPartes(const TVendaEmPartes& Venda) {

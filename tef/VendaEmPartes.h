@@ -1,11 +1,12 @@
 #pragma once
 
-#include "ConfirmacaoTEF.h"
+#include "CicloTransacao.h"
 #include "Currency.h"
 #include "VendaTEF.h"
 
 #include <QDateTime>
 
+#include <optional>
 #include <vector>
 
 // One part of a sale paid in parts: its amount, the library's final result
@@ -27,9 +28,9 @@ struct TParteVenda {
 class TVendaEmPartes {
 public:
     // QRCodeNaTela: each part asks the library for a PIX code to show, as
-    // the single sale does.
-    TVendaEmPartes(TAmbienteTEF& Ambiente, Currency Total, const QDateTime& Momento,
-                   bool QRCodeNaTela);
+    // the single sale does. Modulo prints the receipts.
+    TVendaEmPartes(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, Currency Total,
+                   const QDateTime& Momento, bool QRCodeNaTela);
 
     Currency Total() const { return FTotal; }
     Currency Pago() const;
@@ -40,23 +41,31 @@ public:
 
     // Runs one part. Raises EErro, with nothing asked of the library, for an
     // amount not above zero or above what remains. Returns the library's
-    // final result; a failed part leaves the others as they are.
+    // final result; a failed part leaves the others as they are. The part
+    // that leaves nothing to pay concludes the sale: every receipt printed,
+    // then one finish call. A journal that refuses a part undoes the sale
+    // (the refused start raises EErroGravacao, after the undoing).
     std::int32_t PagaParte(Currency Valor);
-    // Once nothing remains (EErro before): every receipt printed, then one
-    // finish call.
-    TFimVenda Conclui(TDM_TEF& Modulo);
     // The cashier gives up: one finish call undoes every approved part, and
     // the cashier is told with their amounts.
     TFimVenda Desiste();
+    // How the sale ended: concluded, given up or undone; nothing while it
+    // waits for its next part.
+    std::optional<TFimVenda> Fim() const { return FFim; }
 
 private:
     TGrupoLancamentos Aprovadas();
+    TFimVenda Conclui();
+    // The journal refused a part: the parts approved before it are undone.
+    void DesfazPorFalhaDoLivro();
 
     TAmbienteTEF& FAmbiente;
+    TDM_TEF& FModulo;
     Currency FTotal;
     QDateTime FMomento;
     TVendaTEF FVenda;
     std::vector<TParteVenda> FPartes;
+    std::optional<TFimVenda> FFim;
 };
 
 // "R$ 60,00; R$ 40,00": the amounts of the approved parts, for the cashier.

@@ -76,8 +76,12 @@ std::int32_t TVendaTEF::Executa(std::int32_t Operador, Currency Valor, const QDa
     return Resultado;
 }
 
+QDateTime DiaDaVenda(const QDateTime& Momento) {
+    return QDateTime(Momento.date(), QTime());
+}
+
 void MarcaMomentoDaVenda(const QDateTime& Momento) {
-    DM_CAIXA_VAREJO.DataMovimento = QDateTime(Momento.date(), QTime());
+    DM_CAIXA_VAREJO.DataMovimento = DiaDaVenda(Momento);
     DM_CAIXA_VAREJO.DataHoraTransacao = FormataDataHoraTEF(Momento);
 }
 
@@ -92,8 +96,7 @@ void AvisaResultado(TOperadorTEF& Operador, std::int32_t Resultado) {
 TFimVenda TVendaTEF::Vende(TDM_TEF& Modulo, std::int32_t Operador, Currency Valor,
                            const QDateTime& Momento) {
     MarcaMomentoDaVenda(Momento);
-    const std::int32_t Resultado =
-        ExecutaVendaTEF(Operador, Valor, DM_CAIXA_VAREJO.DataMovimento, Momento);
+    const std::int32_t Resultado = ExecutaVendaTEF(Operador, Valor, DiaDaVenda(Momento), Momento);
     if (Resultado == ResultadoSiTef::Ok) {
         return ConcluiVenda(FAmbiente, Modulo, *this, Momento);
     }

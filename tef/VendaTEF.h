@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConfirmacaoTEF.h"
+#include "CicloTransacao.h"
 #include "Currency.h"
 #include "FAT_DM_TEF_OFFLINE.h"
 #include "LivroTransacoes.h"
@@ -41,8 +41,9 @@ public:
     std::int32_t ExecutaParte(std::int32_t Documento, std::int32_t Operador, Currency Valor,
                               const QDateTime& DataFiscal, const QDateTime& HoraFiscal);
 
-    // The whole sale at Momento (one reading of the clock, so a sale started
-    // at midnight keeps one day): the library's dialogue, then its
+    // The whole sale at Momento, one reading of the clock: its day and time
+    // are what the start call and the finish call name, so a sale started
+    // at midnight keeps one day. The library's dialogue, then its
     // conclusion (ConcluiVenda), or the fixed message of a failed result.
     TFimVenda Vende(TDM_TEF& Modulo, std::int32_t Operador, Currency Valor,
                     const QDateTime& Momento);
@@ -58,8 +59,11 @@ private:
 // The operator code of the cashier's sales.
 inline constexpr std::int32_t OperadorCaixa = 999;
 
-// The sale's day and moment in the shared station state: what the start call
-// and the confirmation name, also when the library sends no field type 105.
+// The fiscal date a sale at Momento gives the library: its day, at midnight.
+QDateTime DiaDaVenda(const QDateTime& Momento);
+
+// The sale's day and moment in the shared station state, for its readers
+// beside the sale (the sale passes them on as arguments).
 void MarcaMomentoDaVenda(const QDateTime& Momento);
 
 // The fixed message of a final result -1 to -5, if it has one.

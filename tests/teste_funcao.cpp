@@ -1,7 +1,7 @@
 // The administrative-function loop against a scripted library and operator:
 // commands, field types, the end handling, printing to a file and the
 // per-function confirmation rule.
-#include "ConfirmacaoTEF.h"
+#include "CicloTransacao.h"
 #include "Erros.h"
 #include "EstacaoRoteirizada.h"
 #include "FAT_DM_CAIXA_VAREJO.h"

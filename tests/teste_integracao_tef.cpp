@@ -2,7 +2,7 @@
 // functions menu: the real binding and the simulator's demo, the operator
 // answering the real dialogs, the receipt printed to the private CUPS queue.
 #include "Caixa.h"
-#include "ConfirmacaoTEF.h"
+#include "CicloTransacao.h"
 #include "Diario.h"
 #include "DiarioTEF.h"
 #include "EstacaoReal.h"

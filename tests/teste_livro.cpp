@@ -2,7 +2,8 @@
 // inside the finish call, never has a confirmed document undone nor a
 // printed receipt followed by an undo after its next start; a journal that
 // refuses a write at any state ends the transaction by the rules.
-#include "ConfirmacaoTEF.h"
+#include "CicloTransacao.h"
+#include "DiscoCheio.h"
 #include "Erros.h"
 #include "EstacaoRoteirizada.h"
 #include "FuncoesSiTef.h"
@@ -72,15 +73,6 @@ bool OutroProcessoToma() {
     int Saida = 0;
     ::waitpid(Filho, &Saida, 0);
     return WIFEXITED(Saida) && WEXITSTATUS(Saida) == 0;
-}
-
-// A file-size limit of one byte fails every write as a full disk does.
-void EncheDisco(bool Cheio) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit Limite{};
-    ::getrlimit(RLIMIT_FSIZE, &Limite);
-    Limite.rlim_cur = Cheio ? 1 : Limite.rlim_max;
-    ::setrlimit(RLIMIT_FSIZE, &Limite);
 }
 
 } // namespace

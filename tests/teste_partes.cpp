@@ -1,6 +1,7 @@
 // A sale paid in parts: one document, the parts approved one by one,
 // printed in order and confirmed together by one finish call, or undone
 // together; a station that dies in between is resolved per document.
+#include "DiscoCheio.h"
 #include "Erros.h"
 #include "EstacaoRoteirizada.h"
 #include "MovimentoTEF.h"
@@ -47,7 +48,7 @@ TEST(VendaEmPartes, PartesConfirmadasJuntasRecusadaRepetidaDesistenciaEValorAcim
         SCOPED_TRACE("two parts, the second declined once and paid with another card");
         TEstacao E;
         E.Partes({{"VIA UM", 0}, {"", 5}, {"VIA DOIS", 0}});
-        TVendaEmPartes Venda(E.Ambiente, Reais(100), Momento, false);
+        TVendaEmPartes Venda(E.Ambiente, E.Modulo, Reais(100), Momento, false);
         EXPECT_THROW(Venda.PagaParte(Reais(101)), EErro);
         EXPECT_TRUE(E.Biblioteca.Inicios.empty());
         EXPECT_EQ(Venda.PagaParte(Reais(60)), 0);
@@ -56,10 +57,12 @@ TEST(VendaEmPartes, PartesConfirmadasJuntasRecusadaRepetidaDesistenciaEValorAcim
         EXPECT_EQ(ResumoDasPartes(Venda),
                   QStringLiteral("Total R$ 100,00\nParte 1: R$ 60,00 aprovada\nParte 2: R$ "
                                  "40,00 recusada (código 5)\nPago R$ 60,00 - Resta R$ 40,00"));
+        EXPECT_TRUE(E.Biblioteca.Finalizacoes.empty());
+        EXPECT_FALSE(Venda.Fim());
+        // The part that leaves nothing to pay concludes the sale.
         EXPECT_EQ(Venda.PagaParte(Reais(40)), 0);
         EXPECT_EQ(Venda.Restante(), Currency());
-        EXPECT_TRUE(E.Biblioteca.Finalizacoes.empty());
-        EXPECT_EQ(Venda.Conclui(E.Modulo), TFimVenda::Confirmada);
+        EXPECT_EQ(Venda.Fim(), TFimVenda::Confirmada);
         // One document, one moment for every part; one finish call.
         ASSERT_EQ(E.Biblioteca.Inicios.size(), 3u);
         for (const auto& Inicio : E.Biblioteca.Inicios) {
@@ -100,10 +103,29 @@ TEST(VendaEmPartes, PartesConfirmadasJuntasRecusadaRepetidaDesistenciaEValorAcim
         EXPECT_EQ(Movimento.Totais().Vendas.Soma, Reais(100));
     }
     {
+        SCOPED_TRACE("the journal refuses the second approval: the whole sale is undone");
+        TEstacao E;
+        E.Partes({{"VIA UM", 0}, {"VIA DOIS", 0}});
+        TVendaEmPartes Venda(E.Ambiente, E.Modulo, Reais(100), Momento, false);
+        EXPECT_EQ(Venda.PagaParte(Reais(60)), 0);
+        TLivroTransacoes::DefineGanchoAntesDeGravar(
+            [](TEstadoLancamento Estado) { EncheDisco(Estado == TEstadoLancamento::Aprovada); });
+        EXPECT_EQ(Venda.PagaParte(Reais(40)), 0);
+        TLivroTransacoes::DefineGanchoAntesDeGravar({});
+        EncheDisco(false);
+        EXPECT_EQ(Venda.Fim(), TFimVenda::Desfeita);
+        ASSERT_EQ(E.Biblioteca.Finalizacoes.size(), 1u);
+        EXPECT_EQ(E.Biblioteca.Finalizacoes[0].Confirma, 0);
+        EXPECT_EQ(E.Operador.Conta(QStringLiteral("mensagem Atenção|Transação TEF desfeita, nada "
+                                                  "foi impresso (documento 1)")),
+                  1);
+        EXPECT_TRUE(E.Interface.Eventos.isEmpty());
+    }
+    {
         SCOPED_TRACE("given up after the first part");
         TEstacao E;
         E.Partes({{"VIA UM", 0}});
-        TVendaEmPartes Venda(E.Ambiente, Reais(100), Momento, false);
+        TVendaEmPartes Venda(E.Ambiente, E.Modulo, Reais(100), Momento, false);
         EXPECT_EQ(Venda.PagaParte(Reais(60)), 0);
         EXPECT_EQ(Venda.Desiste(), TFimVenda::Desfeita);
         ASSERT_EQ(E.Biblioteca.Finalizacoes.size(), 1u);
@@ -135,10 +157,9 @@ TEST(VendaEmPartes, MorteEntrePartesOuAposImprimirResolvidaPorDocumento) {
                     ::_exit(9);
                 }
             });
-            TVendaEmPartes Venda(E.Ambiente, Reais(100), Momento, false);
+            TVendaEmPartes Venda(E.Ambiente, E.Modulo, Reais(100), Momento, false);
             Venda.PagaParte(Reais(60));
             Venda.PagaParte(Reais(40));
-            Venda.Conclui(E.Modulo);
             ::_exit(0);
         };
         EXPECT_EXIT(Anterior(), testing::ExitedWithCode(9), "");

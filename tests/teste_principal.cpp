@@ -1,5 +1,6 @@
 // The main window against the simulator through the real binding.
 #include "ArquivoPerfil.h"
+#include "ConfiguracaoEstacao.h"
 #include "EstacaoReal.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
 #include "ListaMovimento.h"
@@ -46,7 +47,7 @@ class TestePrincipal : public QObject {
     std::unique_ptr<TEstacaoReal> Estacao;
 
     QList<QJsonObject> Chamadas(const char* Nome) const { return Estacao->Chamadas(Nome); }
-    TArquivoPerfil Ini() const { return TArquivoPerfil(TForm_Principal::ArquivoConfiguracao()); }
+    TArquivoPerfil Ini() const { return TArquivoPerfil(TConfiguracaoEstacao::Arquivo()); }
 
     // The demonstration's configuration with another server and PIN pad text.
     void GravaConfiguracao(const QString& Host, const QString& PinPad) {
@@ -194,7 +195,7 @@ private Q_SLOTS:
         Janela->BtnSalvar->click();
         QVERIFY(Resposta.Respondeu());
         QCOMPARE(Pergunta, QStringLiteral("Confirma dados de configuração?"));
-        QCOMPARE(QFile::exists(TForm_Principal::ArquivoConfiguracao()), Grava);
+        QCOMPARE(QFile::exists(TConfiguracaoEstacao::Arquivo()), Grava);
         if (Grava) {
             QCOMPARE(Ini().LeTexto(Secao, QStringLiteral("HOST_SERVIDOR"), QString()),
                      QStringLiteral("192.168.0.9"));
@@ -203,9 +204,8 @@ private Q_SLOTS:
             QCOMPARE(Ini().LeTexto(Secao, QStringLiteral("QRCODE_NA_TELA"), QString()),
                      QStringLiteral("1"));
             struct stat Estado {};
-            QCOMPARE(::stat(QFile::encodeName(TForm_Principal::ArquivoConfiguracao()).constData(),
-                            &Estado),
-                     0);
+            QCOMPARE(
+                ::stat(QFile::encodeName(TConfiguracaoEstacao::Arquivo()).constData(), &Estado), 0);
             QCOMPARE(Estado.st_mode & 0777, 0600u);
         }
     }
@@ -223,7 +223,7 @@ private Q_SLOTS:
 
     void ArquivoSomenteLeituraNaoEhGravado() {
         GravaConfiguracao(QStringLiteral("10.0.0.1"), QStringLiteral("x"));
-        const QString Arquivo = TForm_Principal::ArquivoConfiguracao();
+        const QString Arquivo = TConfiguracaoEstacao::Arquivo();
         QFile::setPermissions(Arquivo, QFile::ReadOwner);
         QFile Leitura(Arquivo);
         QVERIFY(Leitura.open(QIODevice::ReadOnly));

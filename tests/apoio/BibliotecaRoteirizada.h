@@ -64,12 +64,20 @@ public:
     // Called inside the finish call, once it is recorded.
     std::function<void(const Finalizacao&)> AoFinalizar;
 
+    std::int32_t ResultadoConfigura = 0;
+    std::int32_t PresencaPinPad = 1;
+    // The PIN pad's idle texts, in the order written.
+    QStringList MensagensPinPad;
+
     std::int32_t ConfiguraIntSiTefInterativo(const QString&, const QString&,
                                              const QString&) override {
+        return ResultadoConfigura;
+    }
+    std::int32_t VerificaPresencaPinPad() override { return PresencaPinPad; }
+    std::int32_t EscreveMensagemPermanentePinPad(const QString& Mensagem) override {
+        MensagensPinPad.append(Mensagem);
         return 0;
     }
-    std::int32_t VerificaPresencaPinPad() override { return 1; }
-    std::int32_t EscreveMensagemPermanentePinPad(const QString&) override { return 0; }
     std::int32_t IniciaFuncaoSiTefInterativo(std::int32_t Funcao, const QString& Valor,
                                              const QString& Cupom, const QString& Data,
                                              const QString& Hora, const QString& Operador,

@@ -1,5 +1,6 @@
 #include "EstacaoReal.h"
 
+#include "ConfiguracaoEstacao.h"
 #include "Diario.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
 #include "NPushButton.h"
@@ -54,7 +55,7 @@ TEstacaoReal::~TEstacaoReal() {
 
 void TEstacaoReal::GravaConfiguracaoDemo() const {
     QFile Demo(QStringLiteral(TK_CONFIGURACAO_DEMO));
-    QFile Configuracao(TForm_Principal::ArquivoConfiguracao());
+    QFile Configuracao(TConfiguracaoEstacao::Arquivo());
     if (!Demo.open(QIODevice::ReadOnly) || !Configuracao.open(QIODevice::WriteOnly) ||
         Configuracao.write(Demo.readAll()) < 0) {
         qFatal("the demonstration configuration could not be written");

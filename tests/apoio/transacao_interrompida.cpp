@@ -5,8 +5,8 @@
 // printing and ends the process
 // at once.
 //   transacao_interrompida FUNCAO   (CLISITEF_SIM_ROTEIRO, CLISITEF_SIM_DIARIO as usual)
+#include "CicloTransacao.h"
 #include "CliSiTef.h"
-#include "ConfirmacaoTEF.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
 #include "FormatosTEF.h"
 #include "OperadorRoteirizado.h"

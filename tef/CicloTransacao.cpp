@@ -1,4 +1,4 @@
-#include "ConfirmacaoTEF.h"
+#include "CicloTransacao.h"
 
 #include "CodigosDialogo.h"
 #include "Erros.h"
@@ -380,12 +380,9 @@ TFimVenda ConcluiTransacao(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, const TGrupo
     TOperadorTEF& Operador = Ambiente.Operador;
     TLivroTransacoes& Livro = Ambiente.Livro;
     for (TLancamentoTEF* Lancamento : Grupo) {
-        if (Lancamento->Estado == TEstadoLancamento::Iniciada) {
-            Lancamento->Resultado = ResultadoSiTef::Ok;
-            Lancamento->Comprovante = Comprovante.Text();
-            if (!Livro.Registra(*Lancamento, TEstadoLancamento::Aprovada)) {
-                return DesfazSemRegistro(Ambiente, Grupo);
-            }
+        if (Lancamento->Estado == TEstadoLancamento::Iniciada &&
+            !RegistraAprovacao(Ambiente, *Lancamento, Comprovante.Text(), Grupo)) {
+            return TFimVenda::Desfeita;
         }
     }
     // No receipt text (for instance after a view-only notice): there is
@@ -424,6 +421,17 @@ TFimVenda ConcluiTransacao(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, const TGrupo
            QStringLiteral("cupom não impresso, nova tentativa recusada pelo operador"));
     Avisa(Operador, Confirma ? MensagemUseReimpressao : MensagemNaoEfetuada, IconeInformacao);
     return Confirma ? TFimVenda::ConfirmadaSemCupom : TFimVenda::Desfeita;
+}
+
+bool RegistraAprovacao(TAmbienteTEF& Ambiente, TLancamentoTEF& Lancamento,
+                       const QString& Comprovante, const TGrupoLancamentos& Desfazer) {
+    Lancamento.Resultado = ResultadoSiTef::Ok;
+    Lancamento.Comprovante = Comprovante;
+    if (Ambiente.Livro.Registra(Lancamento, TEstadoLancamento::Aprovada)) {
+        return true;
+    }
+    DesfazSemRegistro(Ambiente, Desfazer);
+    return false;
 }
 
 void DesfazPartes(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo, const QString& Motivo) {

@@ -1,5 +1,10 @@
 #pragma once
 
+// A TEF transaction's whole life in the journal and at the library: its
+// start (IniciaLancamento), its end without a finish call, its conclusion
+// (the receipt saved and printed, then confirmed or undone), and at the next
+// start the settling of whatever a previous run left open.
+
 #include "BibliotecaSiTef.h"
 #include "FAT_DM_TEF_OFFLINE.h"
 #include "LivroTransacoes.h"
@@ -66,11 +71,11 @@ QStringList ResolvePendencias(TAmbienteTEF& Ambiente);
 // cannot be reached: they wait for it.
 QStringList MensagensPendenciasAbertas(TLivroTransacoes& Livro);
 
-// How a sale ended; NaoAprovada: the library's final result was not 0.
 // The payments one finish call decides together: one transaction, or the
 // parts of a sale paid in parts (one document, one moment).
 using TGrupoLancamentos = std::vector<TLancamentoTEF*>;
 
+// How a sale ended; NaoAprovada: the library's final result was not 0.
 enum class TFimVenda { NaoAprovada, Visualizada, Confirmada, ConfirmadaSemCupom, Desfeita };
 
 // The approved transaction's receipt saved, printed and the transaction
@@ -82,6 +87,12 @@ enum class TFimVenda { NaoAprovada, Visualizada, Confirmada, ConfirmadaSemCupom,
 // written before printing undoes the transaction at once, nothing printed.
 TFimVenda ConcluiTransacao(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, const TGrupoLancamentos& Grupo,
                            const TRegistroTransacao& Registro, TNStringList& Comprovante);
+
+// Records Lancamento as approved, with its receipt. When the journal refuses,
+// Desfazer (the approvals of that document, Lancamento among them) is undone
+// at once, nothing printed, and the operator told: false.
+bool RegistraAprovacao(TAmbienteTEF& Ambiente, TLancamentoTEF& Lancamento,
+                       const QString& Comprovante, const TGrupoLancamentos& Desfazer);
 
 // The approved parts of a sale given up: one finish call undoes them all.
 void DesfazPartes(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo, const QString& Motivo);
