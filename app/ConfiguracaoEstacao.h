@@ -8,26 +8,37 @@
 
 // The station's configuration: section [CONF_TEF] of "Tef_kimbro.Ini" in the
 // user's configuration folder. The tab "Configuração" edits the fields it
-// shows; the retention periods are set in the file by the store's IT person.
+// shows; the software house's CNPJ, the retention periods and the limit of
+// parts are set in the file by the store's IT person or its certifier.
 struct TConfiguracaoEstacao {
     QString HostServidor;
     QString IdentEmpresa;
     QString IdentEstacao;
     QString SenhaTEF;
     QString TextoPinPad;
+    // The store's CNPJ (CNPJ_LOJA), 14 digits, or empty.
+    QString CnpjLoja;
     // The PIX QR code in the station's own window (QRCODE_NA_TELA=1).
     bool QRCodeNaTela = false;
+    // The library talks to the SiTef server over TLS (COMUNICACAO_TLS=1).
+    bool Tls = false;
+    // The CNPJ of the software house that certified the installation
+    // (CNPJ_SOFTWARE_HOUSE, file only).
+    QString CnpjSoftwareHouse;
     // Days the daily TEF log files are kept (DIAS_LOG_TEF).
     int DiasLogTEF = 0;
     // Months the transaction journal keeps (MESES_LIVRO_TEF), never fewer
     // than MesesLivroMinimo.
     int MesesLivroTEF = 0;
+    // Payments one sale in parts may take (MAXIMO_PARTES), at least 2.
+    int MaximoPartes = 0;
 
     // Card takings are reconciled against the acquirers' statements for a
     // year and a month: the journal never keeps less.
     static constexpr int MesesLivroMinimo = 13;
 
-    // A text field with its key, in the order they are read and written.
+    // A text field of the tab with its key, in the order they are read and
+    // written.
     using TCampoTexto = std::pair<const char*, QString TConfiguracaoEstacao::*>;
     static const std::vector<TCampoTexto>& CamposTexto();
 
@@ -39,16 +50,20 @@ struct TConfiguracaoEstacao {
     static TConfiguracaoEstacao Le();
 };
 
-// A field the file's encoding cannot hold: the field and its key, the
-// characters refused and the encoding's name.
+// A CNPJ as the cashier may type it ("12.345.678/0001-95"): its digits.
+QString DigitosDoCnpj(const QString& Texto);
+
+// A field of the tab refused at save: the field, its key and why, in words
+// that follow the field's name.
 struct TRecusaConfiguracao {
     QString TConfiguracaoEstacao::*Campo;
     QString Chave;
-    QString Recusados;
-    QString Codificacao;
+    QString Motivo;
 };
 
-// Writes the fields the tab edits (the text fields and the QR code's place)
-// into Arquivo(), every one checked before any is written: a refusal leaves
-// the file as it was. Raises EErroGravacao when the file cannot be written.
-std::optional<TRecusaConfiguracao> GravaConfiguracao(const TConfiguracaoEstacao& Configuracao);
+// Writes the fields the tab edits (the text fields, the QR code's place and
+// TLS) into Arquivo(), every one checked before any is written: a refusal
+// leaves the file as it was. The store's CNPJ is kept as its digits; one that
+// is not a valid CNPJ is refused. Raises EErroGravacao when the file cannot
+// be written.
+std::optional<TRecusaConfiguracao> GravaConfiguracao(TConfiguracaoEstacao Configuracao);

@@ -205,6 +205,10 @@ void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
     Label3 =
         NovoRotulo(QStringLiteral("Label3"), QStringLiteral("Identificação Estação"), GrupoTEF);
     EDT_IDENT_ESTACAO = NovaEdicao(QStringLiteral("EDT_IDENT_ESTACAO"), 8, GrupoTEF);
+    LabelCnpj = NovoRotulo(QStringLiteral("LabelCnpj"), QStringLiteral("CNPJ da Loja"), GrupoTEF);
+    EDT_CNPJ_LOJA = NovaEdicao(QStringLiteral("EDT_CNPJ_LOJA"), 18, GrupoTEF);
+    CHK_TLS = new QCheckBox(QStringLiteral("TLS"), GrupoTEF);
+    CHK_TLS->setObjectName(QStringLiteral("CHK_TLS"));
     Label7 = NovoRotulo(QStringLiteral("Label7"), QStringLiteral("Senha Supervisor"), GrupoTEF);
     EDT_SENHA_TEF = new TNMaskEdit(GrupoTEF);
     EDT_SENHA_TEF->setObjectName(QStringLiteral("EDT_SENHA_TEF"));
@@ -212,12 +216,15 @@ void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
     connect(EDT_SENHA_TEF, &QLineEdit::textChanged, this,
             Protegido([this] { EDT_SENHA_TEFChange(); }));
     auto* GradeTEF = new QGridLayout(GrupoTEF);
-    GradeTEF->setContentsMargins(6, 4, 6, 4);
-    GradeTEF->setVerticalSpacing(2);
-    GradeTEF->addWidget(LBL_STATUS_TEF_A, 0, 0, 1, 2);
+    GradeTEF->setContentsMargins(6, 2, 6, 2);
+    GradeTEF->setVerticalSpacing(1);
+    // The check box shares the status row, as the QR code's does below.
+    GradeTEF->addWidget(LBL_STATUS_TEF_A, 0, 0);
+    GradeTEF->addWidget(CHK_TLS, 0, 1, Qt::AlignRight);
     const std::pair<QLabel*, QWidget*> Linhas[] = {{Label1, EDT_HOST_SERVIDOR},
                                                    {Label2, EDT_IDENT_EMPRESA},
                                                    {Label3, EDT_IDENT_ESTACAO},
+                                                   {LabelCnpj, EDT_CNPJ_LOJA},
                                                    {Label7, EDT_SENHA_TEF}};
     int Linha = 1;
     for (const auto& [Rotulo, Campo] : Linhas) {
@@ -237,8 +244,8 @@ void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
     connect(CHK_QRCODE_TELA, &QCheckBox::toggled, this,
             [this](bool Marcado) { Venda.QRCodeNaTela = Marcado; });
     auto* GradePerifericos = new QGridLayout(GrupoPerifericos);
-    GradePerifericos->setContentsMargins(6, 4, 6, 4);
-    GradePerifericos->setVerticalSpacing(2);
+    GradePerifericos->setContentsMargins(6, 2, 6, 2);
+    GradePerifericos->setVerticalSpacing(1);
     // The check box shares the status row, so that the tab keeps the
     // window's size.
     GradePerifericos->addWidget(LBL_STATUS_PINPAD_A, 0, 0);
@@ -258,7 +265,7 @@ void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
 
     auto* Colunas = new QVBoxLayout(Aba);
     Colunas->setContentsMargins(4, 4, 4, 4);
-    Colunas->setSpacing(4);
+    Colunas->setSpacing(2);
     Colunas->addWidget(GrupoTEF);
     Colunas->addWidget(GrupoPerifericos);
     Colunas->addWidget(BtnSalvar);
@@ -267,10 +274,19 @@ void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
     Botoes->addWidget(BtnIniciaTEF);
     Colunas->addLayout(Botoes);
 
-    // Host, store, terminal, password, save, menu, start, PIN pad text, QR code.
-    const QWidget* Ordem[] = {EDT_HOST_SERVIDOR, EDT_IDENT_EMPRESA, EDT_IDENT_ESTACAO,
-                              EDT_SENHA_TEF,     BtnSalvar,         BtnTestaTEF,
-                              BtnIniciaTEF,      EDT_TEXTO_PINPAD,  CHK_QRCODE_TELA};
+    // Host, store, terminal, CNPJ, password, save, menu, start, PIN pad
+    // text, QR code, TLS.
+    const QWidget* Ordem[] = {EDT_HOST_SERVIDOR,
+                              EDT_IDENT_EMPRESA,
+                              EDT_IDENT_ESTACAO,
+                              EDT_CNPJ_LOJA,
+                              EDT_SENHA_TEF,
+                              BtnSalvar,
+                              BtnTestaTEF,
+                              BtnIniciaTEF,
+                              EDT_TEXTO_PINPAD,
+                              CHK_QRCODE_TELA,
+                              CHK_TLS};
     for (size_t I = 1; I < std::size(Ordem); ++I) {
         setTabOrder(const_cast<QWidget*>(Ordem[I - 1]), const_cast<QWidget*>(Ordem[I]));
     }
@@ -280,20 +296,18 @@ void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
 QList<std::pair<QString TConfiguracaoEstacao::*, QLineEdit*>>
 TForm_Principal::CamposConfiguracao() const {
     using C = TConfiguracaoEstacao;
-    return {{&C::HostServidor, EDT_HOST_SERVIDOR},
-            {&C::IdentEmpresa, EDT_IDENT_EMPRESA},
-            {&C::IdentEstacao, EDT_IDENT_ESTACAO},
-            {&C::SenhaTEF, EDT_SENHA_TEF},
-            {&C::TextoPinPad, EDT_TEXTO_PINPAD}};
+    return {{&C::HostServidor, EDT_HOST_SERVIDOR}, {&C::IdentEmpresa, EDT_IDENT_EMPRESA},
+            {&C::IdentEstacao, EDT_IDENT_ESTACAO}, {&C::SenhaTEF, EDT_SENHA_TEF},
+            {&C::TextoPinPad, EDT_TEXTO_PINPAD},   {&C::CnpjLoja, EDT_CNPJ_LOJA}};
 }
 
 void TForm_Principal::NFormCreate() {
-    const TConfiguracaoEstacao Configuracao = TConfiguracaoEstacao::Le();
+    FConfiguracao = TConfiguracaoEstacao::Le();
     for (const auto& [Campo, Edicao] : CamposConfiguracao()) {
-        Edicao->setText(Configuracao.*Campo);
+        Edicao->setText(FConfiguracao.*Campo);
     }
-    CHK_QRCODE_TELA->setChecked(Configuracao.QRCodeNaTela);
-    FMesesLivro = Configuracao.MesesLivroTEF;
+    CHK_QRCODE_TELA->setChecked(FConfiguracao.QRCodeNaTela);
+    CHK_TLS->setChecked(FConfiguracao.Tls);
     DM_CAIXA_VAREJO.StatusTEF = -1;
     DM_CAIXA_VAREJO.NumeroVias = 1;
     Venda.AoSortearDocumento = [this](std::int32_t Numero) {
@@ -308,7 +322,10 @@ void TForm_Principal::BtnIniciaTEFClick() {
     DM_CAIXA_VAREJO.IdentEstacao = EDT_IDENT_ESTACAO->text();
     const TInicioTEF Inicio =
         IniciaTEF(FAmbiente, {DM_CAIXA_VAREJO.HostServidor, DM_CAIXA_VAREJO.IdentEmpresa,
-                              DM_CAIXA_VAREJO.IdentEstacao, EDT_TEXTO_PINPAD->text()});
+                              DM_CAIXA_VAREJO.IdentEstacao, EDT_TEXTO_PINPAD->text(),
+                              DigitosDoCnpj(EDT_CNPJ_LOJA->text()), FConfiguracao.CnpjSoftwareHouse,
+                              CHK_TLS->isChecked()});
+    FAvisoConfiguracao = Inicio.AvisoConfiguracao;
     DM_CAIXA_VAREJO.StatusTEF = Inicio.StatusTEF;
     DM_CAIXA_VAREJO.StatusPinPad = Inicio.StatusPinPad;
     Avisa(Inicio.Mensagens);
@@ -377,13 +394,14 @@ void TForm_Principal::Timer1Timer() {
 // The status line, beside the station's status texts: why the client
 // library is missing or invalid (behind "Dll Inválida" and "Falta Dll"), a
 // journal state held unwritten (written again at every tick, and cleared
-// once it is), then the day log's first failure (told once; the station
-// goes on without its log).
+// once it is), the day log's first failure (told once; the station goes on
+// without its log), then what the TEF start found amiss in the
+// configuration (a CNPJ missing).
 void TForm_Principal::MostraFalhas() {
     FAmbiente.Livro.GravaRetido();
     QStringList Falhas;
-    for (const QString& Falha :
-         {FAmbiente.Biblioteca.Falha(), FAmbiente.Livro.Falha(), DiarioTEF::Falha()}) {
+    for (const QString& Falha : {FAmbiente.Biblioteca.Falha(), FAmbiente.Livro.Falha(),
+                                 DiarioTEF::Falha(), FAvisoConfiguracao}) {
         if (!Falha.isEmpty()) {
             Falhas.append(Falha);
         }
@@ -410,15 +428,14 @@ void TForm_Principal::BtnSalvarClick() {
         Configuracao.*Campo = Edicao->text();
     }
     Configuracao.QRCodeNaTela = CHK_QRCODE_TELA->isChecked();
+    Configuracao.Tls = CHK_TLS->isChecked();
     if (const std::optional<TRecusaConfiguracao> Recusa = GravaConfiguracao(Configuracao)) {
         const auto Campos = CamposConfiguracao();
         const auto Campo = std::find_if(Campos.begin(), Campos.end(),
                                         [&](const auto& C) { return C.first == Recusa->Campo; });
         const QLabel* Rotulo = RotuloDoCampo(Campo->second);
-        throw EErro(QStringLiteral("O campo %1 tem caracteres que o arquivo de configuração "
-                                   "(%2) não aceita: %3")
-                        .arg(Rotulo != nullptr ? Rotulo->text() : Recusa->Chave,
-                             Recusa->Codificacao, Recusa->Recusados));
+        throw EErro(QStringLiteral("O campo %1 %2")
+                        .arg(Rotulo != nullptr ? Rotulo->text() : Recusa->Chave, Recusa->Motivo));
     }
 }
 
@@ -470,7 +487,7 @@ void TForm_Principal::IniciaAposPintura() {
         qCInfo(lcPrincipal) << "main window ready for input";
         QTimer::singleShot(0, this, Protegido([this] { PreparaMovimento(); }));
     });
-    FRetencao.Calcula(FAmbiente.Livro, Relogio::Agora().date(), FMesesLivro);
+    FRetencao.Calcula(FAmbiente.Livro, Relogio::Agora().date(), FConfiguracao.MesesLivroTEF);
     if (!FAmbiente.Livro.Aviso().isEmpty()) {
         Avisa({FAmbiente.Livro.Aviso()});
     }
@@ -526,8 +543,9 @@ void TForm_Principal::BtnDividirClick() {
         EncerraPartes();
         return;
     }
-    VendaEmPartes = std::make_unique<TVendaEmPartes>(FAmbiente, *DM_TEF, EDT_VALOR->Valor(),
-                                                     Relogio::Agora(), Venda.QRCodeNaTela);
+    VendaEmPartes =
+        std::make_unique<TVendaEmPartes>(FAmbiente, *DM_TEF, EDT_VALOR->Valor(), Relogio::Agora(),
+                                         Venda.QRCodeNaTela, FConfiguracao.MaximoPartes);
     BtnDividir->setText(QStringLiteral("Cancelar ven&da"));
     MostraPartes();
 }

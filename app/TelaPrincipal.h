@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConfiguracaoEstacao.h"
 #include "RetencaoLivro.h"
 #include "TPLCustomForm.h"
 #include "VendaEmPartes.h"
@@ -21,7 +22,6 @@ class TNMaskEdit;
 class TNPushButton;
 class TOcupado;
 struct TAmbienteTEF;
-struct TConfiguracaoEstacao;
 
 // "TEF - Kimbro": the station's main window. The tab "Transação" takes the
 // amount of a sale; the tab "Configuração" keeps the TEF settings, starts the
@@ -64,6 +64,11 @@ public:
     TNMaskEdit* EDT_SENHA_TEF;
     QLabel* Label4;
     TNEdit* EDT_TEXTO_PINPAD;
+    // The store's CNPJ, given to the library with the software house's.
+    QLabel* LabelCnpj;
+    TNEdit* EDT_CNPJ_LOJA;
+    // The library talks to the SiTef server over TLS.
+    QCheckBox* CHK_TLS;
     // The PIX QR code in the station's own window rather than on the PIN pad.
     QCheckBox* CHK_QRCODE_TELA;
     QLabel* LBL_STATUS_PINPAD_A;
@@ -128,8 +133,10 @@ protected:
 
 private:
     bool FEmTransacao = false;
-    // Months the journal keeps, from the configuration.
-    int FMesesLivro = 0;
+    // The configuration as the window was made: what the tab does not edit.
+    TConfiguracaoEstacao FConfiguracao;
+    // What the last TEF start found amiss in the configuration.
+    QString FAvisoConfiguracao;
     TRetencaoLivro FRetencao;
     bool FInicioAgendado = false;
     std::unique_ptr<TOcupado> FAteIniciar; // until the start after the first paint ends

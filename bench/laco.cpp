@@ -17,7 +17,7 @@ namespace {
 class TBibliotecaImediata : public TBibliotecaSiTef {
 public:
     long Restantes = 0;
-    std::int32_t ConfiguraIntSiTefInterativo(const QString&, const QString&,
+    std::int32_t ConfiguraIntSiTefInterativo(const QString&, const QString&, const QString&,
                                              const QString&) override {
         return 0;
     }

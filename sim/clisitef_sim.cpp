@@ -73,10 +73,10 @@ void EscreveTexto(char* Buffer, int Tamanho, const std::string& TextoUtf8) {
     Buffer[Comprimento] = '\0';
 }
 
-} // namespace
-
-SIM_EXPORTA int ConfiguraIntSiTefInterativo(const char* EnderecoIP, const char* CodigoLoja,
-                                            const char* NumeroTerminal, short /*Reservado*/) {
+// Both configuration calls, journaled under the four-argument call's name:
+// the Ex call adds its parameters to the line.
+int Configura(const char* EnderecoIP, const char* CodigoLoja, const char* NumeroTerminal,
+              const nlohmann::json* Parametros) {
     int Resultado = 0;
     if (Vazio(EnderecoIP)) {
         Resultado = 1;
@@ -86,12 +86,30 @@ SIM_EXPORTA int ConfiguraIntSiTefInterativo(const char* EnderecoIP, const char* 
         Resultado = 3;
     }
     Resultado = ResultadoForcado(sim::CarregaRoteiro(), "configuracao", "resultado", Resultado);
-    sim::Registra({{"chamada", "ConfiguraIntSiTefInterativo"},
-                   {"ip", Utf8(EnderecoIP)},
-                   {"loja", Utf8(CodigoLoja)},
-                   {"terminal", Utf8(NumeroTerminal)},
-                   {"resultado", Resultado}});
+    nlohmann::json Linha = {{"chamada", "ConfiguraIntSiTefInterativo"},
+                            {"ip", Utf8(EnderecoIP)},
+                            {"loja", Utf8(CodigoLoja)},
+                            {"terminal", Utf8(NumeroTerminal)},
+                            {"resultado", Resultado}};
+    if (Parametros != nullptr) {
+        Linha["parametros"] = *Parametros;
+    }
+    sim::Registra(Linha);
     return Resultado;
+}
+
+} // namespace
+
+SIM_EXPORTA int ConfiguraIntSiTefInterativo(const char* EnderecoIP, const char* CodigoLoja,
+                                            const char* NumeroTerminal, short /*Reservado*/) {
+    return Configura(EnderecoIP, CodigoLoja, NumeroTerminal, nullptr);
+}
+
+SIM_EXPORTA int ConfiguraIntSiTefInterativoEx(const char* EnderecoIP, const char* CodigoLoja,
+                                              const char* NumeroTerminal, short /*Reservado*/,
+                                              const char* ParametrosAdicionais) {
+    const nlohmann::json Parametros = Nulavel(ParametrosAdicionais);
+    return Configura(EnderecoIP, CodigoLoja, NumeroTerminal, &Parametros);
 }
 
 SIM_EXPORTA int VerificaPresencaPinPad() {

@@ -42,9 +42,15 @@ class TBibliotecaSiTef {
 public:
     virtual ~TBibliotecaSiTef() = default;
 
+    // The library's configuration: ConfiguraIntSiTefInterativoEx with
+    // ParametrosAdicionais where the library has it (AceitaParametrosConfiguracao),
+    // the four-argument call otherwise (ParametrosAdicionais then cannot be
+    // given).
     virtual std::int32_t ConfiguraIntSiTefInterativo(const QString& EnderecoIP,
                                                      const QString& CodigoLoja,
-                                                     const QString& NumeroTerminal) = 0;
+                                                     const QString& NumeroTerminal,
+                                                     const QString& ParametrosAdicionais) = 0;
+    virtual bool AceitaParametrosConfiguracao() const { return false; }
     virtual std::int32_t VerificaPresencaPinPad() = 0;
     virtual std::int32_t EscreveMensagemPermanentePinPad(const QString& Mensagem) = 0;
     // ParametrosAdicionais: std::nullopt hands the library a null text.

@@ -113,7 +113,9 @@ void TCliSiTef::ResolveFuncoes() {
         FFinalizaFuncao =
             reinterpret_cast<TFinalizaFuncao>(Simbolo("FinalizaFuncaoSiTefInterativo"));
     }
-    // Optional: older libraries lack it, and the station can do without.
+    // Optional, as older libraries lack them and the station can do without.
+    FConfiguraEx =
+        reinterpret_cast<TConfiguraEx>(::dlsym(FModulo, "ConfiguraIntSiTefInterativoEx"));
     FQuantidadePendentes = reinterpret_cast<TQuantidadePendentes>(
         ::dlsym(FModulo, "ObtemQuantidadeTransacoesPendentes"));
     if (!Faltam.isEmpty()) {
@@ -129,12 +131,21 @@ void TCliSiTef::ResolveFuncoes() {
 
 std::int32_t TCliSiTef::ConfiguraIntSiTefInterativo(const QString& EnderecoIP,
                                                     const QString& CodigoLoja,
-                                                    const QString& NumeroTerminal) {
+                                                    const QString& NumeroTerminal,
+                                                    const QString& ParametrosAdicionais) {
+    const QByteArray Ip = ParaWin1252(EnderecoIP);
+    const QByteArray Loja = ParaWin1252(CodigoLoja);
+    const QByteArray Terminal = ParaWin1252(NumeroTerminal);
     std::int32_t Resultado = ConfiguracaoSemBiblioteca;
+    if (FConfiguraEx != nullptr) {
+        Resultado = FConfiguraEx(Ip.constData(), Loja.constData(), Terminal.constData(), 0,
+                                 ParaWin1252(ParametrosAdicionais).constData());
+        Registra(TLinha() << "ConfiguraIntSiTefInterativoEx(" << EnderecoIP << CodigoLoja
+                          << NumeroTerminal << 0 << ParametrosAdicionais << ") =" << Resultado);
+        return Resultado;
+    }
     if (FConfigura != nullptr) {
-        Resultado =
-            FConfigura(ParaWin1252(EnderecoIP).constData(), ParaWin1252(CodigoLoja).constData(),
-                       ParaWin1252(NumeroTerminal).constData(), 0);
+        Resultado = FConfigura(Ip.constData(), Loja.constData(), Terminal.constData(), 0);
     }
     Registra(TLinha() << "ConfiguraIntSiTefInterativo(" << EnderecoIP << CodigoLoja
                       << NumeroTerminal << 0 << ") =" << Resultado);

@@ -23,8 +23,10 @@ public:
     bool Carregada() const { return FModulo != nullptr; }
     QString Falha() const override { return FFalha; }
 
+    bool AceitaParametrosConfiguracao() const override { return FConfiguraEx != nullptr; }
     std::int32_t ConfiguraIntSiTefInterativo(const QString& EnderecoIP, const QString& CodigoLoja,
-                                             const QString& NumeroTerminal) override;
+                                             const QString& NumeroTerminal,
+                                             const QString& ParametrosAdicionais) override;
     std::int32_t VerificaPresencaPinPad() override;
     std::int32_t EscreveMensagemPermanentePinPad(const QString& Mensagem) override;
     std::int32_t
@@ -44,6 +46,7 @@ public:
 private:
     // C signatures of the vendor's manual for Linux.
     using TConfigura = int (*)(const char*, const char*, const char*, short);
+    using TConfiguraEx = int (*)(const char*, const char*, const char*, short, const char*);
     using TVerificaPinPad = int (*)();
     using TEscreveMensagem = int (*)(const char*);
     using TIniciaFuncao = int (*)(int, const char*, const char*, const char*, const char*,
@@ -61,6 +64,7 @@ private:
     void* FModulo = nullptr;
     QString FFalha;
     TConfigura FConfigura = nullptr;
+    TConfiguraEx FConfiguraEx = nullptr;
     TVerificaPinPad FVerificaPinPad = nullptr;
     TEscreveMensagem FEscreveMensagem = nullptr;
     TIniciaFuncao FIniciaFuncao = nullptr;

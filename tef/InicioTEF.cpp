@@ -2,11 +2,78 @@
 
 #include "CicloTransacao.h"
 
+#include <QRegularExpression>
+
+#include <utility>
+
+namespace {
+
+// The check digit of the first N digits, weights 2 to 9 from the right.
+int DigitoCnpj(const QString& Cnpj, int N) {
+    int Soma = 0;
+    for (int I = N - 1, Peso = 2; I >= 0; --I, Peso = Peso == 9 ? 2 : Peso + 1) {
+        Soma += Cnpj[I].digitValue() * Peso;
+    }
+    const int Resto = Soma % 11;
+    return Resto < 2 ? 0 : 11 - Resto;
+}
+
+// What the status line says of the configuration the library was given.
+QString AvisoDaConfiguracao(const TBibliotecaSiTef& Biblioteca, const TParametrosInicio& P) {
+    if (!Biblioteca.AceitaParametrosConfiguracao()) {
+        return P.Tls ? QStringLiteral("TLS marcado, mas a biblioteca SiTef não tem "
+                                      "ConfiguraIntSiTefInterativoEx: a comunicação segue sem TLS.")
+                     : QString();
+    }
+    QStringList Faltam;
+    for (const auto& [Cnpj, Nome] :
+         {std::pair{&P.CnpjLoja, "CNPJ da loja (CNPJ_LOJA)"},
+          std::pair{&P.CnpjSoftwareHouse, "CNPJ da software house (CNPJ_SOFTWARE_HOUSE)"}}) {
+        if (!CnpjValido(*Cnpj)) {
+            Faltam.append(QString::fromUtf8(Nome) +
+                          (Cnpj->isEmpty() ? QString() : QStringLiteral(" inválido")));
+        }
+    }
+    return Faltam.isEmpty() ? QString()
+                            : QStringLiteral("Configuração TEF sem %1: a biblioteca SiTef pede "
+                                             "os dois CNPJs (Tef_kimbro.Ini, [CONF_TEF]).")
+                                  .arg(Faltam.join(QStringLiteral(" e ")));
+}
+
+} // namespace
+
+bool CnpjValido(const QString& Cnpj) {
+    static const QRegularExpression Digitos(QStringLiteral("^\\d{14}$"));
+    return Digitos.match(Cnpj).hasMatch() && Cnpj.count(Cnpj[0]) != Cnpj.size() &&
+           DigitoCnpj(Cnpj, 12) == Cnpj[12].digitValue() &&
+           DigitoCnpj(Cnpj, 13) == Cnpj[13].digitValue();
+}
+
+QString ParametrosConfiguracao(const TParametrosInicio& Parametros) {
+    QStringList Clientes;
+    if (CnpjValido(Parametros.CnpjLoja)) {
+        Clientes.append(QStringLiteral("1=") + Parametros.CnpjLoja);
+    }
+    if (CnpjValido(Parametros.CnpjSoftwareHouse)) {
+        Clientes.append(QStringLiteral("2=") + Parametros.CnpjSoftwareHouse);
+    }
+    QStringList Grupos;
+    if (!Clientes.isEmpty()) {
+        Grupos.append(QStringLiteral("[ParmsClient=%1]").arg(Clientes.join(u';')));
+    }
+    if (Parametros.Tls) {
+        Grupos.append(QStringLiteral("[TipoComunicacaoExterna=SSL]"));
+    }
+    return Grupos.join(u';');
+}
+
 TInicioTEF IniciaTEF(TAmbienteTEF& Ambiente, const TParametrosInicio& Parametros) {
     TBibliotecaSiTef& Biblioteca = Ambiente.Biblioteca;
     TInicioTEF Inicio;
+    Inicio.AvisoConfiguracao = AvisoDaConfiguracao(Biblioteca, Parametros);
     Inicio.StatusTEF = Biblioteca.ConfiguraIntSiTefInterativo(
-        Parametros.HostServidor, Parametros.IdentEmpresa, Parametros.IdentEstacao);
+        Parametros.HostServidor, Parametros.IdentEmpresa, Parametros.IdentEstacao,
+        Biblioteca.AceitaParametrosConfiguracao() ? ParametrosConfiguracao(Parametros) : QString());
     if (Inicio.StatusTEF == 0) {
         Inicio.Mensagens = ResolvePendencias(Ambiente);
         Inicio.StatusTEF = TestaComunicacaoTEF(Ambiente, true);

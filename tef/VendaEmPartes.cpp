@@ -8,6 +8,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 using namespace CodigosDialogo;
 
 namespace {
@@ -29,8 +31,9 @@ QString ValoresAprovados(const std::vector<TParteVenda>& Partes) {
 }
 
 TVendaEmPartes::TVendaEmPartes(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, Currency Total,
-                               const QDateTime& Momento, bool QRCodeNaTela)
-    : FAmbiente(Ambiente), FModulo(Modulo), FTotal(Total), FMomento(Momento), FVenda(Ambiente) {
+                               const QDateTime& Momento, bool QRCodeNaTela, int MaximoPartes)
+    : FAmbiente(Ambiente), FModulo(Modulo), FTotal(Total), FMomento(Momento), FVenda(Ambiente),
+      FMaximoPartes(MaximoPartes) {
     FVenda.QRCodeNaTela = QRCodeNaTela;
     if (Total.Bruto() <= 0) {
         throw EErro(QStringLiteral("Digite o valor total da venda antes de dividi-la."));
@@ -48,6 +51,12 @@ Currency TVendaEmPartes::Pago() const {
 
 Currency TVendaEmPartes::Restante() const {
     return Currency::DeBruto(FTotal.Bruto() - Pago().Bruto());
+}
+
+bool TVendaEmPartes::UltimaParte() const {
+    const auto Aprovadas =
+        std::count_if(FPartes.begin(), FPartes.end(), [](const auto& P) { return P.Aprovada(); });
+    return Aprovadas + 1 >= FMaximoPartes;
 }
 
 TGrupoLancamentos TVendaEmPartes::Aprovadas() {
@@ -70,6 +79,12 @@ std::int32_t TVendaEmPartes::PagaParte(Currency Valor) {
     if (Valor.Bruto() <= 0 || Valor.Bruto() > Restante().Bruto()) {
         throw EErro(QStringLiteral("O valor da parte deve ser maior que zero e no máximo o que "
                                    "resta da venda, %1.")
+                        .arg(Reais(Restante())));
+    }
+    if (UltimaParte() && Valor != Restante()) {
+        throw EErro(QStringLiteral("Esta é a última parte que a venda aceita (no máximo %1): ela "
+                                   "paga todo o restante, %2.")
+                        .arg(FMaximoPartes)
                         .arg(Reais(Restante())));
     }
     const QDateTime Dia = DiaDaVenda(FMomento);
@@ -144,5 +159,9 @@ QString ResumoDasPartes(const TVendaEmPartes& Venda) {
     }
     Linhas.append(
         QStringLiteral("Pago %1 - Resta %2").arg(Reais(Venda.Pago()), Reais(Venda.Restante())));
+    if (Venda.UltimaParte()) {
+        Linhas.append(QStringLiteral("Última parte (máximo de %1): pague o restante.")
+                          .arg(Venda.MaximoPartes()));
+    }
     return Linhas.join(u'\n');
 }

@@ -20,6 +20,10 @@ struct TParteVenda {
     bool Aprovada() const { return Resultado == 0; }
 };
 
+// How many approved payments a sale in parts takes when the configuration
+// does not say.
+inline constexpr int MaximoPartesPadrao = 5;
+
 // A sale paid in parts (one card and another, or a card and PIX): each part
 // is the library's sale dialogue with the sale's one document number, date
 // and time; the approved parts stay open until nothing remains, then their
@@ -28,9 +32,12 @@ struct TParteVenda {
 class TVendaEmPartes {
 public:
     // QRCodeNaTela: each part asks the library for a PIX code to show, as
-    // the single sale does. Modulo prints the receipts.
+    // the single sale does. Modulo prints the receipts. MaximoPartes: the
+    // approved payments the sale may take; the last of them pays whatever
+    // remains.
     TVendaEmPartes(TAmbienteTEF& Ambiente, TDM_TEF& Modulo, Currency Total,
-                   const QDateTime& Momento, bool QRCodeNaTela);
+                   const QDateTime& Momento, bool QRCodeNaTela,
+                   int MaximoPartes = MaximoPartesPadrao);
 
     Currency Total() const { return FTotal; }
     Currency Pago() const;
@@ -40,7 +47,8 @@ public:
     std::int32_t Documento() const { return FVenda.NumeroDocumento; }
 
     // Runs one part. Raises EErro, with nothing asked of the library, for an
-    // amount not above zero or above what remains. Returns the library's
+    // amount not above zero or above what remains, or short of what remains
+    // on the last part the sale may take (UltimaParte). Returns the library's
     // final result; a failed part leaves the others as they are. The part
     // that leaves nothing to pay concludes the sale: every receipt printed,
     // then one finish call. A journal that refuses a part undoes the sale
@@ -52,6 +60,9 @@ public:
     // How the sale ended: concluded, given up or undone; nothing while it
     // waits for its next part.
     std::optional<TFimVenda> Fim() const { return FFim; }
+    int MaximoPartes() const { return FMaximoPartes; }
+    // The next part is the last the sale may take: it pays what remains.
+    bool UltimaParte() const;
 
 private:
     TGrupoLancamentos Aprovadas();
@@ -66,6 +77,7 @@ private:
     TVendaTEF FVenda;
     std::vector<TParteVenda> FPartes;
     std::optional<TFimVenda> FFim;
+    int FMaximoPartes;
 };
 
 // "R$ 60,00; R$ 40,00": the amounts of the approved parts, for the cashier.

@@ -9,8 +9,17 @@ namespace {
 
 using namespace PassosRoteiro;
 
-const TParametrosInicio Parametros{QStringLiteral("10.0.0.1"), QStringLiteral("00000000"),
-                                   QStringLiteral("SE000001"), QStringLiteral("Caixa 1")};
+// Valid CNPJs: check digits 81 and 95.
+const QString CnpjLoja = QStringLiteral("11222333000181");
+const QString CnpjSoftwareHouse = QStringLiteral("12345678000195");
+
+const TParametrosInicio Parametros{QStringLiteral("10.0.0.1"),
+                                   QStringLiteral("00000000"),
+                                   QStringLiteral("SE000001"),
+                                   QStringLiteral("Caixa 1"),
+                                   CnpjLoja,
+                                   CnpjSoftwareHouse,
+                                   false};
 
 } // namespace
 
@@ -69,5 +78,47 @@ TEST(InicioTEF, ConfiguracaoPendenciaComunicacaoEPinPad) {
                   Caso.PinPad == 1 ? QStringList{PrefixoPinPad + QStringLiteral("Caixa 1")}
                                    : QStringList());
         EXPECT_EQ(E.Livro.Abertos().size(), Caso.Aberta && Caso.Configura != 0 ? 1u : 0u);
+    }
+}
+
+// What the library's configuration is handed, and what the status line
+// keeps saying of it.
+TEST(InicioTEF, CnpjsETlsNosParametrosDaConfiguracao) {
+    const struct {
+        QString Loja, SoftwareHouse;
+        bool Tls, ComEx;
+        const char* Parametros;
+        const char* Aviso; // how it starts; none when empty
+    } Casos[] = {
+        {CnpjLoja, CnpjSoftwareHouse, false, true,
+         "[ParmsClient=1=11222333000181;2=12345678000195]", ""},
+        {CnpjLoja, CnpjSoftwareHouse, true, true,
+         "[ParmsClient=1=11222333000181;2=12345678000195];[TipoComunicacaoExterna=SSL]", ""},
+        {QString(), QString(), true, true, "[TipoComunicacaoExterna=SSL]",
+         "Configuração TEF sem CNPJ da loja (CNPJ_LOJA) e CNPJ da software house"},
+        {QStringLiteral("11222333000182"), CnpjSoftwareHouse, false, true,
+         "[ParmsClient=2=12345678000195]",
+         "Configuração TEF sem CNPJ da loja (CNPJ_LOJA) inválido:"},
+        {QStringLiteral("11111111111111"), CnpjSoftwareHouse, false, true,
+         "[ParmsClient=2=12345678000195]",
+         "Configuração TEF sem CNPJ da loja (CNPJ_LOJA) inválido:"},
+        // Without the Ex call nothing can be handed: TLS is said to be off.
+        {QString(), QString(), true, false, "", "TLS marcado, mas a biblioteca SiTef não tem"},
+        {QString(), QString(), false, false, "", ""},
+    };
+    for (const auto& Caso : Casos) {
+        SCOPED_TRACE(Caso.Parametros);
+        TEstacaoRoteirizada E;
+        E.Biblioteca.ComConfiguracaoEx = Caso.ComEx;
+        TParametrosInicio P = Parametros;
+        P.CnpjLoja = Caso.Loja;
+        P.CnpjSoftwareHouse = Caso.SoftwareHouse;
+        P.Tls = Caso.Tls;
+        E.Biblioteca.Passos.push_back(Fim(0));
+        const TInicioTEF Inicio = IniciaTEF(E.Ambiente, P);
+        EXPECT_EQ(E.Biblioteca.ParametrosConfiguracao,
+                  QStringList{QString::fromLatin1(Caso.Parametros)});
+        const QString Aviso = QString::fromUtf8(Caso.Aviso);
+        EXPECT_EQ(Inicio.AvisoConfiguracao.left(Aviso.isEmpty() ? -1 : Aviso.size()), Aviso);
     }
 }

@@ -122,6 +122,19 @@ TEST(VendaEmPartes, PartesConfirmadasJuntasRecusadaRepetidaDesistenciaEValorAcim
         EXPECT_TRUE(E.Interface.Eventos.isEmpty());
     }
     {
+        SCOPED_TRACE("a limit of two parts: the second pays the whole remainder");
+        TEstacao E;
+        E.Partes({{"VIA UM", 0}, {"VIA DOIS", 0}});
+        TVendaEmPartes Venda(E.Ambiente, E.Modulo, Reais(100), Momento, false, 2);
+        EXPECT_EQ(Venda.PagaParte(Reais(60)), 0);
+        EXPECT_TRUE(ResumoDasPartes(Venda).endsWith(
+            QStringLiteral("Última parte (máximo de 2): pague o restante.")));
+        EXPECT_THROW(Venda.PagaParte(Reais(20)), EErro);
+        EXPECT_EQ(E.Biblioteca.Inicios.size(), 1u);
+        EXPECT_EQ(Venda.PagaParte(Reais(40)), 0);
+        EXPECT_EQ(Venda.Fim(), TFimVenda::Confirmada);
+    }
+    {
         SCOPED_TRACE("given up after the first part");
         TEstacao E;
         E.Partes({{"VIA UM", 0}});

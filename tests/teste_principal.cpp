@@ -221,15 +221,34 @@ private Q_SLOTS:
                  QStringLiteral("10.0.0.1"));
     }
 
-    void ArquivoSomenteLeituraNaoEhGravado() {
+    // A save refused leaves the file as it was, and says why.
+    void SalvarRecusadoNaoGrava_data() {
+        QTest::addColumn<bool>("SomenteLeitura");
+        QTest::addColumn<QString>("Cnpj");
+        QTest::addColumn<QString>("Mensagem");
+        QTest::newRow("read-only file") << true << QStringLiteral("11.222.333/0001-81")
+                                        << QStringLiteral("Unable to write to ");
+        QTest::newRow("invalid CNPJ")
+            << false << QStringLiteral("11.222.333/0001-82")
+            << QStringLiteral("O campo CNPJ da Loja não é um CNPJ válido: confira os 14 dígitos.");
+    }
+
+    void SalvarRecusadoNaoGrava() {
+        QFETCH(bool, SomenteLeitura);
+        QFETCH(QString, Cnpj);
+        QFETCH(QString, Mensagem);
         GravaConfiguracao(QStringLiteral("10.0.0.1"), QStringLiteral("x"));
         const QString Arquivo = TConfiguracaoEstacao::Arquivo();
-        QFile::setPermissions(Arquivo, QFile::ReadOwner);
+        if (SomenteLeitura) {
+            QFile::setPermissions(Arquivo, QFile::ReadOwner);
+            Mensagem += Arquivo;
+        }
         QFile Leitura(Arquivo);
         QVERIFY(Leitura.open(QIODevice::ReadOnly));
         const QByteArray Antes = Leitura.readAll();
         auto Janela = Estacao->AbreJanela();
         Janela->EDT_HOST_SERVIDOR->setText(QStringLiteral("10.0.0.2"));
+        Janela->EDT_CNPJ_LOJA->setText(Cnpj);
         QString Erro;
         const auto Pergunta = [](QWidget* D) {
             return TextoDaMensagem(D).startsWith(QStringLiteral("Confirma"));
@@ -243,7 +262,7 @@ private Q_SLOTS:
             },
             5000, [&](QWidget* D) { return !Pergunta(D); });
         Janela->BtnSalvar->click();
-        QCOMPARE(Erro, QStringLiteral("Unable to write to ") + Arquivo);
+        QCOMPARE(Erro, Mensagem);
         QFile Depois(Arquivo);
         QVERIFY(Depois.open(QIODevice::ReadOnly));
         QCOMPARE(Depois.readAll(), Antes);

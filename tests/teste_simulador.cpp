@@ -164,17 +164,18 @@ TEST_F(TesteSimulador, TextosEstranhosNaoDerrubamOTeste) {
 
 TEST_F(TesteSimulador, ConfiguracaoValidaOsArgumentosEPinPad) {
     TCliSiTef CliSiTef;
-    EXPECT_EQ(
-        CliSiTef.ConfiguraIntSiTefInterativo(QString(), QStringLiteral("1"), QStringLiteral("T")),
-        1);
-    EXPECT_EQ(
-        CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("h"), QString(), QStringLiteral("T")),
-        2);
-    EXPECT_EQ(
-        CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("h"), QStringLiteral("1"), QString()),
-        3);
-    EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(
-                  QStringLiteral("127.0.0.1"), QStringLiteral("Lojão"), QStringLiteral("SE000001")),
+    EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(QString(), QStringLiteral("1"),
+                                                   QStringLiteral("T"), QString()),
+              1);
+    EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("h"), QString(),
+                                                   QStringLiteral("T"), QString()),
+              2);
+    EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("h"), QStringLiteral("1"),
+                                                   QString(), QString()),
+              3);
+    EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("127.0.0.1"),
+                                                   QStringLiteral("Lojão"),
+                                                   QStringLiteral("SE000001"), QString()),
               0);
     EXPECT_EQ(CliSiTef.VerificaPresencaPinPad(), 1);
     CliSiTef.EscreveMensagemPermanentePinPad(QStringLiteral("   TEF Kimbro   |Olá, cliente!"));
@@ -184,12 +185,22 @@ TEST_F(TesteSimulador, ConfiguracaoValidaOsArgumentosEPinPad) {
     EXPECT_EQ(Texto(Configuracoes[3], "ip"), QStringLiteral("127.0.0.1"));
     EXPECT_EQ(Texto(Configuracoes[3], "loja"), QStringLiteral("Lojão"));
     EXPECT_EQ(Texto(Configuracoes[3], "terminal"), QStringLiteral("SE000001"));
+    // The simulator has the Ex call: the parameters reach it as given, TLS
+    // on or off.
+    EXPECT_TRUE(CliSiTef.AceitaParametrosConfiguracao());
+    const QString ComTls = QStringLiteral(
+        "[ParmsClient=1=11222333000181;2=12345678000195];[TipoComunicacaoExterna=SSL]");
+    for (const QString& Parametros : {ComTls, ComTls.section(u';', 0, 1)}) {
+        CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("h"), QStringLiteral("1"),
+                                             QStringLiteral("T"), Parametros);
+        EXPECT_EQ(Texto(Chamadas("ConfiguraIntSiTefInterativo").back(), "parametros"), Parametros);
+    }
     EXPECT_EQ(Texto(Chamadas("EscreveMensagemPermanentePinPad").front(), "mensagem"),
               QStringLiteral("   TEF Kimbro   |Olá, cliente!"));
 
     UsaRoteiro(Roteiro("voltar.json"));
     EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("h"), QStringLiteral("1"),
-                                                   QStringLiteral("T")),
+                                                   QStringLiteral("T"), QString()),
               1);
     EXPECT_EQ(CliSiTef.VerificaPresencaPinPad(), 12);
 }
@@ -336,7 +347,7 @@ TEST(Vinculo, BibliotecaAusenteResponde8MenosUmENomeiaOArquivo) {
     EXPECT_TRUE(CliSiTef.Falha().contains(QStringLiteral("libclisitef_inexistente.so")));
     EXPECT_TRUE(CliSiTef.Falha().contains(Motivo)) << qPrintable(CliSiTef.Falha());
     EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("h"), QStringLiteral("1"),
-                                                   QStringLiteral("T")),
+                                                   QStringLiteral("T"), QString()),
               8);
     EXPECT_EQ(CliSiTef.VerificaPresencaPinPad(), -1);
     EXPECT_EQ(CliSiTef.EscreveMensagemPermanentePinPad(QStringLiteral("x")), -1);
@@ -358,6 +369,13 @@ TEST(Vinculo, SemFinalizaTransacaoUsaASucessoraComParametrosNulos) {
     ASSERT_NE(Modulo, nullptr);
     const auto Ultima = reinterpret_cast<const char* (*)()>(::dlsym(Modulo, "UltimaFinalizacao"));
     EXPECT_STREQ(Ultima(), "1|15|20261208|093000|<nulo>");
+    // Without the Ex call the configuration's parameters cannot be handed.
+    EXPECT_FALSE(CliSiTef.AceitaParametrosConfiguracao());
+    EXPECT_EQ(CliSiTef.ConfiguraIntSiTefInterativo(QStringLiteral("h"), QStringLiteral("1"),
+                                                   QStringLiteral("T"),
+                                                   QStringLiteral("[TipoComunicacaoExterna=SSL]")),
+              0);
+    EXPECT_STREQ(Ultima(), "configura|h|1|T");
     ::dlclose(Modulo);
     // Functions it lacks answer as a missing library does, and the status
     // line names them and the file the loader found; the successor stands

@@ -65,12 +65,18 @@ public:
     std::function<void(const Finalizacao&)> AoFinalizar;
 
     std::int32_t ResultadoConfigura = 0;
+    // A library with ConfiguraIntSiTefInterativoEx, and what each
+    // configuration was handed as its additional parameters.
+    bool ComConfiguracaoEx = true;
+    QStringList ParametrosConfiguracao;
     std::int32_t PresencaPinPad = 1;
     // The PIN pad's idle texts, in the order written.
     QStringList MensagensPinPad;
 
-    std::int32_t ConfiguraIntSiTefInterativo(const QString&, const QString&,
-                                             const QString&) override {
+    bool AceitaParametrosConfiguracao() const override { return ComConfiguracaoEx; }
+    std::int32_t ConfiguraIntSiTefInterativo(const QString&, const QString&, const QString&,
+                                             const QString& Parametros) override {
+        ParametrosConfiguracao.append(Parametros);
         return ResultadoConfigura;
     }
     std::int32_t VerificaPresencaPinPad() override { return PresencaPinPad; }
