@@ -1,11 +1,12 @@
 // Opening "Movimento TEF" on a year of a busy counter (40,000 journal rows,
-// about 110 a day, each with its receipt) and showing one day, against
-// reading the same day's rows with a plain query on its own connection,
-// in a copy of the same file (the station's connection holds the file
-// itself exclusively), in the same run. The station makes the window once,
-// hidden, while it waits after its start, and keeps it: an opening reads
-// the day and shows the window. The first opening and a later one are
-// measured apart, and the making beside them.
+// about 110 a day, each with its receipt) and showing one day. The station
+// makes the window once, hidden, while it waits after its start, and keeps
+// it: an opening reads the day and shows the window. The first opening and
+// a later one are measured apart, and the making beside them. Reading the
+// same day's rows with a plain query on its own connection, in a copy of
+// the same file (the station's connection holds the file itself
+// exclusively), gives the scale of the journal's part, and says whether the
+// window listed the whole day.
 // The window is made without a parent; under the station's main window,
 // which sets no style sheet, it is styled the same.
 //   movimento [rows] [runs]

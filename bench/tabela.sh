@@ -43,7 +43,8 @@ vazio=$(valor 'empty document' <<<"$impressao")
 # or five years' journal at most 100 ms later than with an empty one; a
 # printed sale's journal work at most 6 sync calls and 8 synced 4 KB writes;
 # report generation at most twice a plain write of the same bytes, at 10 and
-# at 1,000 pages.
+# at 1,000 pages; "Movimento TEF" shown within 100 ms of the click, at its
+# first opening as at a later one.
 alvo_geracao() { case $1 in 10 | 1000) echo "<= 2" ;; *) echo "" ;; esac; }
 
 linha "measure" "value" "reference" "ratio" "target"
@@ -57,8 +58,8 @@ linha "start-up to the first Online status (ms; 500 ms timer)" "$online" "$vazia
 linha "sale loop per command (ns) vs copying one buffer" "$comando" "$copia" "$(razao "$comando" "$copia")" ""
 linha "journal, one transaction's commits (ms) vs one synced 4 KB write" "$transacao" "$sincrona" "$(razao "$transacao" "$sincrona")" "<= 8"
 linha "journal, fsync + fdatasync calls per printed sale" "${sincronias:-not counted}" "" "" "<= 6"
-linha "Movimento TEF first opened, a day of 40,000 rows (ms) vs query" "$primeira" "$consulta" "$(razao "$primeira" "$consulta")" "<= 2"
-linha "Movimento TEF opened again, the same (ms) vs query" "$seguinte" "$consulta" "$(razao "$seguinte" "$consulta")" "<= 2"
+linha "Movimento TEF first opened, a day of 40,000 rows (ms; query)" "$primeira" "$consulta" "" "<= 100"
+linha "Movimento TEF opened again, the same (ms; query)" "$seguinte" "$consulta" "" "<= 100"
 linha "the window made hidden, once after the start (ms) vs query" "$feita" "$consulta" "$(razao "$feita" "$consulta")" ""
 linha "report, first document of the process, 1 page (us)" "$primeiro" "" "" ""
 linha "report, empty document (us)" "$vazio" "" "" ""

@@ -11,6 +11,7 @@
 #include "PastaDeTrabalho.h"
 #include "Relogio.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDateEdit>
 #include <QFileDialog>
@@ -612,7 +613,8 @@ private Q_SLOTS:
     // The day's movement by keyboard alone: the latest row under the cursor,
     // Ctrl+Down out of the list and Shift+Tab back, Up to an earlier line,
     // Enter prints its copy, another day by the date, the day exported
-    // through the save dialog, Esc closes. The library is never called.
+    // through the save dialog, Esc closes. The library is never called. A
+    // screen reader reads every title and cell as the movement has them.
     void MovimentoDoDiaPeloTeclado() {
         TEstacaoRoteirizada E;
         E.Interface.Escolha.Output = 1;
@@ -641,9 +643,20 @@ private Q_SLOTS:
         int Linhas = 0, LinhasOntem = 0;
         bool CopiaSoComComprovante = false, CtrlSaiDaLista = false;
         QString Totais;
+        QStringList Lidas, Esperadas;
         TRespostaModal Resposta([&](QWidget*) {
             TListaMovimento* Grade = Janela.GRD_MOVIMENTO;
             Linhas = Grade->Quantidade();
+            QAccessibleTableInterface* Tabela =
+                QAccessible::queryAccessibleInterface(Grade)->tableInterface();
+            for (int Coluna = 0; Coluna < Tabela->columnCount(); ++Coluna) {
+                Lidas << Tabela->columnDescription(Coluna);
+                Esperadas << ColunasMovimento()[Coluna];
+                for (int Linha = 0; Linha < Tabela->rowCount(); ++Linha) {
+                    Lidas << Tabela->cellAt(Linha, Coluna)->text(QAccessible::Name);
+                    Esperadas << CelulaMovimento(Janela.Movimento().Linhas()[Linha], Coluna);
+                }
+            }
             Totais = Janela.LBL_TOTAIS->text();
             CopiaSoComComprovante = Grade->Atual() == 1 && !Janela.BtnImprimirCopia->isEnabled();
             if (QTest::qWaitForWindowActive(&Janela) && Grade->hasFocus()) {
@@ -671,6 +684,8 @@ private Q_SLOTS:
         Relogio::Define({});
         QVERIFY(Resposta.Respondeu());
         QCOMPARE(Linhas, 2);
+        QCOMPARE(Lidas.size(), 3 * ColunasMovimento().size());
+        QCOMPARE(Lidas, Esperadas);
         QVERIFY(CopiaSoComComprovante);
         QCOMPARE(Totais, QStringLiteral("Vendas confirmadas: 1 — R$ 10,00    Cancelamentos: 0 — "
                                         "R$ 0,00    Líquido: R$ 10,00"));
@@ -698,15 +713,20 @@ private Q_SLOTS:
         QWidget Janela;
         auto* Lista = new TListaMovimento(&Janela);
         auto* Outro = new QLineEdit(&Janela);
-        Lista->setGeometry(0, 0, Lista->minimumWidth(), 200);
-        Outro->move(0, 210);
+        Outro->move(0, 300);
         Lista->Define(&Linhas);
         Janela.show();
         QVERIFY(QTest::qWaitForWindowActive(&Janela));
+        // Eight lines and a half in sight: the last one half out of it.
+        Lista->resize(600,
+                      Lista->height() - Lista->viewport()->height() + Lista->rowHeight(0) * 17 / 2);
         Lista->setFocus();
         QSignalSpy Escolhidas(Lista, &TListaMovimento::Escolhida);
+        const auto Retangulo = [&](int Linha) {
+            return Lista->visualRect(Lista->model()->index(Linha, 0));
+        };
         const auto Visivel = [&](int Linha) {
-            return Lista->viewport()->rect().contains(Lista->RetanguloDaLinha(Linha));
+            return Lista->viewport()->rect().contains(Retangulo(Linha));
         };
         // A page is the lines wholly in sight, and the list always shows
         // a whole page: no blank line scrolled in past the end.
@@ -747,7 +767,7 @@ private Q_SLOTS:
         const QImage SemFoco = Lista->viewport()->grab().toImage();
         // The line half in sight at the bottom, clicked twice: that line is
         // chosen, not one scrolled under the pointer between the clicks.
-        const QRect Metade = Lista->RetanguloDaLinha(Pagina);
+        const QRect Metade = Retangulo(Pagina);
         QVERIFY(Metade.top() < Lista->viewport()->height());
         const QPoint Ponto(Metade.left() + 10, Metade.top() + 2);
         QTest::mouseClick(Lista->viewport(), Qt::LeftButton, {}, Ponto);
@@ -759,11 +779,14 @@ private Q_SLOTS:
 
         // A larger font makes the header taller, and the lines start lower.
         QTest::keyClick(Lista, Qt::Key_Home);
-        const int Topo = Lista->RetanguloDaLinha(0).top();
+        const auto Topo = [&] {
+            return Lista->viewport()->mapTo(Lista, Retangulo(0).topLeft()).y();
+        };
+        const int Antes = Topo();
         QFont Grande = Lista->font();
         Grande.setPointSize(Grande.pointSize() * 2);
         Lista->setFont(Grande);
-        QVERIFY(Lista->RetanguloDaLinha(0).top() > Topo);
+        QVERIFY(Topo() > Antes);
     }
 };
 
