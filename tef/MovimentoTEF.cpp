@@ -1,9 +1,10 @@
 #include "MovimentoTEF.h"
 
+#include "FuncoesSiTef.h"
+#include "NomesSiTef.h"
+
 #include <QHash>
 #include <QSet>
-
-#include "FuncoesSiTef.h"
 
 namespace {
 
@@ -177,14 +178,45 @@ TMovimentoTEF::TMovimentoTEF(const std::vector<TResumoLancamento>& Lancamentos) 
         Currency::DeBruto(FTotais.Vendas.Soma.Bruto() - FTotais.Cancelamentos.Soma.Bruto());
 }
 
-QByteArray TMovimentoTEF::Csv() const {
-    QByteArray Texto = LinhaCsv(ColunasMovimento());
-    for (const TLinhaMovimento& L : FLinhas) {
-        QStringList Celulas;
-        for (int Coluna = 0; Coluna < ColunasMovimento().size(); ++Coluna) {
-            Celulas.append(CelulaMovimento(L, Coluna));
+namespace {
+
+// The codes the CSV keeps beside their names (the window shows the names):
+// after which column, under what title, read from the authorisation.
+struct TCodigoNoCsv {
+    int Coluna;
+    const char* Titulo;
+    QString TAutorizacaoTEF::*Codigo;
+};
+constexpr TCodigoNoCsv CodigosNoCsv[] = {
+    {ColunaBandeiraMovimento, "Código da bandeira", &TAutorizacaoTEF::Bandeira},
+    {ColunaBandeiraMovimento + 1, "Código da rede", &TAutorizacaoTEF::Rede}};
+
+// Each column's text (Texto) followed, where the CSV keeps one, by its code's
+// (TextoDoCodigo).
+template <typename Texto, typename TextoDoCodigo>
+QStringList LinhaComCodigos(Texto DaColuna, TextoDoCodigo DoCodigo) {
+    QStringList Celulas;
+    for (int Coluna = 0; Coluna < ColunasMovimento().size(); ++Coluna) {
+        Celulas.append(DaColuna(Coluna));
+        for (const TCodigoNoCsv& Codigo : CodigosNoCsv) {
+            if (Codigo.Coluna == Coluna) {
+                Celulas.append(DoCodigo(Codigo));
+            }
         }
-        Texto += LinhaCsv(Celulas);
+    }
+    return Celulas;
+}
+
+} // namespace
+
+QByteArray TMovimentoTEF::Csv() const {
+    QByteArray Texto = LinhaCsv(
+        LinhaComCodigos([](int Coluna) { return ColunasMovimento()[Coluna]; },
+                        [](const TCodigoNoCsv& C) { return QString::fromUtf8(C.Titulo); }));
+    for (const TLinhaMovimento& L : FLinhas) {
+        Texto += LinhaCsv(
+            LinhaComCodigos([&L](int Coluna) { return CelulaMovimento(L, Coluna); },
+                            [&L](const TCodigoNoCsv& C) { return L.Autorizacao.*C.Codigo; }));
     }
     return Texto;
 }
@@ -209,10 +241,10 @@ QString CelulaMovimento(const TLinhaMovimento& L, int Coluna) {
         return TextoDoValor(L.Valor);
     case 4:
         return L.Situacao;
-    case 5:
-        return L.Autorizacao.Bandeira;
-    case 6:
-        return L.Autorizacao.Rede;
+    case ColunaBandeiraMovimento:
+        return NomeDaBandeira(L.Autorizacao.Bandeira);
+    case ColunaBandeiraMovimento + 1:
+        return NomeDaRede(L.Autorizacao.Rede);
     case 7:
         return L.Autorizacao.NsuSiTef;
     case 8:

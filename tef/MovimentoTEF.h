@@ -63,6 +63,9 @@ private:
 const QStringList& ColunasMovimento();
 QString CelulaMovimento(const TLinhaMovimento& Linha, int Coluna);
 inline constexpr int ColunaValorMovimento = 3;
+// The brand's column, the network's after it: their names from the
+// library's tables (NomesSiTef.h); the CSV keeps each code beside its name.
+inline constexpr int ColunaBandeiraMovimento = 5;
 
 // The cashier's name of a function code ("Função N" for one the station
 // does not open).

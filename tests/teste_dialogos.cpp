@@ -696,9 +696,10 @@ private Q_SLOTS:
         QVERIFY(Copia.contains(MarcaCopia.toLatin1()) && Copia.contains("VIA DO CLIENTE DOC 7"));
         QVERIFY(E.Biblioteca.Inicios.empty() && E.Biblioteca.Finalizacoes.empty());
         QCOMPARE(E.Pasta.Le(QStringLiteral("dia.csv")),
-                 QByteArray("Hora;Documento;Função;Valor;Situação;Bandeira;Rede;NSU SiTef;"
-                            "NSU Host\r\n10:42:00;7;Venda;10,00;confirmada;;;;\r\n"
-                            "10:42:00;8;Venda;10,00;desfeita;;;;\r\n"));
+                 QByteArray("Hora;Documento;Função;Valor;Situação;Bandeira;Código da bandeira;"
+                            "Rede;Código da rede;NSU SiTef;NSU Host\r\n"
+                            "10:42:00;7;Venda;10,00;confirmada;;;;;;\r\n"
+                            "10:42:00;8;Venda;10,00;desfeita;;;;;;\r\n"));
     }
 
     // The list moves its current line as a cashier expects, never past

@@ -5,6 +5,7 @@
 #include "EstacaoRoteirizada.h"
 #include "FuncoesSiTef.h"
 #include "MovimentoTEF.h"
+#include "NomesSiTef.h"
 #include "VendaTEF.h"
 
 #include <QSqlDatabase>
@@ -99,14 +100,16 @@ TEST(MovimentoTEF, ListaOsLancamentosDeUmDiaComSeusTotaisEOCsv) {
     EXPECT_EQ(Totais.Liquido, Currency::DeCentavos(10025));
     EXPECT_EQ(
         Movimento.Csv(),
-        QStringLiteral("Hora;Documento;Função;Valor;Situação;Bandeira;Rede;NSU SiTef;NSU Host\r\n"
-                       "10:15:30;%1;Venda;120,50;confirmada;00001;00005;000123;9876543210\r\n"
-                       "10:20:00;%2;Venda;10,00;desfeita;;;;\r\n"
-                       "10:30:00;%3;Venda;15,00;recusada (código 5);;;;\r\n"
-                       "11:00:00;%4;Cancelamento;20,25;confirmada;;;;\r\n"
-                       "11:15:00;%5;Reimpressão;0,00;confirmada;;;;\r\n"
-                       "12:00:00;%6;Venda;7,00;cancelada pelo operador;;;;\r\n"
-                       "12:10:00;%7;Pré-autorização;0,00;pendente;;;;\r\n")
+        QStringLiteral("Hora;Documento;Função;Valor;Situação;Bandeira;Código da bandeira;Rede;"
+                       "Código da rede;NSU SiTef;NSU Host\r\n"
+                       "10:15:30;%1;Venda;120,50;confirmada;Visa (crédito);00001;Redecard;00005;"
+                       "000123;9876543210\r\n"
+                       "10:20:00;%2;Venda;10,00;desfeita;;;;;;\r\n"
+                       "10:30:00;%3;Venda;15,00;recusada (código 5);;;;;;\r\n"
+                       "11:00:00;%4;Cancelamento;20,25;confirmada;;;;;;\r\n"
+                       "11:15:00;%5;Reimpressão;0,00;confirmada;;;;;;\r\n"
+                       "12:00:00;%6;Venda;7,00;cancelada pelo operador;;;;;;\r\n"
+                       "12:10:00;%7;Pré-autorização;0,00;pendente;;;;;;\r\n")
             .arg(Credito.Documento, Desfeita.Documento, Recusada.Documento, Cancelamento.Documento,
                  Reimpressao.Documento, QString::number(Credito.Documento.toInt() + 5),
                  QString::number(Credito.Documento.toInt() + 6))
@@ -130,10 +133,13 @@ TEST(MovimentoTEF, CampoDaBibliotecaViraCelulaSimples) {
         {"VISA", "VISA"},
         {"0001", "0001"},
     };
+    // The window names a code the library's tables know, and shows any other as it came.
+    EXPECT_EQ(NomeDaBandeira(QStringLiteral("20001")), QStringLiteral("Maestro (débito)"));
+    EXPECT_EQ(NomeDaRede(QStringLiteral("77777")), QStringLiteral("77777"));
     for (const auto& Caso : Casos) {
         TLancamentoTEF L = Lancamento(Dia, "101530", 0, "1,00", Estado::Recusada);
         L.Autorizacao.Bandeira = QString::fromUtf8(Caso.Bandeira);
-        EXPECT_TRUE(TMovimentoTEF({{L}}).Csv().endsWith(QByteArray(";") + Caso.Celula + ";;;\r\n"))
+        EXPECT_TRUE(TMovimentoTEF({{L}}).Csv().endsWith(QByteArray(";") + Caso.Celula + ";;;;\r\n"))
             << Caso.Bandeira;
     }
 }
