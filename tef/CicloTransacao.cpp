@@ -150,6 +150,18 @@ bool Algum(const TGrupoLancamentos& Grupo, TEstadoLancamento Estado) {
                        [Estado](const auto* L) { return L->Estado == Estado; });
 }
 
+// The open document's first payment, with the host NSU the library listed
+// for it where the journal has none (a power cut before the dialogue ended).
+TLancamentoTEF ComNsuDaBiblioteca(TLancamentoTEF Lancamento, const TPendenciasSiTef& Pendencias) {
+    for (const TPendenciaSiTef& P : Pendencias.Lista()) {
+        if (Lancamento.Autorizacao.NsuHost.isEmpty() && !P.NsuHost.isEmpty() &&
+            P.Nomeia(Lancamento.Documento, Lancamento.DataFinaliza())) {
+            Lancamento.Autorizacao.NsuHost = P.NsuHost;
+        }
+    }
+    return Lancamento;
+}
+
 // What one start does with an open document; each is at most one finish
 // call.
 struct TResolucao {
@@ -183,7 +195,7 @@ bool RegistraConcluidoPelaBiblioteca(TAmbienteTEF& Ambiente, const TGrupoLancame
                                       "confira no SiTef se foi confirmada ou desfeita antes de "
                                       "cobrar de novo.")
                            .arg(Registrada) +
-                       Identificacao(Primeiro));
+                       Identificacao(ComNsuDaBiblioteca(Primeiro, R.Pendencias)));
     return Gravado;
 }
 
@@ -232,12 +244,13 @@ bool ResolveDocumento(TAmbienteTEF& Ambiente, const TGrupoLancamentos& Grupo, TR
         Finaliza(Ambiente, Grupo,
                  SoInterrompidas ? TEstadoLancamento::Interrompida : TEstadoLancamento::Finalizada);
     R.Finalizados.emplace_back(Primeiro.Documento, Primeiro.DataFinaliza());
+    const TLancamentoTEF Nomeado = ComNsuDaBiblioteca(Primeiro, R.Pendencias);
     R.Mensagens.append(
         Interrompida && !Confirma
             ? QStringLiteral("Transação TEF interrompida: não foi concluída e foi desfeita. Faça "
                              "a transação novamente.") +
-                  Identificacao(Primeiro)
-            : MensagemResolvida(Primeiro, Impressos));
+                  Identificacao(Nomeado)
+            : MensagemResolvida(Nomeado, Impressos));
     if (!Gravado) {
         // One state is held at a time: the rest waits for the journal.
         R.Mensagens.append(Livro.Falha());

@@ -303,8 +303,8 @@ TEST(LivroTransacoes, GravacaoRecusadaMorteEReinicioSeguemOQueABibliotecaTemPend
             if (PorLista) {
                 E.Biblioteca.Pendentes = std::vector<TPendenciaSiTef>();
                 if (Pendente) {
-                    E.Biblioteca.Pendentes->push_back(
-                        {NoArquivo.Documento, NoArquivo.Data, NoArquivo.Hora, {}});
+                    E.Biblioteca.Pendentes->push_back({NoArquivo.Documento, NoArquivo.Data,
+                                                       NoArquivo.Hora, QStringLiteral("777")});
                 }
             } else {
                 E.Biblioteca.QuantidadePendentes = Pendente ? 1 : -13;
@@ -324,6 +324,9 @@ TEST(LivroTransacoes, GravacaoRecusadaMorteEReinicioSeguemOQueABibliotecaTemPend
                 ASSERT_EQ(E.Biblioteca.Finalizacoes.size(), 1u);
                 EXPECT_EQ(E.Biblioteca.Finalizacoes[0].Confirma, 0);
                 EXPECT_EQ(Mensagens.filter(QStringLiteral("interrompida")).size(), 1);
+                // The host NSU the journal never got, from the library's list.
+                EXPECT_EQ(Mensagens.filter(QStringLiteral("\nNSU: 777")).size(),
+                          PorLista && Pendente ? 1 : 0);
             }
             EXPECT_EQ(Mensagens.size(), NoArquivo.Estado == Estado::Finalizada ? 0 : 1)
                 << qPrintable(Mensagens.join(u'|'));
