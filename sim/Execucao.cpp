@@ -60,7 +60,24 @@ int Dialogo::Inicia(const nlohmann::json& Roteiro, DadosInicio Dados) {
     const int Resultado = Inteiro(FFuncao, "inicio", ResultadoContinua);
     FAtivo = Resultado == ResultadoContinua;
     FAtual = {Quadro{&FFuncao["passos"], 0}};
+    if (const auto Desconhecidos = Roteiro.find("desconhecidos");
+        Desconhecidos != Roteiro.end() && Desconhecidos->is_object()) {
+        PreparaDesconhecidos(*Desconhecidos);
+    }
     return Resultado;
+}
+
+void Dialogo::PreparaDesconhecidos(const nlohmann::json& Desconhecidos) {
+    if (const int Comando = Inteiro(Desconhecidos, "comando", 0); Comando != 0) {
+        FComandoDesconhecido = {{"comando", Comando}, {"texto", TextoDesconhecido}};
+        FAntesDoProximo.push_back(&FComandoDesconhecido);
+    }
+    if (Desconhecidos.contains("tipoCampo")) {
+        FCampoDesconhecido = {{"comando", 0},
+                              {"tipoCampo", Inteiro(Desconhecidos, "tipoCampo", -1)},
+                              {"texto", TextoDesconhecido}};
+        FAntesDoProximo.push_back(&FCampoDesconhecido);
+    }
 }
 
 int Dialogo::Continua(int ValorContinua, const std::string& Resposta, ComandoSaida& Saida) {
@@ -71,6 +88,14 @@ int Dialogo::Continua(int ValorContinua, const std::string& Resposta, ComandoSai
         return Encerra(ResultadoInterrompida);
     }
     AplicaResposta(ValorContinua, Resposta);
+    if (!FAntesDoProximo.empty()) {
+        const nlohmann::json& Passo = *FAntesDoProximo.front();
+        FAntesDoProximo.erase(FAntesDoProximo.begin());
+        return Apresenta(Passo, FAtual, Saida);
+    }
+    if (!FCampoDesconhecido.is_null()) {
+        FAntesDoProximo.push_back(&FCampoDesconhecido);
+    }
     return ApresentaProximo(Saida);
 }
 
@@ -148,6 +173,10 @@ int Dialogo::ApresentaProximo(ComandoSaida& Saida) {
         }
         return ApresentaProximo(Saida);
     }
+    return Apresenta(Passo, Antes, Saida);
+}
+
+int Dialogo::Apresenta(const nlohmann::json& Passo, const Posicao& Antes, ComandoSaida& Saida) {
     // "pausa": the library takes this long before it answers (a host, a
     // customer's phone).
     if (const int Pausa = Inteiro(Passo, "pausa", 0); Pausa > 0) {

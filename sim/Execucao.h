@@ -29,7 +29,10 @@ struct ComandoSaida {
 // text found in the start call's additional parameters to the steps that
 // follow ("*" otherwise), as a library whose behaviour those parameters
 // change. Continuation -1 ends it with -2;
-// continuation 1 presents again the previous step that asked for input.
+// continuation 1 presents again the previous step that asked for input. The
+// scenario's "desconhecidos" plays a newer library than the station: a step
+// of command 0 with its "tipoCampo" before every step and the final result,
+// and one of its "comando" before the first, both holding TextoDesconhecido.
 class Dialogo {
 public:
     // Returns the start call's result; 10000 opens the dialogue.
@@ -47,7 +50,9 @@ private:
     void AplicaResposta(int ValorContinua, const std::string& Resposta);
     void SegueRamo(const std::string& Resposta);
     void SegueParametros(const nlohmann::json& Ramos);
+    void PreparaDesconhecidos(const nlohmann::json& Desconhecidos);
     int ApresentaProximo(ComandoSaida& Saida);
+    int Apresenta(const nlohmann::json& Passo, const Posicao& Antes, ComandoSaida& Saida);
     int Encerra(int Resultado);
     std::string Preenche(std::string Texto) const;
 
@@ -61,6 +66,12 @@ private:
     std::string FNsuHost; // field 134, kept with the pending transaction
     std::string FCartao;
     std::string FValorColetado;
+    nlohmann::json FCampoDesconhecido, FComandoDesconhecido;
+    std::vector<const nlohmann::json*> FAntesDoProximo; // sent before the next step
 };
+
+// What the steps of "desconhecidos" carry: data the station must neither
+// keep nor log, a card number among it.
+inline constexpr char TextoDesconhecido[] = "DADO NOVO 6011000990139424";
 
 } // namespace sim

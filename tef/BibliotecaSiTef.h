@@ -28,12 +28,37 @@ inline constexpr std::int32_t NaoInicializado = -1;
 // shown to the customer, never logged.
 inline constexpr std::int32_t TipoCampoQRCode = 584;
 
+namespace TabelaSiTef {
+template <std::size_t N>
+constexpr bool Contem(const std::int32_t (&Tabela)[N], std::int32_t Codigo) {
+    return std::find(std::begin(Tabela), std::end(Tabela), Codigo) != std::end(Tabela);
+}
+} // namespace TabelaSiTef
+
 // The library's public command table, all of which the loops serve. The
 // buffer of any other command may hold anything: it is never logged.
 constexpr bool ComandoConhecido(std::int32_t Comando) {
     constexpr std::int32_t Tabela[] = {0,  1,  2,  3,  4,  11, 12, 13, 14, 15, 16, 20, 21,
                                        22, 23, 29, 30, 31, 34, 35, 41, 42, 50, 51, 52};
-    return std::find(std::begin(Tabela), std::end(Tabela), Comando) != std::end(Tabela);
+    return TabelaSiTef::Contem(Tabela, Comando);
+}
+
+// The field types the station reads from command 0: the loops' (a result to
+// be viewed, the transaction's moment, the receipt copies, who authorised it,
+// the amount's collection) and the pending list's (its count, each one's
+// document, date and time). New versions of the library bring new ones; any
+// other is ignored, its text neither kept nor logged.
+constexpr bool TipoCampoLido(std::int32_t TipoCampo) {
+    constexpr std::int32_t Tabela[] = {19,  36,  105, 121, 122, 131, 132,
+                                       133, 134, 146, 160, 163, 164, 210};
+    return TabelaSiTef::Contem(Tabela, TipoCampo);
+}
+
+// A step the station ignores: a command outside the public table, or
+// command 0 with a field type it does not read.
+constexpr bool PassoIgnorado(const TSaidaComando& Saida) {
+    return !ComandoConhecido(Saida.Comando) ||
+           (Saida.Comando == 0 && !TipoCampoLido(Saida.TipoCampo));
 }
 
 // The calls the station makes into the SiTef interactive client library.

@@ -43,10 +43,10 @@ bool RespostaSigilosa(std::int32_t Comando, std::int32_t TipoCampo) {
 }
 
 // Library texts that are not the station's to keep: a PIX charge, and
-// whatever an unknown command carries.
+// whatever a step the station ignores carries (an unknown command, a field
+// type it does not read).
 bool TextoSigiloso(const TSaidaComando& Saida) {
-    return Saida.Comando == 50 || Saida.TipoCampo == TipoCampoQRCode ||
-           !ComandoConhecido(Saida.Comando);
+    return Saida.Comando == 50 || Saida.TipoCampo == TipoCampoQRCode || PassoIgnorado(Saida);
 }
 
 // An output the library writes through a pointer lands in a zeroed slot as

@@ -14,7 +14,8 @@ using namespace CodigosDialogo;
 namespace {
 
 constexpr int PausaAprovacao = 2000;
-// Waits (command 23) before the operator is first asked to interrupt.
+// Waits (command 23), or steps ignored one after another, before the
+// operator is first asked to interrupt.
 constexpr std::int32_t EsperasSemPergunta = 45;
 
 // Messages that the operator must have time to read before the next call.
@@ -39,6 +40,8 @@ std::int32_t TLacoTEF::Executa() {
     TBufferSiTef Buffer;
     Continua = 0;
     FContadorEspera = 0;
+    FIgnoradosSeguidos = 0;
+    FAvisados.clear();
     // What the library put on the customer's side goes with the function.
     const auto Limpa = qScopeGuard([this] {
         FAmbiente.Operador.TelaCliente().RemoveQRCode();
@@ -49,14 +52,23 @@ std::int32_t TLacoTEF::Executa() {
         Resultado = FAmbiente.Biblioteca.ContinuaFuncaoSiTefInterativo(Saida, Buffer, Continua);
         const QString Texto = Buffer.TextoMensagem();
         if (Resultado == ResultadoSiTef::Continua) {
-            AtendeComando(Saida, Buffer, Texto);
-            AtendeTipoCampo(Saida, Texto);
+            Atende(Saida, Buffer, Texto);
         }
         if (FRegras.ProcessaACadaIteracao) {
             FAmbiente.Operador.ProcessaMensagens();
         }
     }
     return Resultado;
+}
+
+void TLacoTEF::Atende(const TSaidaComando& Saida, TBufferSiTef& Buffer, const QString& Texto) {
+    if (PassoIgnorado(Saida)) {
+        Ignora(Saida);
+        return;
+    }
+    FIgnoradosSeguidos = 0;
+    AtendeComando(Saida, Buffer, Texto);
+    AtendeTipoCampo(Saida, Texto);
 }
 
 void TLacoTEF::AtendeComando(const TSaidaComando& Saida, TBufferSiTef& Buffer,
@@ -139,12 +151,21 @@ void TLacoTEF::AtendeComando(const TSaidaComando& Saida, TBufferSiTef& Buffer,
     case 52:
         QRCode(Saida, Texto);
         break;
-    default:
-        // Never the buffer: it may hold card or PIX data.
-        qCWarning(lcLacoTEF) << "comando desconhecido" << Saida.Comando << "tipoCampo"
-                             << Saida.TipoCampo;
-        break;
     }
+}
+
+// A step of a newer library than the station (PassoIgnorado). Its buffer
+// may hold card or PIX data: it is neither kept nor logged, only its codes,
+// once a transaction, so that a new field type at every step does not fill
+// the logs. It goes on with 0 and the buffer as it came; a library that
+// sends nothing else is asked about as a long wait is.
+void TLacoTEF::Ignora(const TSaidaComando& Saida) {
+    if (FAvisados.insert({Saida.Comando, Saida.TipoCampo}).second) {
+        qCWarning(lcLacoTEF) << "passo ignorado, comando" << Saida.Comando << "tipoCampo"
+                             << Saida.TipoCampo;
+    }
+    Continua = 0;
+    ContaSemProgresso(FIgnoradosSeguidos);
 }
 
 void TLacoTEF::AtendeTipoCampo(const TSaidaComando& Saida, const QString& Texto) {
@@ -246,15 +267,21 @@ void TLacoTEF::Espera() {
         }
         return;
     }
-    if (FContadorEspera > EsperasSemPergunta) {
-        FContadorEspera = 0;
+    ContaSemProgresso(FContadorEspera);
+}
+
+// One more step of a run the operator sees nothing of: its 47th, and every
+// 46th after it, asks "Deseja interromper ?".
+void TLacoTEF::ContaSemProgresso(std::int32_t& Contador) {
+    if (Contador > EsperasSemPergunta) {
+        Contador = 0;
         if (FAmbiente.Operador.MsgDisplayResp(QStringLiteral("Deseja interromper ?"),
                                               QStringLiteral("Responda"), BotoesSimNao,
                                               IconeQuestao, BotaoPadraoAutomatico) == RespSim) {
             Continua = -1;
         }
     }
-    ++FContadorEspera;
+    ++Contador;
 }
 
 // Commands 50 (the QR code, with field type 584), 51 (remove it) and 52 (its

@@ -5,6 +5,8 @@
 #include <QDateTime>
 
 #include <cstdint>
+#include <set>
+#include <utility>
 
 // How one interactive loop serves the library differently from the other.
 // The sale and the administrative functions share the dispatcher below; every
@@ -97,8 +99,11 @@ public:
     std::int32_t Executa();
 
 private:
+    void Atende(const TSaidaComando& Saida, TBufferSiTef& Buffer, const QString& Texto);
     void AtendeComando(const TSaidaComando& Saida, TBufferSiTef& Buffer, const QString& Texto);
     void AtendeTipoCampo(const TSaidaComando& Saida, const QString& Texto);
+    void Ignora(const TSaidaComando& Saida);
+    void ContaSemProgresso(std::int32_t& Contador);
     void Mensagem(const QString& Texto);
     void Pergunta(TBufferSiTef& Buffer, const QString& Texto);
     void Notifica(const QString& Texto);
@@ -112,4 +117,8 @@ private:
     QDateTime FInicio;
     TNStringList& FComprovante;
     std::int32_t FContadorEspera = 0;
+    // Steps ignored one after another, and the command and field type pairs
+    // already warned about in this transaction.
+    std::int32_t FIgnoradosSeguidos = 0;
+    std::set<std::pair<std::int32_t, std::int32_t>> FAvisados;
 };

@@ -25,11 +25,12 @@ constexpr int PassosAposInterromper = 16;
 constexpr std::int32_t Interrompe = -1;
 
 // The field data (command 0) that the list is made of, messages that need
-// nothing, and the library asking whether to go on (23); anything else is
-// a question this query never answers.
+// nothing, the library asking whether to go on (23), and a command of a
+// newer library, ignored as the loops ignore it; anything else is a question
+// this query never answers.
 bool SoInforma(std::int32_t Comando) {
     return Comando == 0 || (Comando >= 1 && Comando <= 4) || (Comando >= 11 && Comando <= 16) ||
-           Comando == 23;
+           Comando == 23 || !ComandoConhecido(Comando);
 }
 
 // The journal names documents by their number: "000041" is 41.

@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QLabel>
 #include <QProcess>
 #include <QTabWidget>
@@ -204,6 +205,28 @@ private Q_SLOTS:
         QVERIFY(Janela->LBL_AVISO->text().startsWith(QStringLiteral("Não foi possível")));
         QVERIFY(Caixa->Mensagens.filter(QStringLiteral("log")).isEmpty());
         DiarioTEF::Encerra();
+    }
+
+    // A newer library's steps, carrying a card number, around every step of
+    // a sale: it is confirmed, the day log names their codes, and nothing
+    // the station wrote holds their data.
+    void VendaComPassosDesconhecidos() {
+        qputenv("CLISITEF_SIM_ROTEIRO", QByteArray(TK_ROTEIROS "/desconhecidos.json"));
+        DiarioTEF::Inicia(QDir::current(), DiarioTEF::RetencaoPadrao);
+        auto Janela = Estacao->AbreJanela();
+        Vende(*Janela, QStringLiteral("12,34"));
+        DiarioTEF::Encerra();
+        QCOMPARE(Finalizacoes(Inicio(0)).value(0).first, 1);
+        const QByteArray Log = Estacao->Pasta.Le(
+            QDate::currentDate().toString(QStringLiteral("'log/tef-'yyyyMMdd'.log'")));
+        QVERIFY(Log.contains("comando 0 tipoCampo 9999") && Log.contains("comando 9998"));
+        for (QDirIterator Arquivos(QDir::currentPath(), QDir::Files, QDirIterator::Subdirectories);
+             Arquivos.hasNext();) {
+            QFile Lido(Arquivos.next());
+            QVERIFY2(Lido.fileName().endsWith(QStringLiteral("/diario.jsonl")) ||
+                         (Lido.open(QIODevice::ReadOnly) && !Lido.readAll().contains("DADO NOVO")),
+                     qPrintable(Lido.fileName()));
+        }
     }
 
     // PIX from the demo's menu with "QR Code na tela": the library is asked

@@ -433,6 +433,7 @@ TEST(PendenciasSiTef, SoUmaListaInteiraDizOQueNaoEstaPendente) {
     } Casos[] = {
         {Com({Campo(210, "1")}, {Bloco[0], Bloco[1], Bloco[2], Bloco[3], Fim(0)}), true, false},
         {Com({Campo(210, "0")}, {Fim(0)}), false, false},
+        {Com({Campo(210, "1"), Comando(9998)}, {Bloco[0], Bloco[2], Fim(0)}), true, false},
         {Com({Campo(210, "1"), Campo(160, "41")}, {Fim(0)}), true, true},
         {Com(Bloco, {Fim(0)}), {}, {}},
         {Com({Campo(210, "2")}, {Bloco[0], Fim(0)}), {}, {}},
