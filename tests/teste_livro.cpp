@@ -33,9 +33,7 @@ enum class Finalizacao { Normal, Morre, Lanca };
 struct TEstacao : TEstacaoRoteirizada {
     explicit TEstacao(bool Imprime) {
         Interface.Confirma = Imprime;
-        Interface.Escolha.Output = 1;
-        Interface.Escolha.Copies = 1;
-        Interface.Escolha.PrinterInfo.FileName = Pasta.Caminho(QStringLiteral("recibo.prn"));
+        Interface.ImprimeEmArquivo(Pasta.Caminho(QStringLiteral("recibo.prn")));
         Operador.Respostas = {3};
         Biblioteca.Passos = {Campo(121, "VIA")};
     }

@@ -203,9 +203,7 @@ TEST(ConclusaoDaVenda, ImprimeTentaDeNovoDesfazVisualizaOuRecusa) {
     for (const auto& Caso : Casos) {
         SCOPED_TRACE(Caso.Nome);
         TEstacaoRoteirizada E;
-        E.Interface.Escolha.Output = 1;
-        E.Interface.Escolha.Copies = 1;
-        E.Interface.Escolha.PrinterInfo.FileName = E.Pasta.Caminho(QStringLiteral("recibo.prn"));
+        E.Interface.ImprimeEmArquivo(E.Pasta.Caminho(QStringLiteral("recibo.prn")));
         // The print dialog is cancelled until the operator is asked to retry.
         E.Interface.Confirma = Caso.Respostas.empty();
         E.Operador.AoEvento = [&E](const QString& Evento) {
