@@ -228,3 +228,15 @@ TEST(ConclusaoDaVenda, ImprimeTentaDeNovoDesfazVisualizaOuRecusa) {
         EXPECT_TRUE(E.Livro.Abertos().empty());
     }
 }
+
+// A start refused for want of a link: the cashier reads why, titled
+// "Atenção" as every notice of the library's results.
+TEST(ConclusaoDaVenda, SemComunicacaoAvisadaSobAtencao) {
+    TEstacaoRoteirizada E;
+    E.Biblioteca.ResultadoInicio = -5;
+    TVendaTEF Venda(E.Ambiente);
+    EXPECT_EQ(Venda.Vende(E.Modulo, 999, Currency::DeCentavos(990), Inicio),
+              TFimVenda::NaoAprovada);
+    EXPECT_EQ(E.Operador.Eventos.last(),
+              QStringLiteral("mensagem Atenção|Sem comunicação com o Sitef.|0|0|4"));
+}
