@@ -282,8 +282,10 @@ private Q_SLOTS:
         for (const QJsonObject& Linha : Diario()) {
             QVERIFY(Texto(Linha, "evento") != QStringLiteral("desfeita"));
         }
+        // Each receipt with its customer's and its store's copy.
         const QByteArray Recibo = UltimoTrabalho();
-        QVERIFY(Recibo.indexOf("VALOR APROVADO") >= 0);
+        QCOMPARE(Recibo.count("VALOR APROVADO"), 2);
+        QCOMPARE(Recibo.count("PAGAMENTO PIX"), 2);
         QVERIFY(Recibo.indexOf("VALOR APROVADO") < Recibo.indexOf("PAGAMENTO PIX"));
 
         Janela->EDT_VALOR->setText(QStringLiteral("30,00"));
