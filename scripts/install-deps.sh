@@ -5,7 +5,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake ninja-build pkg-config ccache clang libclang-rt-14-dev
+  build-essential cmake ninja-build pkg-config ccache clang libclang-rt-14-dev clang-format-14
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libqt6sql6-sqlite
   nlohmann-json3-dev libsimpleini-dev libicu-dev libcups2-dev libqrencode-dev
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -617,9 +617,7 @@ private Q_SLOTS:
     // screen reader reads every title and cell as the movement has them.
     void MovimentoDoDiaPeloTeclado() {
         TEstacaoRoteirizada E;
-        E.Interface.Escolha.Output = 1;
-        E.Interface.Escolha.Copies = 1;
-        E.Interface.Escolha.PrinterInfo.FileName = E.Pasta.Caminho(QStringLiteral("copia.prn"));
+        E.Interface.ImprimeEmArquivo(E.Pasta.Caminho(QStringLiteral("copia.prn")));
         const QDate Hoje(2026, 12, 8);
         Relogio::Define([&] { return QDateTime(Hoje, QTime(18, 0)); });
         const auto Grava = [&](const QDate& Dia, const char* Documento, bool Confirma,

@@ -22,12 +22,7 @@ const QString Sim = QStringLiteral("2"), Voltar = QStringLiteral("999"),
 
 class TesteFuncao : public testing::Test, protected TEstacaoRoteirizada {
 protected:
-    TesteFuncao() {
-        // The operator prints to a file.
-        Interface.Escolha.Output = 1;
-        Interface.Escolha.Copies = 1;
-        Interface.Escolha.PrinterInfo.FileName = Pasta.Caminho(QStringLiteral("recibo.prn"));
-    }
+    TesteFuncao() { Interface.ImprimeEmArquivo(Pasta.Caminho(QStringLiteral("recibo.prn"))); }
 
     bool Executa(std::initializer_list<Passo> Passos,
                  std::int32_t Funcao = FuncaoSiTef::Cancelamento) {

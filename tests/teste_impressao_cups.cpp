@@ -124,9 +124,7 @@ TEST_F(TesteImpressaoCups, FilaInexistenteFalhaComAMensagemEOMotivoNoLog) {
 }
 
 TEST_F(TesteImpressaoCups, ArquivoRecebeAsCopiasECancelarNaoEnviaNada) {
-    Interface.Escolha.Output = 1;
-    Interface.Escolha.Copies = 2;
-    Interface.Escolha.PrinterInfo.FileName = Pasta.Caminho(QStringLiteral("recibo.prn"));
+    Interface.ImprimeEmArquivo(Pasta.Caminho(QStringLiteral("recibo.prn")), 2);
     EXPECT_EQ(Recibo.Execute(), TResultadoImpressao::Enviado);
     EXPECT_EQ(Pasta.Le(QStringLiteral("recibo.prn")), DocumentoRecibo + DocumentoRecibo);
 
@@ -141,8 +139,7 @@ TEST_F(TesteImpressaoCups, SemImpressoraPerguntaAntesDeGerar) {
     cupsSetServer(nullptr);
     ListaImpressoras::Reinicia();
     EXPECT_FALSE(ListaImpressoras::ImpressorasPresentes());
-    Interface.Escolha.Output = 1;
-    Interface.Escolha.PrinterInfo.FileName = Pasta.Caminho(QStringLiteral("sem.prn"));
+    Interface.ImprimeEmArquivo(Pasta.Caminho(QStringLiteral("sem.prn")));
     EXPECT_EQ(Recibo.Execute(), TResultadoImpressao::Enviado);
     EXPECT_TRUE(Interface.Eventos.front().startsWith(QStringLiteral(
         "pergunta Não foi possivel determinar qual a impressora conectada ao sistema.")));

@@ -34,9 +34,7 @@ enum class Finalizacao { Normal, Morre, Lanca };
 struct TEstacao : TEstacaoRoteirizada {
     explicit TEstacao(bool Imprime) {
         Interface.Confirma = Imprime;
-        Interface.Escolha.Output = 1;
-        Interface.Escolha.Copies = 1;
-        Interface.Escolha.PrinterInfo.FileName = Pasta.Caminho(QStringLiteral("recibo.prn"));
+        Interface.ImprimeEmArquivo(Pasta.Caminho(QStringLiteral("recibo.prn")));
         Operador.Respostas = {3};
         Biblioteca.Passos = {Campo(121, "VIA")};
     }
@@ -62,12 +60,15 @@ std::vector<std::int16_t> Decisoes(const TEstacao& E) {
     return Vistas;
 }
 
-// Whether another process takes the journal's file for writing.
+// Whether another process takes the journal's file for writing. It tries
+// once, as Debian's sqlite3 does: the station, waiting for its answer, would
+// not let go in the five seconds Qt's driver waits by default.
 bool OutroProcessoToma() {
     const pid_t Filho = ::fork();
     if (Filho == 0) {
         auto Outro = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("outro"));
         Outro.setDatabaseName(TLivroTransacoes::NomePadrao);
+        Outro.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
         ::_exit(Outro.open() && QSqlQuery(Outro).exec(QStringLiteral("BEGIN IMMEDIATE")) ? 0 : 1);
     }
     int Saida = 0;

@@ -256,9 +256,7 @@ TEST(LivroTransacoes, UmArquivoAntigoContinuaLegivel) {
 // report, and nothing else happens: no library call, no working file.
 TEST(CopiaComprovante, ImprimeAsLinhasGuardadasSemChamarABiblioteca) {
     TEstacaoRoteirizada E;
-    E.Interface.Escolha.Output = 1;
-    E.Interface.Escolha.Copies = 1;
-    E.Interface.Escolha.PrinterInfo.FileName = E.Pasta.Caminho(QStringLiteral("copia.prn"));
+    E.Interface.ImprimeEmArquivo(E.Pasta.Caminho(QStringLiteral("copia.prn")));
     EXPECT_EQ(E.Modulo.ImprimeCopia(QStringLiteral("VIA DO CLIENTE\r\nDOC: 41\nVALOR 1,00\r\n")),
               TResultadoImpressao::Enviado);
     const QByteArray Impresso = E.Pasta.Le(QStringLiteral("copia.prn"));

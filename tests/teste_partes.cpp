@@ -21,11 +21,7 @@ using Passo = TBibliotecaRoteirizada::Passo;
 const QDateTime Momento(QDate(2026, 12, 9), QTime(10, 42, 7));
 
 struct TEstacao : TEstacaoRoteirizada {
-    TEstacao() {
-        Interface.Escolha.Output = 1;
-        Interface.Escolha.Copies = 1;
-        Interface.Escolha.PrinterInfo.FileName = Pasta.Caminho(QStringLiteral("recibo.prn"));
-    }
+    TEstacao() { Interface.ImprimeEmArquivo(Pasta.Caminho(QStringLiteral("recibo.prn"))); }
     // Each part: its receipt and the library's final result.
     void Partes(std::initializer_list<std::pair<const char*, std::int32_t>> Partes) {
         for (const auto& [Via, Resultado] : Partes) {

@@ -185,9 +185,7 @@ TEST_F(TRelatorioTeste, SpoolPrivadoComHoraEmSeisDigitos) {
 // reaches the output, so a cut-off receipt is never taken for a printed one.
 TEST_F(TRelatorioTeste, SpoolQueNaoSeGravaFalhaORelatorio) {
     TInterfaceRelatorioRoteirizada Interface;
-    Interface.Escolha.Output = 1;
-    Interface.Escolha.Copies = 1;
-    Interface.Escolha.PrinterInfo.FileName = Pasta.Caminho(QStringLiteral("saida.prn"));
+    Interface.ImprimeEmArquivo(Pasta.Caminho(QStringLiteral("saida.prn")));
     TNTextReport Recibo(&Interface);
     Recibo.OnPrintDetail = [](TNTextReport& R) {
         for (int I = 0; I < 400; ++I) {

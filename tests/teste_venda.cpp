@@ -203,9 +203,7 @@ TEST(ConclusaoDaVenda, ImprimeTentaDeNovoDesfazVisualizaOuRecusa) {
     for (const auto& Caso : Casos) {
         SCOPED_TRACE(Caso.Nome);
         TEstacaoRoteirizada E;
-        E.Interface.Escolha.Output = 1;
-        E.Interface.Escolha.Copies = 1;
-        E.Interface.Escolha.PrinterInfo.FileName = E.Pasta.Caminho(QStringLiteral("recibo.prn"));
+        E.Interface.ImprimeEmArquivo(E.Pasta.Caminho(QStringLiteral("recibo.prn")));
         // The print dialog is cancelled until the operator is asked to retry.
         E.Interface.Confirma = Caso.Respostas.empty();
         E.Operador.AoEvento = [&E](const QString& Evento) {
@@ -229,4 +227,16 @@ TEST(ConclusaoDaVenda, ImprimeTentaDeNovoDesfazVisualizaOuRecusa) {
         }
         EXPECT_TRUE(E.Livro.Abertos().empty());
     }
+}
+
+// A start refused for want of a link: the cashier reads why, titled
+// "Atenção" as every notice of the library's results.
+TEST(ConclusaoDaVenda, SemComunicacaoAvisadaSobAtencao) {
+    TEstacaoRoteirizada E;
+    E.Biblioteca.ResultadoInicio = -5;
+    TVendaTEF Venda(E.Ambiente);
+    EXPECT_EQ(Venda.Vende(E.Modulo, 999, Currency::DeCentavos(990), Inicio),
+              TFimVenda::NaoAprovada);
+    EXPECT_EQ(E.Operador.Eventos.last(),
+              QStringLiteral("mensagem Atenção|Sem comunicação com o Sitef.|0|0|4"));
 }

@@ -3,11 +3,11 @@
 #include "ConfiguracaoEstacao.h"
 #include "Diario.h"
 #include "FAT_DM_CAIXA_VAREJO.h"
-#include "NPushButton.h"
 #include "MAN_CAIXA_TEF_COLETA.h"
 #include "MAN_CAIXA_TEF_MENU.h"
 #include "MAN_CAIXA_TEF_VISUALIZA.h"
 #include "MAN_CAIXA_VAREJO_MENU.h"
+#include "NPushButton.h"
 #include "TelaPrincipal.h"
 
 #include <QFile>

@@ -12,6 +12,13 @@ public:
     bool Confirma = true;
     QStringList Eventos;
 
+    // The operator picks the file Caminho, and the copies, in the dialog.
+    void ImprimeEmArquivo(const QString& Caminho, std::int32_t Copias = 1) {
+        Escolha.Output = 1;
+        Escolha.Copies = Copias;
+        Escolha.PrinterInfo.FileName = Caminho;
+    }
+
     bool Pergunta(const QString& Mensagem) override {
         Eventos.append(QStringLiteral("pergunta ") + Mensagem);
         return true;

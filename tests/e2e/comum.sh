@@ -81,6 +81,22 @@ procura() {
   sleep 0.3
 }
 janela() { procura "$1" || falha "window '$1' did not open"; }
+
+# Waits (at most 30 s) for a window titled $1 to show and then to stay
+# gone for half a second: a box closed and shown again at once is one
+# wait. False when it never came and went.
+passou() {
+  local visto="" fora=0
+  for _ in $(seq 300); do
+    if xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; then
+      visto=1 fora=0
+    elif [ -n "$visto" ] && (( ++fora >= 5 )); then
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
 tecla() { xdotool key --delay 30 "$@"; }
 digita() { xdotool type --delay 20 "$1"; }
 

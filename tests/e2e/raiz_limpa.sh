@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# By hand, not in the test command (it needs root and the Debian mirror, and
-# takes minutes): the packages of build/pacote (scripts/pacote.sh) on a
-# minimal Debian 12 root made with mmdebstrap, as a store installs them.
+# By hand, not in the test command (it needs root and the machine's package
+# sources, and takes minutes): the packages of build/pacote
+# (scripts/pacote.sh) on a minimal Debian 12 root made with mmdebstrap from
+# the sources apt uses here, as a store installs them.
 # apt-get pulls every dependency of tefkimbro; the station, started by a
 # normal user from a terminal, works in that user's folder and says the
 # library is missing; the store's library installed as README.Debian says
@@ -23,11 +24,23 @@ desmonta() {
 trap desmonta EXIT
 monta() { mkdir -p "$debian$2"; mount "${@:3}" "$1" "$debian$2"; montagens+=("$debian$2"); }
 
+# The files apt reads its package sources from on this machine, one a line
+# (one-line and deb822 alike): the new root gets them, so a store behind a
+# mirror of its own makes it from that mirror. Given none, mmdebstrap would
+# take a public one.
+fontes_da_maquina() {
+  local lista partes arquivo
+  eval "$(apt-config shell lista Dir::Etc::sourcelist/f partes Dir::Etc::sourceparts/d)"
+  for arquivo in "$lista" "$partes"*.list "$partes"*.sources; do
+    if [ -s "$arquivo" ]; then echo "$arquivo"; fi
+  done
+}
+mapfile -t fontes < <(fontes_da_maquina)
+[ "${#fontes[@]}" -gt 0 ] || falha "apt names no package sources on this machine"
+
 # useradd (passwd) only to make the cashier's account.
-mmdebstrap --variant=apt --include=passwd bookworm "$debian" \
-  "deb http://deb.debian.org/debian bookworm main" \
-  "deb http://deb.debian.org/debian-security bookworm-security main" >"$trabalho/mmdebstrap.log" 2>&1 \
-  || { tail -n 20 "$trabalho/mmdebstrap.log" >&2; falha "mmdebstrap failed"; }
+mmdebstrap --variant=apt --include=passwd bookworm "$debian" "${fontes[@]}" \
+  >"$trabalho/mmdebstrap.log" 2>&1 || { tail -n 20 "$trabalho/mmdebstrap.log" >&2; falha "mmdebstrap failed"; }
 monta proc /proc -t proc
 monta /dev /dev --bind
 # This case's folder at the same path inside: its CUPS socket, journal and
