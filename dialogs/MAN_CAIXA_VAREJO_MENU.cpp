@@ -14,7 +14,7 @@ QPointer<TManCaixaVarejoMenu> ManCaixaVarejoMenu;
 namespace {
 
 constexpr int Largura = 300;
-constexpr int Altura = 250;
+constexpr int Altura = 343; // the title bar and nine buttons
 
 } // namespace
 
@@ -23,12 +23,17 @@ TManCaixaVarejoMenu::TManCaixaVarejoMenu(QWidget* Pai) : TTPLModalDataForm(Pai) 
     setWindowTitle(QStringLiteral("Caixa de Varejo (Menu)"));
     TelaCheia = false;
 
-    const auto Botao = [this](const char* Nome, const QString& Legenda,
-                              void (TManCaixaVarejoMenu::*Clique)()) {
+    auto* Coluna = new QVBoxLayout(Conteudo());
+    Coluna->setContentsMargins(12, 12, 12, 12);
+    Coluna->setSpacing(4);
+    // One below the other, in the order they are made.
+    const auto Botao = [this, Coluna](const char* Nome, const QString& Legenda,
+                                      void (TManCaixaVarejoMenu::*Clique)()) {
         TNPushButton* Novo = TNPushButton::Cria(Conteudo(), QString::fromLatin1(Nome), Legenda,
                                                 [this, Clique] { (this->*Clique)(); });
         Novo->setStyleSheet(QStringLiteral("text-align: left; padding-left: 12px;"));
         Novo->setMinimumHeight(27);
+        Coluna->addWidget(Novo);
         return Novo;
     };
     BtnCancelTEF = Botao("BtnCancelTEF", QStringLiteral("&A ) Cancelamento"),
@@ -44,14 +49,14 @@ TManCaixaVarejoMenu::TManCaixaVarejoMenu(QWidget* Pai) : TTPLModalDataForm(Pai) 
                              &TManCaixaVarejoMenu::BtnTestComuniTEFClick);
     BtnAdministrativoTEF = Botao("BtnAdministrativoTEF", QStringLiteral("&F ) Administrativo"),
                                  &TManCaixaVarejoMenu::BtnAdministrativoTEFClick);
-
-    auto* Coluna = new QVBoxLayout(Conteudo());
-    Coluna->setContentsMargins(12, 12, 12, 12);
-    Coluna->setSpacing(4);
-    for (TNPushButton* Item : {BtnCancelTEF, BtnReimpressao, BtnPreAutorizacao,
-                               BtnCapPreAutorizacao, BtnTestComuniTEF, BtnAdministrativoTEF}) {
-        Coluna->addWidget(Item);
-    }
+    BtnReimpressaoUltimo =
+        Botao("BtnReimpressaoUltimo", QStringLiteral("&G ) Reimpressão do Último Cupom"),
+              &TManCaixaVarejoMenu::BtnReimpressaoUltimoClick);
+    BtnReimpressaoEscolhida =
+        Botao("BtnReimpressaoEscolhida", QStringLiteral("&H ) Reimpressão de Cupom Específico"),
+              &TManCaixaVarejoMenu::BtnReimpressaoEscolhidaClick);
+    BtnCancelPixTEF = Botao("BtnCancelPixTEF", QStringLiteral("&I ) Cancelamento PIX"),
+                            &TManCaixaVarejoMenu::BtnCancelPixTEFClick);
     resize(Largura, Altura);
 }
 
@@ -64,11 +69,9 @@ void TManCaixaVarejoMenu::showEvent(QShowEvent* Evento) {
     // Decided as the menu opens: a test run from the open menu changes
     // nothing until it is opened again.
     const bool Online = DM_CAIXA_VAREJO.StatusTEF == 0;
-    for (TNPushButton* Item : {BtnCancelTEF, BtnReimpressao, BtnPreAutorizacao,
-                               BtnCapPreAutorizacao, BtnAdministrativoTEF}) {
-        Item->setEnabled(Online);
+    for (TNPushButton* Item : Conteudo()->findChildren<TNPushButton*>()) {
+        Item->setEnabled(Online || Item == BtnTestComuniTEF);
     }
-    BtnTestComuniTEF->setEnabled(true);
 }
 
 void TManCaixaVarejoMenu::closeEvent(QCloseEvent* Evento) {
@@ -103,6 +106,18 @@ void TManCaixaVarejoMenu::BtnCapPreAutorizacaoClick() {
 
 void TManCaixaVarejoMenu::BtnAdministrativoTEFClick() {
     ExecutaFuncao({FuncaoSiTef::Administrativo, false, true, true, true});
+}
+
+void TManCaixaVarejoMenu::BtnReimpressaoUltimoClick() {
+    ExecutaFuncao({FuncaoSiTef::ReimpressaoUltimoCupom, false, false, true, false});
+}
+
+void TManCaixaVarejoMenu::BtnReimpressaoEscolhidaClick() {
+    ExecutaFuncao({FuncaoSiTef::ReimpressaoEscolhida, false, false, true, false});
+}
+
+void TManCaixaVarejoMenu::BtnCancelPixTEFClick() {
+    ExecutaFuncao({FuncaoSiTef::CancelamentoPix, true, false, false, true});
 }
 
 void TManCaixaVarejoMenu::BtnTestComuniTEFClick() {

@@ -26,6 +26,9 @@ public:
     TNPushButton* BtnCapPreAutorizacao;
     TNPushButton* BtnTestComuniTEF;
     TNPushButton* BtnAdministrativoTEF;
+    TNPushButton* BtnReimpressaoUltimo;
+    TNPushButton* BtnReimpressaoEscolhida;
+    TNPushButton* BtnCancelPixTEF;
 
     // Brings the station's main window to the front after a function that
     // may have left the focus elsewhere.
@@ -37,6 +40,9 @@ public:
     void BtnCapPreAutorizacaoClick();
     void BtnTestComuniTEFClick();
     void BtnAdministrativoTEFClick();
+    void BtnReimpressaoUltimoClick();
+    void BtnReimpressaoEscolhidaClick();
+    void BtnCancelPixTEFClick();
 
     // A function or the test is running: no button starts another and the
     // menu does not close.

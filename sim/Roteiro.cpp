@@ -22,7 +22,7 @@ nlohmann::json RoteiroInvalido(const std::string& Caminho, const std::string& Mo
 nlohmann::json CarregaRoteiro() {
     const char* Caminho = std::getenv("CLISITEF_SIM_ROTEIRO");
     if (Caminho == nullptr || *Caminho == '\0') {
-        return nlohmann::json::parse(RoteiroDemo());
+        return RoteiroDemo();
     }
     std::ifstream Arquivo(Caminho);
     if (!Arquivo) {

@@ -10,6 +10,6 @@ namespace sim {
 nlohmann::json CarregaRoteiro();
 
 // The built-in demo scenario.
-const char* RoteiroDemo();
+nlohmann::json RoteiroDemo();
 
 } // namespace sim

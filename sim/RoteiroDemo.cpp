@@ -1,16 +1,19 @@
 #include "Roteiro.h"
 
+#include <string>
+
 namespace sim {
+namespace {
 
 // A day at the counter: a credit, debit or PIX sale (the PIX QR code, while
 // the library waits about five seconds for the customer's phone, is handed
 // to the station when the sale asks for it with "DevolveStringQRCode=1",
 // and the operator may abandon it meanwhile; otherwise it is on the PIN pad) (card number
-// 4000000000000002 is declined by the issuer), the communication test, reprint, pre-authorisation
-// and its capture, cancellation and the administrative menu (its day summary is a result to be
-// viewed, not printed).
-const char* RoteiroDemo() {
-    return R"JSON(
+// 4000000000000002 is declined by the issuer), the communication test, the reprints (the menu
+// goes straight to the last receipt; a given one is asked for by its NSU and date),
+// pre-authorisation and its capture, the cancellations and the administrative menu (its day
+// summary is a result to be viewed, not printed).
+constexpr const char* Dia = R"JSON(
 {
   "funcoes": {
     "0": {
@@ -132,6 +135,17 @@ const char* RoteiroDemo() {
       ],
       "resultado": 0
     },
+    "113": {
+      "passos": [
+        {"comando": 30, "tipoCampo": 516, "min": 1, "max": 12, "texto": "Número do documento (NSU) do comprovante"},
+        {"comando": 30, "tipoCampo": 515, "min": 8, "max": 8, "texto": "Data da transação (DDMMAAAA)"},
+        {"comando": 1, "texto": "Buscando o comprovante..."},
+        {"comando": 11},
+        {"comando": 0, "tipoCampo": 121, "texto": "   *** SIMULAÇÃO - SEM VALOR FISCAL ***\n               REIMPRESSÃO\n        LOJA EXEMPLO KIMBRO LTDA\n            VIA DO CLIENTE\n{dataBR} {horaBR}            DOC: {cupom}\nCOMPROVANTE SOLICITADO: VENDA À VISTA\n"},
+        {"comando": 0, "tipoCampo": 122, "texto": "   *** SIMULAÇÃO - SEM VALOR FISCAL ***\n               REIMPRESSÃO\n        LOJA EXEMPLO KIMBRO LTDA\n         VIA DO ESTABELECIMENTO\n{dataBR} {horaBR}            DOC: {cupom}\nCOMPROVANTE SOLICITADO: VENDA À VISTA\n"}
+      ],
+      "resultado": 0
+    },
     "115": {
       "passos": [
         {"comando": 30, "tipoCampo": 512, "min": 13, "max": 19, "texto": "Digite o número do cartão"},
@@ -181,6 +195,27 @@ const char* RoteiroDemo() {
   }
 }
 )JSON";
+
+// A PIX payment is cancelled by the card sale's dialogue; only its receipt
+// says which payment it was.
+nlohmann::json CancelamentoPix(const nlohmann::json& Cancelamento) {
+    const std::string Venda = "CANCELAMENTO DE VENDA";
+    std::string Texto = Cancelamento.dump();
+    for (auto Onde = Texto.find(Venda); Onde != std::string::npos; Onde = Texto.find(Venda)) {
+        Texto.replace(Onde, Venda.size(), "CANCELAMENTO PIX");
+    }
+    return nlohmann::json::parse(Texto);
+}
+
+} // namespace
+
+nlohmann::json RoteiroDemo() {
+    nlohmann::json Demo = nlohmann::json::parse(Dia);
+    nlohmann::json& Funcoes = Demo["funcoes"];
+    // The reprint menu has one entry here, the last receipt: 114 is its dialogue.
+    Funcoes["114"] = Funcoes["112"];
+    Funcoes["123"] = CancelamentoPix(Funcoes["200"]);
+    return Demo;
 }
 
 } // namespace sim

@@ -316,8 +316,9 @@ bool DesfazDesconhecida(TAmbienteTEF& Ambiente, const TPendenciaSiTef& Pendencia
 } // namespace
 
 bool ConfirmaSemCupom(std::int32_t Funcao) {
-    return Funcao == FuncaoSiTef::Cancelamento || Funcao == FuncaoSiTef::Reimpressao ||
-           Funcao == FuncaoSiTef::Administrativo;
+    return Funcao == FuncaoSiTef::Cancelamento || Funcao == FuncaoSiTef::CancelamentoPix ||
+           Funcao == FuncaoSiTef::Reimpressao || Funcao == FuncaoSiTef::ReimpressaoEscolhida ||
+           Funcao == FuncaoSiTef::ReimpressaoUltimoCupom || Funcao == FuncaoSiTef::Administrativo;
 }
 
 std::int32_t IniciaLancamento(TAmbienteTEF& Ambiente, TLancamentoTEF& Lancamento,

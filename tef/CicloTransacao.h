@@ -34,9 +34,9 @@ inline const QString MensagemUseReimpressao =
     QStringLiteral("Cupom TEF não impresso. Use a reimpressão.");
 
 // What becomes of an approved function whose receipt did not print: a
-// cancellation, a reprint and an administrative function are confirmed all
-// the same (undoing a cancellation would charge the customer again); a sale,
-// a pre-authorisation and its capture are undone.
+// cancellation (of a card or a PIX payment), a reprint and an administrative
+// function are confirmed all the same (undoing a cancellation would charge
+// the customer again); a sale, a pre-authorisation and its capture are undone.
 bool ConfirmaSemCupom(std::int32_t Funcao);
 
 // Writes the new transaction to the journal before the library's start call

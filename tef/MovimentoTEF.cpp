@@ -67,14 +67,22 @@ QByteArray LinhaCsv(const QStringList& Campos) {
 
 } // namespace
 
+// The movement's function column shows some 15 characters: names that
+// begin alike are shortened to be told apart there.
 QString NomeDaFuncao(std::int32_t Funcao) {
     switch (Funcao) {
     case FuncaoSiTef::Venda:
         return QStringLiteral("Venda");
     case FuncaoSiTef::Cancelamento:
         return QStringLiteral("Cancelamento");
+    case FuncaoSiTef::CancelamentoPix:
+        return QStringLiteral("Cancel. PIX");
     case FuncaoSiTef::Reimpressao:
         return QStringLiteral("Reimpressão");
+    case FuncaoSiTef::ReimpressaoEscolhida:
+        return QStringLiteral("Reimpr. específ.");
+    case FuncaoSiTef::ReimpressaoUltimoCupom:
+        return QStringLiteral("Reimpr. último");
     case FuncaoSiTef::PreAutorizacao:
         return QStringLiteral("Pré-autorização");
     case FuncaoSiTef::CapturaPreAutorizacao:

@@ -210,7 +210,10 @@ TEST_F(TesteFuncao, CupomNaoImpressoConfirmaOuDesfazPelaFuncao) {
     Interface.Confirma = false; // the print dialog is cancelled
     const std::pair<std::int32_t, std::int16_t> Regras[] = {
         {FuncaoSiTef::Cancelamento, 1},
+        {FuncaoSiTef::CancelamentoPix, 1},
         {FuncaoSiTef::Reimpressao, 1},
+        {FuncaoSiTef::ReimpressaoEscolhida, 1},
+        {FuncaoSiTef::ReimpressaoUltimoCupom, 1},
         {FuncaoSiTef::Administrativo, 1},
         {FuncaoSiTef::PreAutorizacao, 0},
         {FuncaoSiTef::CapturaPreAutorizacao, 0}};
@@ -220,6 +223,7 @@ TEST_F(TesteFuncao, CupomNaoImpressoConfirmaOuDesfazPelaFuncao) {
         EXPECT_TRUE(Executa({Campo(121, "VIA")}, Funcao));
         ASSERT_EQ(Biblioteca.Finalizacoes.size(), 1u) << Funcao;
         EXPECT_EQ(Biblioteca.Finalizacoes.front().Confirma, Confirma) << Funcao;
+        EXPECT_EQ(Livro.Todos().back().Funcao, Funcao);
         EXPECT_EQ(Operador.Eventos.last(),
                   QStringLiteral("mensagem Atenção|%1|0|0|4")
                       .arg(Confirma ? MensagemUseReimpressao : MensagemNaoEfetuada));

@@ -101,6 +101,9 @@ TEST(LivroTransacoes, MorteEmCadaEstadoRepeteADecisaoSemDesfazerOConfirmado) {
         {FuncaoSiTef::Cancelamento, true, Estado::Imprimindo, Finalizacao::Normal, 1},
         {FuncaoSiTef::Cancelamento, false, Estado::Decidida, Finalizacao::Normal, 1},
         {FuncaoSiTef::Cancelamento, false, {}, Finalizacao::Morre, 1},
+        {FuncaoSiTef::CancelamentoPix, false, Estado::Decidida, Finalizacao::Normal, 1},
+        {FuncaoSiTef::ReimpressaoEscolhida, false, Estado::Decidida, Finalizacao::Normal, 1},
+        {FuncaoSiTef::ReimpressaoUltimoCupom, false, Estado::Decidida, Finalizacao::Normal, 1},
     };
     for (const auto& Caso : Casos) {
         SCOPED_TRACE(testing::Message()

@@ -14,15 +14,34 @@
 #include "NPushButton.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
+
+#include <tuple>
 
 namespace {
 
 using Passo = TBibliotecaRoteirizada::Passo;
 
+// The buttons top to bottom: object name, letter, caption and the function
+// the letter opens.
+const std::tuple<const char*, Qt::Key, const char*, std::int32_t> BotoesMenu[] = {
+    {"BtnCancelTEF", Qt::Key_A, "&A ) Cancelamento", 200},
+    {"BtnReimpressao", Qt::Key_B, "&B ) Reimpressão Cupom TEF", 112},
+    {"BtnPreAutorizacao", Qt::Key_C, "&C ) Pre-Autorização", 115},
+    {"BtnCapPreAutorizacao", Qt::Key_D, "&D ) Captura Pré-Autorização", 116},
+    {"BtnTestComuniTEF", Qt::Key_E, "&E ) Testar Comunicação", 111},
+    {"BtnAdministrativoTEF", Qt::Key_F, "&F ) Administrativo", 110},
+    {"BtnReimpressaoUltimo", Qt::Key_G, "&G ) Reimpressão do Último Cupom", 114},
+    {"BtnReimpressaoEscolhida", Qt::Key_H, "&H ) Reimpressão de Cupom Específico", 113},
+    {"BtnCancelPixTEF", Qt::Key_I, "&I ) Cancelamento PIX", 123}};
+
 QList<TNPushButton*> Botoes(TManCaixaVarejoMenu* Menu) {
-    return {Menu->BtnCancelTEF,         Menu->BtnReimpressao,   Menu->BtnPreAutorizacao,
-            Menu->BtnCapPreAutorizacao, Menu->BtnTestComuniTEF, Menu->BtnAdministrativoTEF};
+    QList<TNPushButton*> Lista;
+    for (const auto& Botao : BotoesMenu) {
+        Lista.append(Menu->findChild<TNPushButton*>(QString::fromLatin1(std::get<0>(Botao))));
+    }
+    return Lista;
 }
 
 QList<bool> Habilitados(TManCaixaVarejoMenu* Menu) {
@@ -68,20 +87,21 @@ private Q_SLOTS:
         AbreMenu(0);
         QCOMPARE(ManCaixaVarejoMenu->windowTitle(), QStringLiteral("Caixa de Varejo (Menu)"));
         QVERIFY(ManCaixaVarejoMenu->FTopBar->isVisible());
-        QCOMPARE(ManCaixaVarejoMenu->size(), QSize(300, 250));
-        QStringList Legendas;
-        for (TNPushButton* Botao : Botoes(ManCaixaVarejoMenu)) {
-            Legendas.append(Botao->text());
+        QCOMPARE(ManCaixaVarejoMenu->size(), QSize(300, 343));
+        QVERIFY(ManCaixaVarejoMenu->screen()->availableGeometry().contains(
+            ManCaixaVarejoMenu->frameGeometry()));
+        int Acima = -1;
+        for (const auto& [Nome, Tecla, Legenda, Funcao] : BotoesMenu) {
+            auto* Botao = ManCaixaVarejoMenu->findChild<TNPushButton*>(QString::fromLatin1(Nome));
+            QVERIFY(Botao && Botao->y() > Acima);
+            Acima = Botao->y();
+            QCOMPARE(Botao->text(), QString::fromUtf8(Legenda));
+            QCOMPARE(Botao->Acelerador(), QChar(Tecla));
+            QVERIFY(Botao->sizeHint().width() <= Botao->width());
             QVERIFY(ManCaixaVarejoMenu->rect().contains(
                 QRect(Botao->mapTo(ManCaixaVarejoMenu, QPoint()), Botao->size())));
         }
-        QCOMPARE(Legendas,
-                 (QStringList{"&A ) Cancelamento", QStringLiteral("&B ) Reimpressão Cupom TEF"),
-                              QStringLiteral("&C ) Pre-Autorização"),
-                              QStringLiteral("&D ) Captura Pré-Autorização"),
-                              QStringLiteral("&E ) Testar Comunicação"), "&F ) Administrativo"}));
-        QCOMPARE(Habilitados(ManCaixaVarejoMenu),
-                 (QList<bool>{true, true, true, true, true, true}));
+        QCOMPARE(Habilitados(ManCaixaVarejoMenu), QList<bool>(9, true));
     }
 
     // The functions stay as the menu opened: a test from the open menu
@@ -89,7 +109,7 @@ private Q_SLOTS:
     void SoOTesteSemTEFEAteReabrir() {
         AbreMenu(-5);
         QCOMPARE(Habilitados(ManCaixaVarejoMenu),
-                 (QList<bool>{false, false, false, false, true, false}));
+                 (QList<bool>{false, false, false, false, true, false, false, false, false}));
         Biblioteca->Passos = {Passo{0, 0, 0, 0, 0, {}}};
         QTest::keyClick(ManCaixaVarejoMenu, Qt::Key_E);
         QCOMPARE(Biblioteca->Inicios.size(), size_t(1));
@@ -102,18 +122,15 @@ private Q_SLOTS:
         QCOMPARE(Biblioteca->Inicios.size(), size_t(1));
         ManCaixaVarejoMenu->hide();
         ManCaixaVarejoMenu->show();
-        QCOMPARE(Habilitados(ManCaixaVarejoMenu),
-                 (QList<bool>{true, true, true, true, true, true}));
+        QCOMPARE(Habilitados(ManCaixaVarejoMenu), QList<bool>(9, true));
     }
 
     void CadaBotaoAbreSuaFuncao() {
         AbreMenu(0);
-        const std::pair<Qt::Key, std::int32_t> Funcoes[] = {{Qt::Key_A, 200},
-                                                            {Qt::Key_B, 112},
-                                                            {Qt::Key_C, 115},
-                                                            {Qt::Key_D, 116},
-                                                            {Qt::Key_F, 110}};
-        for (const auto& [Tecla, Funcao] : Funcoes) {
+        for (const auto& [Nome, Tecla, Legenda, Funcao] : BotoesMenu) {
+            if (Funcao == 111) {
+                continue; // the communication test: SoOTesteSemTEFEAteReabrir
+            }
             bool ExigeValor = false;
             bool ComVisualizador = false;
             Biblioteca->AoContinuar = [&] {
@@ -124,14 +141,14 @@ private Q_SLOTS:
             Biblioteca->Passos = {Passo{0, 0, 0, 0, 0, {}}};
             QTest::keyClick(ManCaixaVarejoMenu, Tecla);
             QCOMPARE(Biblioteca->Inicios.back().Funcao, Funcao);
-            QCOMPARE(ExigeValor, Funcao == 200 || Funcao == 115 || Funcao == 116);
+            QCOMPARE(ExigeValor, Funcao == 200 || Funcao == 123 || Funcao == 115 || Funcao == 116);
             QCOMPARE(ComVisualizador, Funcao == 110);
             QVERIFY(ManCaixaTefMenu.isNull());
             QVERIFY(ManCaixaTefColeta.isNull());
             QVERIFY(ManCaixaTefVisualiza.isNull());
         }
-        QCOMPARE(Biblioteca->Inicios.size(), size_t(5));
-        QCOMPARE(ParaFrente, 2); // cancellation and the administrative menu
+        QCOMPARE(Biblioteca->Inicios.size(), size_t(8));
+        QCOMPARE(ParaFrente, 3); // the cancellations and the administrative menu
     }
 
     void MenuDeOpcoesExistenteReusadoELiberado() {
@@ -166,7 +183,7 @@ private Q_SLOTS:
             QVERIFY(ManCaixaTefVisualiza.isNull());
             QVERIFY(!ManCaixaVarejoMenu->Executando());
         }
-        QCOMPARE(ParaFrente, 2);
+        QCOMPARE(ParaFrente, 3);
     }
 
     // While a function runs no other starts and the menu does not close.

@@ -43,7 +43,7 @@ QString Texto(const QJsonObject& Linha, const char* Chave) {
 }
 
 bool ConfirmadaSemCupom(int Funcao) {
-    return Funcao == 110 || Funcao == 112 || Funcao == 200;
+    return Funcao == 110 || (Funcao >= 112 && Funcao <= 114) || Funcao == 123 || Funcao == 200;
 }
 
 // The library's pending list, asked at every start: no document of its own.
