@@ -67,8 +67,6 @@ QByteArray LinhaCsv(const QStringList& Campos) {
 
 } // namespace
 
-// The movement's function column shows some 15 characters: names that
-// begin alike are shortened to be told apart there.
 QString NomeDaFuncao(std::int32_t Funcao) {
     switch (Funcao) {
     case FuncaoSiTef::Venda:
@@ -76,13 +74,13 @@ QString NomeDaFuncao(std::int32_t Funcao) {
     case FuncaoSiTef::Cancelamento:
         return QStringLiteral("Cancelamento");
     case FuncaoSiTef::CancelamentoPix:
-        return QStringLiteral("Cancel. PIX");
+        return QStringLiteral("Cancelamento PIX");
     case FuncaoSiTef::Reimpressao:
         return QStringLiteral("Reimpressão");
     case FuncaoSiTef::ReimpressaoEscolhida:
-        return QStringLiteral("Reimpr. específ.");
+        return QStringLiteral("Reimpressão de cupom específico");
     case FuncaoSiTef::ReimpressaoUltimoCupom:
-        return QStringLiteral("Reimpr. último");
+        return QStringLiteral("Reimpressão do último cupom");
     case FuncaoSiTef::PreAutorizacao:
         return QStringLiteral("Pré-autorização");
     case FuncaoSiTef::CapturaPreAutorizacao:
@@ -178,7 +176,8 @@ TMovimentoTEF::TMovimentoTEF(const std::vector<TResumoLancamento>& Lancamentos) 
                 --FTotais.Vendas.Quantidade; // another part of a sale already counted
             }
             Contadas.insert(Venda);
-        } else if (L.Funcao == FuncaoSiTef::Cancelamento) {
+        } else if (L.Funcao == FuncaoSiTef::Cancelamento ||
+                   L.Funcao == FuncaoSiTef::CancelamentoPix) {
             Acrescenta(FTotais.Cancelamentos, Valor);
         }
     }

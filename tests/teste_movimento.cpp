@@ -97,6 +97,10 @@ TEST(MovimentoTEF, ListaOsLancamentosDeUmDiaComSeusTotaisEOCsv) {
     EXPECT_EQ(Totais.Vendas.Soma, Currency::DeCentavos(12050));
     EXPECT_EQ(Totais.Cancelamentos.Quantidade, 1);
     EXPECT_EQ(Totais.Cancelamentos.Soma, Currency::DeCentavos(2025));
+    // A PIX cancellation takes its amount off the net as a card's does.
+    TLancamentoTEF Pix = Cancelamento;
+    Pix.Funcao = FuncaoSiTef::CancelamentoPix;
+    EXPECT_EQ(TMovimentoTEF({{Pix}}).Totais().Liquido, Currency::DeCentavos(-2025));
     EXPECT_EQ(Totais.Liquido, Currency::DeCentavos(10025));
     EXPECT_EQ(
         Movimento.Csv(),
