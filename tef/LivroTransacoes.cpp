@@ -1,11 +1,11 @@
 #include "LivroTransacoes.h"
 
+#include "ConexaoLivro.h"
 #include "Erros.h"
 #include "RegistroTEF.h"
 #include "Relogio.h"
 #include "TNStringList.h"
 
-#include <QAtomicInteger>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,7 +19,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
-#include <type_traits>
 #include <unistd.h>
 
 namespace {
@@ -123,110 +122,6 @@ std::size_t Momento(TEstadoLancamento Estado) {
 QString Agora() {
     return Relogio::Agora().toString(Qt::ISODateWithMs);
 }
-
-// What SQLite said; Codigo is its primary result code.
-struct EFalhaBanco {
-    QString Texto;
-    int Codigo = 0;
-
-    bool Danificado() const { return Codigo == 11 || Codigo == 26; } // CORRUPT, NOTADB
-    bool Ocupado() const { return Codigo == 5 || Codigo == 6; }      // BUSY, LOCKED
-};
-
-[[noreturn]] void Falha(const QSqlError& Erro) {
-    throw EFalhaBanco{Erro.text(), Erro.nativeErrorCode().toInt() & 0xff};
-}
-
-} // namespace
-
-// The station's one connection to its journal, open for the station's life
-// and holding the file exclusively (SQLite's exclusive locking mode, taken by
-// a write at once): a second station on the folder, or a program opened on
-// the file, cannot take it nor stall a state change, whatever happened to
-// the folder's lock file. The WAL index lives in the connection's memory.
-class TConexaoLivro {
-public:
-    explicit TConexaoLivro(const QString& Arquivo)
-        : FNome(QStringLiteral("livro-%1").arg(Contador().fetchAndAddRelaxed(1))) {
-        FBanco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), FNome);
-        FBanco.setDatabaseName(Arquivo);
-        FBanco.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=500"));
-        try {
-            if (!FBanco.open()) {
-                Falha(FBanco.lastError());
-            }
-            // In this order: the locking mode before WAL is entered keeps the
-            // WAL index out of a shared file; incremental vacuum takes effect
-            // only on a file that has no page yet (set on any other, it
-            // rewrites the header at every start).
-            Executa(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"));
-            if (QSqlQuery Paginas = Executa(QStringLiteral("PRAGMA page_count"));
-                Paginas.next() && Paginas.value(0).toLongLong() == 0) {
-                Executa(QStringLiteral("PRAGMA auto_vacuum=INCREMENTAL"));
-            }
-            Executa(QStringLiteral("PRAGMA journal_mode=WAL"));
-            Executa(QStringLiteral("PRAGMA synchronous=FULL"));
-            // Checkpoints run while the counter is idle (Consolida), never
-            // inside the sale that fills the WAL.
-            Executa(QStringLiteral("PRAGMA wal_autocheckpoint=0"));
-            Executa(QStringLiteral("BEGIN EXCLUSIVE"));
-            Executa(QStringLiteral("COMMIT"));
-        } catch (...) {
-            // A failed open is retried every half second: nothing may stay behind.
-            Fecha();
-            throw;
-        }
-    }
-    ~TConexaoLivro() { Fecha(); }
-    TConexaoLivro(const TConexaoLivro&) = delete;
-    TConexaoLivro& operator=(const TConexaoLivro&) = delete;
-
-    QSqlQuery Consulta(const QString& Comando) {
-        QSqlQuery Consulta(FBanco);
-        if (!Consulta.prepare(Comando)) {
-            Falha(Consulta.lastError());
-        }
-        return Consulta;
-    }
-    static void Roda(QSqlQuery& Consulta) {
-        if (!Consulta.exec()) {
-            Falha(Consulta.lastError());
-        }
-    }
-    QSqlQuery Executa(const QString& Comando) {
-        QSqlQuery Pronta = Consulta(Comando);
-        Roda(Pronta);
-        return Pronta;
-    }
-    // Work committed whole or not at all; the connection stays usable after
-    // a refused commit (a full disk).
-    template <typename Trabalho> void EmTransacao(Trabalho&& Faz) {
-        Executa(QStringLiteral("BEGIN IMMEDIATE"));
-        try {
-            Faz();
-            Executa(QStringLiteral("COMMIT"));
-        } catch (...) {
-            QSqlQuery(FBanco).exec(QStringLiteral("ROLLBACK"));
-            throw;
-        }
-    }
-
-private:
-    void Fecha() {
-        FBanco.close();
-        FBanco = QSqlDatabase();
-        QSqlDatabase::removeDatabase(FNome);
-    }
-    static QAtomicInteger<int>& Contador() {
-        static QAtomicInteger<int> Valor;
-        return Valor;
-    }
-
-    QString FNome;
-    QSqlDatabase FBanco;
-};
-
-namespace {
 
 bool TemComprovante(const TLancamentoTEF& L) {
     return !L.Comprovante.trimmed().isEmpty();
@@ -337,23 +232,6 @@ TResumoLancamento Resumo(TLancamentoTEF L) {
     const bool Tem = TemComprovante(L);
     L.Comprovante.clear();
     return {std::move(L), Tem};
-}
-
-// Comando's rows, each read by LeUma. Raises EFalhaBanco.
-template <typename Leitor>
-auto LeLinhas(TConexaoLivro& Conexao, const QString& Comando, const QVariantList& Valores,
-              Leitor LeUma) {
-    std::vector<std::invoke_result_t<Leitor, const QSqlQuery&>> Lidos;
-    QSqlQuery Consulta = Conexao.Consulta(Comando);
-    for (const QVariant& Valor : Valores) {
-        Consulta.addBindValue(Valor);
-    }
-    Consulta.setForwardOnly(true);
-    TConexaoLivro::Roda(Consulta);
-    while (Consulta.next()) {
-        Lidos.push_back(LeUma(Consulta));
-    }
-    return Lidos;
 }
 
 // Each step not yet taken, with its version, in one transaction: a file
