@@ -8,8 +8,9 @@
 // exclusively), gives the scale of the journal's part, and says whether the
 // window listed the whole day.
 // The window is made without a parent; under the station's main window,
-// which sets no style sheet, it is styled the same.
-//   movimento [rows] [runs]
+// which sets no style sheet, it is styled the same. Fewer days put more rows
+// in the day shown: one day of 40,000 rows shows what reading a row costs.
+//   movimento [rows] [runs] [days]
 #include "CargaLivro.h"
 #include "CliSiTef.h"
 #include "FAT_DM_TEF_OFFLINE.h"
@@ -35,7 +36,6 @@
 
 namespace {
 
-constexpr int Dias = 365;
 const QDate Hoje(2026, 12, 8);
 
 // The window as the station makes it while it waits after its start:
@@ -101,6 +101,7 @@ int main(int argc, char** argv) {
     QApplication Aplicacao(argc, argv);
     const int Linhas = argc > 1 ? std::atoi(argv[1]) : 40000;
     const int Vezes = argc > 2 ? std::atoi(argv[2]) : 30;
+    const int Dias = argc > 3 ? std::atoi(argv[3]) : 365;
     QTemporaryDir Pasta(QDir::current().filePath(QStringLiteral("movimento-XXXXXX")));
     const QString Arquivo = Pasta.filePath(TLivroTransacoes::NomePadrao);
     PreencheLivro(Arquivo, Linhas, Dias, Hoje);

@@ -1,11 +1,12 @@
 #include "LivroTransacoes.h"
 
+#include "ConexaoLivro.h"
 #include "Erros.h"
+#include "LinhaLancamento.h"
 #include "RegistroTEF.h"
 #include "Relogio.h"
 #include "TNStringList.h"
 
-#include <QAtomicInteger>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,7 +20,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
-#include <type_traits>
 #include <unistd.h>
 
 namespace {
@@ -28,76 +28,12 @@ namespace {
 // document number, date and time, one per line.
 const QString ArquivoPendenciaAntiga = QStringLiteral("tef_pendente.txt");
 
-constexpr const char* NomesEstado[] = {
-    "iniciada",     "aprovada",        "imprimindo",   "impressa",
-    "nao_impressa", "decidida",        "finalizada",   "recusada",
-    "abandonada",   "sem_confirmacao", "interrompida", "concluida_na_biblioteca"};
-
-const QString Colunas = QStringLiteral(
-    "funcao, documento, valor, data, hora, operador, restricoes, estado, resultado, comprovante, "
-    "dados_transacao, data_hora_transacao, impresso, confirma, motivo, iniciada_em, aprovada_em, "
-    "imprimindo_em, impressao_em, decidida_em, encerrada_em, finaliza_chamada_em, "
-    "rede_autorizadora, bandeira, nsu_sitef, nsu_host, valor_informado, com_comprovante");
-
-// What the day's movement shows of a row; all of it is in the index
-// "lancamentos_dia", after the day and the id.
-const QString ColunasDoResumo = QStringLiteral(
-    "funcao, documento, valor, data, hora, estado, resultado, confirma, com_comprovante, "
-    "rede_autorizadora, bandeira, nsu_sitef, nsu_host, valor_informado");
-
-// What each version of the file adds to the one before, in order: a file
-// keeps its rows and is brought up to date when it is opened
-// ("PRAGMA user_version" counts the steps taken).
-const char* const Migracoes[] = {
-    "ALTER TABLE lancamentos ADD COLUMN rede_autorizadora TEXT;"
-    "ALTER TABLE lancamentos ADD COLUMN bandeira TEXT;"
-    "ALTER TABLE lancamentos ADD COLUMN nsu_sitef TEXT;"
-    "ALTER TABLE lancamentos ADD COLUMN nsu_host TEXT;"
-    "ALTER TABLE lancamentos ADD COLUMN valor_informado TEXT;"
-    // A day is listed from a year of rows.
-    "CREATE INDEX IF NOT EXISTS lancamentos_data ON lancamentos (data)",
-    // A day is listed from an index that holds all the movement shows: a
-    // few pages of a year's file, not a page a row. The receipt's text, the
-    // bulk of a row, stays out of it; whether there is one goes in. Rows
-    // written before have a receipt unless theirs is blank, so only those
-    // are rewritten. (A row written by a station older than this step
-    // keeps the default: its copy may print just the mark.)
-    "ALTER TABLE lancamentos ADD COLUMN com_comprovante INTEGER NOT NULL DEFAULT 1;"
-    "UPDATE lancamentos SET com_comprovante = 0 "
-    "WHERE trim(coalesce(comprovante, ''), ' ' || char(9, 10, 11, 12, 13, 133, 160)) = '';"
-    "DROP INDEX IF EXISTS lancamentos_data;"
-    "CREATE INDEX IF NOT EXISTS lancamentos_dia ON lancamentos (data, id, funcao, documento, "
-    "valor, hora, estado, resultado, confirma, com_comprovante, rede_autorizadora, bandeira, "
-    "nsu_sitef, nsu_host, valor_informado)",
-};
-
-const QString Esquema = QStringLiteral(
-    "CREATE TABLE IF NOT EXISTS lancamentos (id INTEGER PRIMARY KEY AUTOINCREMENT, "
-    "funcao INTEGER NOT NULL, documento TEXT NOT NULL, valor TEXT, data TEXT, hora TEXT, "
-    "operador TEXT, restricoes TEXT, estado TEXT NOT NULL, resultado INTEGER, comprovante TEXT, "
-    "dados_transacao TEXT, data_hora_transacao TEXT, impresso INTEGER NOT NULL DEFAULT 0, "
-    "confirma INTEGER, motivo TEXT, iniciada_em TEXT, aprovada_em TEXT, imprimindo_em TEXT, "
-    "impressao_em TEXT, decidida_em TEXT, encerrada_em TEXT, finaliza_chamada_em TEXT)");
-
 const QString EstadosAbertos = QStringLiteral(
     "estado IN ('iniciada', 'aprovada', 'imprimindo', 'impressa', 'nao_impressa', 'decidida')");
 
 std::function<void(TEstadoLancamento)>& GanchoAntesDeGravar() {
     static std::function<void(TEstadoLancamento)> Gancho;
     return Gancho;
-}
-
-QString NomeEstado(TEstadoLancamento Estado) {
-    return QString::fromLatin1(NomesEstado[static_cast<int>(Estado)]);
-}
-
-TEstadoLancamento EstadoDoNome(const QString& Nome) {
-    for (int I = 0; I < static_cast<int>(std::size(NomesEstado)); ++I) {
-        if (Nome == QLatin1String(NomesEstado[I])) {
-            return static_cast<TEstadoLancamento>(I);
-        }
-    }
-    return TEstadoLancamento::Interrompida;
 }
 
 // Which moment a state sets: started, approved, printing, printed or not,
@@ -122,306 +58,6 @@ std::size_t Momento(TEstadoLancamento Estado) {
 
 QString Agora() {
     return Relogio::Agora().toString(Qt::ISODateWithMs);
-}
-
-// What SQLite said; Codigo is its primary result code.
-struct EFalhaBanco {
-    QString Texto;
-    int Codigo = 0;
-
-    bool Danificado() const { return Codigo == 11 || Codigo == 26; } // CORRUPT, NOTADB
-    bool Ocupado() const { return Codigo == 5 || Codigo == 6; }      // BUSY, LOCKED
-};
-
-[[noreturn]] void Falha(const QSqlError& Erro) {
-    throw EFalhaBanco{Erro.text(), Erro.nativeErrorCode().toInt() & 0xff};
-}
-
-} // namespace
-
-// The station's one connection to its journal, open for the station's life
-// and holding the file exclusively (SQLite's exclusive locking mode, taken by
-// a write at once): a second station on the folder, or a program opened on
-// the file, cannot take it nor stall a state change, whatever happened to
-// the folder's lock file. The WAL index lives in the connection's memory.
-class TConexaoLivro {
-public:
-    explicit TConexaoLivro(const QString& Arquivo)
-        : FNome(QStringLiteral("livro-%1").arg(Contador().fetchAndAddRelaxed(1))) {
-        FBanco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), FNome);
-        FBanco.setDatabaseName(Arquivo);
-        FBanco.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=500"));
-        try {
-            if (!FBanco.open()) {
-                Falha(FBanco.lastError());
-            }
-            // In this order: the locking mode before WAL is entered keeps the
-            // WAL index out of a shared file; incremental vacuum takes effect
-            // only on a file that has no page yet (set on any other, it
-            // rewrites the header at every start).
-            Executa(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"));
-            if (QSqlQuery Paginas = Executa(QStringLiteral("PRAGMA page_count"));
-                Paginas.next() && Paginas.value(0).toLongLong() == 0) {
-                Executa(QStringLiteral("PRAGMA auto_vacuum=INCREMENTAL"));
-            }
-            Executa(QStringLiteral("PRAGMA journal_mode=WAL"));
-            Executa(QStringLiteral("PRAGMA synchronous=FULL"));
-            // Checkpoints run while the counter is idle (Consolida), never
-            // inside the sale that fills the WAL.
-            Executa(QStringLiteral("PRAGMA wal_autocheckpoint=0"));
-            Executa(QStringLiteral("BEGIN EXCLUSIVE"));
-            Executa(QStringLiteral("COMMIT"));
-        } catch (...) {
-            // A failed open is retried every half second: nothing may stay behind.
-            Fecha();
-            throw;
-        }
-    }
-    ~TConexaoLivro() { Fecha(); }
-    TConexaoLivro(const TConexaoLivro&) = delete;
-    TConexaoLivro& operator=(const TConexaoLivro&) = delete;
-
-    QSqlQuery Consulta(const QString& Comando) {
-        QSqlQuery Consulta(FBanco);
-        if (!Consulta.prepare(Comando)) {
-            Falha(Consulta.lastError());
-        }
-        return Consulta;
-    }
-    static void Roda(QSqlQuery& Consulta) {
-        if (!Consulta.exec()) {
-            Falha(Consulta.lastError());
-        }
-    }
-    QSqlQuery Executa(const QString& Comando) {
-        QSqlQuery Pronta = Consulta(Comando);
-        Roda(Pronta);
-        return Pronta;
-    }
-    // Work committed whole or not at all; the connection stays usable after
-    // a refused commit (a full disk).
-    template <typename Trabalho> void EmTransacao(Trabalho&& Faz) {
-        Executa(QStringLiteral("BEGIN IMMEDIATE"));
-        try {
-            Faz();
-            Executa(QStringLiteral("COMMIT"));
-        } catch (...) {
-            QSqlQuery(FBanco).exec(QStringLiteral("ROLLBACK"));
-            throw;
-        }
-    }
-
-private:
-    void Fecha() {
-        FBanco.close();
-        FBanco = QSqlDatabase();
-        QSqlDatabase::removeDatabase(FNome);
-    }
-    static QAtomicInteger<int>& Contador() {
-        static QAtomicInteger<int> Valor;
-        return Valor;
-    }
-
-    QString FNome;
-    QSqlDatabase FBanco;
-};
-
-namespace {
-
-bool TemComprovante(const TLancamentoTEF& L) {
-    return !L.Comprovante.trimmed().isEmpty();
-}
-
-template <typename T> QVariant Opcional(const std::optional<T>& Valor) {
-    return Valor ? QVariant::fromValue(*Valor) : QVariant(QMetaType::fromType<T>());
-}
-
-void Vincula(QSqlQuery& Consulta, const TLancamentoTEF& L) {
-    const QVariantList Valores = {L.Funcao,
-                                  L.Documento,
-                                  L.Valor,
-                                  L.Data,
-                                  L.Hora,
-                                  L.Operador,
-                                  Opcional(L.Restricoes),
-                                  NomeEstado(L.Estado),
-                                  Opcional(L.Resultado),
-                                  L.Comprovante,
-                                  L.DadosTransacao,
-                                  L.DataHoraTransacao,
-                                  L.Impresso ? 1 : 0,
-                                  Opcional(L.Confirma),
-                                  L.Motivo};
-    for (const QVariant& Valor : Valores) {
-        Consulta.addBindValue(Valor);
-    }
-    for (const QString& Momento : L.Momentos) {
-        Consulta.addBindValue(Momento);
-    }
-    Consulta.addBindValue(L.ChamadaFinaliza);
-    for (const QString* Texto :
-         {&L.Autorizacao.Rede, &L.Autorizacao.Bandeira, &L.Autorizacao.NsuSiTef,
-          &L.Autorizacao.NsuHost, &L.ValorInformado}) {
-        Consulta.addBindValue(*Texto);
-    }
-    Consulta.addBindValue(TemComprovante(L) ? 1 : 0);
-}
-
-// A row of "SELECT id, <Colunas>", read in that order: by position, not by
-// name, so that a day of rows costs what the query does.
-TLancamentoTEF LeLinha(const QSqlQuery& Consulta) {
-    int Coluna = 0;
-    const auto V = [&Consulta, &Coluna] { return Consulta.value(Coluna++); };
-    const auto Texto = [&V] { return V().toString(); };
-    TLancamentoTEF L;
-    L.Id = V().toLongLong();
-    L.Funcao = V().toInt();
-    L.Documento = Texto();
-    L.Valor = Texto();
-    L.Data = Texto();
-    L.Hora = Texto();
-    L.Operador = Texto();
-    if (const QVariant Restricoes = V(); !Restricoes.isNull()) {
-        L.Restricoes = Restricoes.toString();
-    }
-    L.Estado = EstadoDoNome(Texto());
-    if (const QVariant Resultado = V(); !Resultado.isNull()) {
-        L.Resultado = Resultado.toInt();
-    }
-    L.Comprovante = Texto();
-    L.DadosTransacao = Texto();
-    L.DataHoraTransacao = Texto();
-    L.Impresso = V().toInt() != 0;
-    if (const QVariant Confirma = V(); !Confirma.isNull()) {
-        L.Confirma = Confirma.toInt() != 0;
-    }
-    L.Motivo = Texto();
-    for (QString& Momento : L.Momentos) {
-        Momento = Texto();
-    }
-    L.ChamadaFinaliza = Texto();
-    for (QString* Campo : {&L.Autorizacao.Rede, &L.Autorizacao.Bandeira, &L.Autorizacao.NsuSiTef,
-                           &L.Autorizacao.NsuHost, &L.ValorInformado}) {
-        *Campo = Texto();
-    }
-    return L;
-}
-
-// A row of "SELECT id, <ColunasDoResumo>", in that order.
-TResumoLancamento LeResumo(const QSqlQuery& Consulta) {
-    int Coluna = 0;
-    const auto V = [&Consulta, &Coluna] { return Consulta.value(Coluna++); };
-    TResumoLancamento R;
-    TLancamentoTEF& L = R.Lancamento;
-    L.Id = V().toLongLong();
-    L.Funcao = V().toInt();
-    for (QString* Campo : {&L.Documento, &L.Valor, &L.Data, &L.Hora}) {
-        *Campo = V().toString();
-    }
-    L.Estado = EstadoDoNome(V().toString());
-    if (const QVariant Resultado = V(); !Resultado.isNull()) {
-        L.Resultado = Resultado.toInt();
-    }
-    if (const QVariant Confirma = V(); !Confirma.isNull()) {
-        L.Confirma = Confirma.toInt() != 0;
-    }
-    R.ComComprovante = V().toInt() != 0;
-    for (QString* Campo : {&L.Autorizacao.Rede, &L.Autorizacao.Bandeira, &L.Autorizacao.NsuSiTef,
-                           &L.Autorizacao.NsuHost, &L.ValorInformado}) {
-        *Campo = V().toString();
-    }
-    return R;
-}
-
-TResumoLancamento Resumo(TLancamentoTEF L) {
-    const bool Tem = TemComprovante(L);
-    L.Comprovante.clear();
-    return {std::move(L), Tem};
-}
-
-// Comando's rows, each read by LeUma. Raises EFalhaBanco.
-template <typename Leitor>
-auto LeLinhas(TConexaoLivro& Conexao, const QString& Comando, const QVariantList& Valores,
-              Leitor LeUma) {
-    std::vector<std::invoke_result_t<Leitor, const QSqlQuery&>> Lidos;
-    QSqlQuery Consulta = Conexao.Consulta(Comando);
-    for (const QVariant& Valor : Valores) {
-        Consulta.addBindValue(Valor);
-    }
-    Consulta.setForwardOnly(true);
-    TConexaoLivro::Roda(Consulta);
-    while (Consulta.next()) {
-        Lidos.push_back(LeUma(Consulta));
-    }
-    return Lidos;
-}
-
-// Each step not yet taken, with its version, in one transaction: a file
-// is either at the old version or at the new one.
-void Migra(TConexaoLivro& Conexao) {
-    QSqlQuery Versao = Conexao.Executa(QStringLiteral("PRAGMA user_version"));
-    const int Atual = Versao.next() ? Versao.value(0).toInt() : 0;
-    Versao.finish();
-    for (int Passo = Atual; Passo < static_cast<int>(std::size(Migracoes)); ++Passo) {
-        Conexao.EmTransacao([&] {
-            for (const QString& Comando :
-                 QString::fromLatin1(Migracoes[Passo]).split(u';', Qt::SkipEmptyParts)) {
-                Conexao.Executa(Comando);
-            }
-            Conexao.Executa(QStringLiteral("PRAGMA user_version = %1").arg(Passo + 1));
-        });
-    }
-}
-
-// The table, and an index on the states so that the open transactions are
-// found without reading a year of closed ones.
-void CriaEsquema(TConexaoLivro& Conexao) {
-    Conexao.Executa(Esquema);
-    Conexao.Executa(
-        QStringLiteral("CREATE INDEX IF NOT EXISTS lancamentos_estado ON lancamentos (estado)"));
-    Migra(Conexao);
-}
-
-void Insere(TConexaoLivro& Conexao, TLancamentoTEF& L) {
-    QSqlQuery Consulta =
-        Conexao.Consulta(QStringLiteral("INSERT INTO lancamentos (%1) VALUES "
-                                        "(?%2)")
-                             .arg(Colunas, QStringLiteral(", ?").repeated(Colunas.count(u','))));
-    Vincula(Consulta, L);
-    TConexaoLivro::Roda(Consulta);
-    L.Id = Consulta.lastInsertId().toLongLong();
-}
-
-// A row that is not in the state the station last wrote: something else
-// changed it, and it is never written over.
-struct EConflito {
-    std::int64_t Id;
-    QString Texto;
-};
-
-// The row moves from Anterior, the state the station last wrote, to L's.
-void Atualiza(TConexaoLivro& Conexao, const TLancamentoTEF& L, TEstadoLancamento Anterior) {
-    QString Atribuicoes = Colunas;
-    Atribuicoes.replace(u',', QStringLiteral(" = ?,")).append(QStringLiteral(" = ?"));
-    QSqlQuery Consulta = Conexao.Consulta(
-        QStringLiteral("UPDATE lancamentos SET %1 WHERE id = ? AND estado = ?").arg(Atribuicoes));
-    Vincula(Consulta, L);
-    Consulta.addBindValue(QVariant::fromValue(L.Id));
-    Consulta.addBindValue(NomeEstado(Anterior));
-    TConexaoLivro::Roda(Consulta);
-    if (Consulta.numRowsAffected() == 1) {
-        return;
-    }
-    const std::vector<QString> Atual =
-        LeLinhas(Conexao, QStringLiteral("SELECT estado FROM lancamentos WHERE id = ?"),
-                 {QVariant::fromValue(L.Id)},
-                 [](const QSqlQuery& Linha) { return Linha.value(0).toString(); });
-    throw EConflito{
-        L.Id,
-        QStringLiteral("A transação TEF (documento %1) não foi gravada como \"%2\": o registro "
-                       "de transações a tem como \"%3\", gravada por outro programa.")
-            .arg(L.Documento, NomeEstado(L.Estado),
-                 Atual.empty() ? QStringLiteral("ausente") : Atual.front())};
 }
 
 // SQLite's text names its own error ("disk I/O error"); the cashier and the
@@ -657,8 +293,8 @@ std::vector<TLancamentoTEF> TLivroTransacoes::LeAbertosDanificado() const {
         Banco.setDatabaseName(FArquivo);
         QSqlQuery Consulta(Banco);
         if (!Banco.open() ||
-            !Consulta.exec(QStringLiteral("SELECT id, %1 FROM lancamentos %2 WHERE %3 ORDER BY id")
-                               .arg(Colunas, Indice, EstadosAbertos))) {
+            !Consulta.exec(QStringLiteral("SELECT %1 FROM lancamentos %2 WHERE %3 ORDER BY id")
+                               .arg(ColunasDaLinha(), Indice, EstadosAbertos))) {
             continue;
         }
         while (Consulta.next()) {
@@ -828,7 +464,7 @@ auto TLivroTransacoes::LeConsulta(const QString& Comando, const QVariantList& Va
 std::vector<TLancamentoTEF> TLivroTransacoes::Le(const QString& Filtro,
                                                  const QVariantList& Valores) {
     std::vector<TLancamentoTEF> Lidos = LeConsulta(
-        QStringLiteral("SELECT id, %1 FROM lancamentos %2 ORDER BY id").arg(Colunas, Filtro),
+        QStringLiteral("SELECT %1 FROM lancamentos %2 ORDER BY id").arg(ColunasDaLinha(), Filtro),
         Valores, LeLinha);
     for (TLancamentoTEF& Lido : Lidos) {
         if (const TLancamentoTEF* Retido = RetidoDe(Lido.Id)) {
@@ -872,8 +508,8 @@ std::vector<TLancamentoTEF> TLivroTransacoes::DoDocumento(const QString& Documen
 
 std::vector<TResumoLancamento> TLivroTransacoes::DoDia(const QDate& Dia) {
     std::vector<TResumoLancamento> Lidos =
-        LeConsulta(QStringLiteral("SELECT id, %1 FROM lancamentos WHERE data = ? ORDER BY id")
-                       .arg(ColunasDoResumo),
+        LeConsulta(QStringLiteral("SELECT %1 FROM lancamentos WHERE data = ? ORDER BY id")
+                       .arg(ColunasDoResumo()),
                    {Dia.toString(QStringLiteral("yyyyMMdd"))}, LeResumo);
     for (TResumoLancamento& Lido : Lidos) {
         if (const TLancamentoTEF* Retido = RetidoDe(Lido.Lancamento.Id)) {

@@ -77,6 +77,8 @@ struct TLancamentoTEF {
     // carried none.
     QString ValorInformado;
 
+    bool operator==(const TLancamentoTEF&) const = default;
+
     QString DataFinaliza() const { return DataHoraTransacao.left(8); }
     QString HoraFinaliza() const { return DataHoraTransacao.mid(8, 6); }
 };

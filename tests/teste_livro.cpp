@@ -7,6 +7,8 @@
 #include "Erros.h"
 #include "EstacaoRoteirizada.h"
 #include "FuncoesSiTef.h"
+#include "LinhaLancamento.h"
+#include "Relogio.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -15,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <map>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -76,7 +79,155 @@ bool OutroProcessoToma() {
     return WIFEXITED(Saida) && WEXITSTATUS(Saida) == 0;
 }
 
+// Runs Comandos on the journal's file through a connection of its own; the
+// first column of the last one's rows, a line each.
+std::string NoArquivo(const QStringList& Comandos) {
+    QStringList Lidos;
+    {
+        auto Banco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("mao"));
+        Banco.setDatabaseName(TLivroTransacoes::NomePadrao);
+        EXPECT_TRUE(Banco.open());
+        QSqlQuery Consulta(Banco);
+        for (const QString& Comando : Comandos) {
+            EXPECT_TRUE(Consulta.exec(Comando)) << qPrintable(Comando);
+        }
+        while (Consulta.next()) {
+            Lidos.append(Consulta.value(0).toString());
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("mao"));
+    return Lidos.join(u'\n').toStdString();
+}
+
 } // namespace
+
+// A row in a failed comparison, column by column.
+static void PrintTo(const TLancamentoTEF& L, std::ostream* Saida) {
+    *Saida << "id=" << L.Id;
+    for (const TColunaLancamento& Coluna : ColunasLancamento()) {
+        if (Coluna.Grava) {
+            *Saida << ' ' << Coluna.Nome << '=' << qPrintable(Coluna.Grava(L).toString());
+        }
+    }
+}
+
+// Every field of a row reaches the file and comes back through every reader,
+// and the file holds the columns and the day's index the column table names:
+// a new file; one that an earlier version left, made here by taking from a
+// new one what that version lacked; and one that lacks the table's last
+// column, as a column added to the table finds the files at the counter.
+// Each ends as a new file does, its earlier row kept.
+TEST(LivroTransacoes, CadaCampoVoltaPorCadaLeituraEmArquivosDeCadaVersao) {
+    QStringList Tabela, NoDia;
+    std::map<int, QString> PorPosicao;
+    for (const TColunaLancamento& Coluna : ColunasLancamento()) {
+        Tabela.append(QString::fromLatin1(Coluna.Nome));
+        if (Coluna.NoDia > 0) {
+            PorPosicao[Coluna.NoDia] = Tabela.back();
+        }
+    }
+    for (const auto& [Posicao, Nome] : PorPosicao) {
+        NoDia.append(Nome);
+    }
+    const struct {
+        int Versao;
+        QStringList Ausentes;
+        QString Indice; // the one the earlier file had
+    } Casos[] = {
+        {2, {}, {}},
+        {2, {Tabela.back()}, "lancamentos_dia ON lancamentos (data, id, funcao)"},
+        {1, {"com_comprovante"}, "lancamentos_data ON lancamentos (data)"},
+        {0,
+         {"rede_autorizadora", "bandeira", "nsu_sitef", "nsu_host", "valor_informado",
+          "com_comprovante"},
+         {}},
+    };
+    const QString Esquema = QStringLiteral("SELECT sql FROM sqlite_master ORDER BY name");
+    std::string EsquemaNovo;
+    for (const auto& Caso : Casos) {
+        SCOPED_TRACE(testing::Message()
+                     << Caso.Versao << ' ' << qPrintable(Caso.Ausentes.join(u' ')));
+        TPastaDeTrabalho Pasta;
+        int Segundo = 0;
+        Relogio::Define(
+            [&Segundo] { return QDateTime(QDate(2026, 12, 8), QTime(10, 0, Segundo++)); });
+        TLancamentoTEF Antigo;
+        Antigo.Documento = QStringLiteral("40");
+        Antigo.Data = QStringLiteral("20261208");
+        Antigo.Comprovante = QStringLiteral("VIA 40");
+        {
+            TLivroTransacoes Livro(TLivroTransacoes::NomePadrao);
+            Livro.Inicia(Antigo);
+            ASSERT_TRUE(Livro.Registra(Antigo, Estado::Finalizada));
+        }
+        if (!Caso.Ausentes.isEmpty()) {
+            QStringList Volta = {QStringLiteral("DROP INDEX lancamentos_dia")};
+            for (const QString& Coluna : Caso.Ausentes) {
+                Volta.append(QStringLiteral("ALTER TABLE lancamentos DROP COLUMN ") + Coluna);
+            }
+            if (!Caso.Indice.isEmpty()) {
+                Volta.append(QStringLiteral("CREATE INDEX ") + Caso.Indice);
+            }
+            NoArquivo(Volta << QStringLiteral("PRAGMA user_version = %1").arg(Caso.Versao));
+        }
+        TLancamentoTEF L{.Funcao = 115,
+                         .Documento = QStringLiteral("41"),
+                         .Valor = QStringLiteral("1,23"),
+                         .Data = QStringLiteral("20261208"),
+                         .Hora = QStringLiteral("101530"),
+                         .Operador = QStringLiteral("999"),
+                         .Restricoes = QStringLiteral("[10]"),
+                         .Resultado = 7,
+                         .Comprovante = QStringLiteral("VIA DO CLIENTE"),
+                         .DadosTransacao = QStringLiteral("dados 105"),
+                         .DataHoraTransacao = QStringLiteral("20261208101531"),
+                         .Impresso = true,
+                         .Confirma = false,
+                         .Motivo = QStringLiteral("motivo"),
+                         .Momentos = {{{}, "m1", "m2", {}, "m4", "m5"}}, // the others, the clock's
+                         .ChamadaFinaliza = QStringLiteral("chamada"),
+                         .Autorizacao = {"00005", "00001", "123", "456"},
+                         .ValorInformado = QStringLiteral("9,99")};
+        {
+            TLivroTransacoes Livro(TLivroTransacoes::NomePadrao);
+            Livro.Inicia(L);
+            ASSERT_TRUE(Livro.Registra(L, Estado::Impressa));
+        }
+        {
+            TLivroTransacoes Livro(TLivroTransacoes::NomePadrao);
+            const std::vector<TLancamentoTEF> Todos = Livro.Todos();
+            ASSERT_EQ(Todos.size(), 2u);
+            EXPECT_EQ(Todos[0].Comprovante, Antigo.Comprovante);
+            EXPECT_EQ(Todos[1], L);
+            EXPECT_EQ(Livro.Abertos(), std::vector{L});
+            EXPECT_EQ(Livro.DoDocumento(L.Documento, L.Data), std::vector{L});
+            EXPECT_EQ(Livro.ComprovanteDe(L.Id), L.Comprovante);
+            // The day's summary is the row less what its index does not carry.
+            TResumoLancamento Resumido{L, true};
+            for (const TColunaLancamento& Coluna : ColunasLancamento()) {
+                if (Coluna.NoDia == 0) {
+                    Coluna.Le(Resumido, Coluna.Grava(TLancamentoTEF()));
+                }
+            }
+            const std::vector<TResumoLancamento> Dia = Livro.DoDia(QDate(2026, 12, 8));
+            ASSERT_EQ(Dia.size(), 2u);
+            EXPECT_TRUE(Dia[0].ComComprovante);
+            EXPECT_EQ(Dia[1].Lancamento, Resumido.Lancamento);
+            EXPECT_TRUE(Dia[1].ComComprovante);
+        }
+        Relogio::Define({});
+        EXPECT_EQ(NoArquivo({QStringLiteral("SELECT name FROM pragma_table_info('lancamentos')")}),
+                  Tabela.join(u'\n').toStdString());
+        EXPECT_EQ(NoArquivo({QStringLiteral(
+                      "SELECT name FROM pragma_index_info('lancamentos_dia') ORDER BY seqno")}),
+                  NoDia.join(u'\n').toStdString());
+        EXPECT_EQ(NoArquivo({QStringLiteral("PRAGMA user_version")}), "2");
+        if (EsquemaNovo.empty()) {
+            EsquemaNovo = NoArquivo({Esquema});
+        }
+        EXPECT_EQ(NoArquivo({Esquema}), EsquemaNovo);
+    }
+}
 
 TEST(LivroTransacoes, MorteEmCadaEstadoRepeteADecisaoSemDesfazerOConfirmado) {
     const struct {
