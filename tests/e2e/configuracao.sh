@@ -13,13 +13,15 @@ tecla ctrl+Tab
 digita "127.0.0.1"; tecla Tab
 digita "00000000"; tecla Tab
 digita "SE000001"; tecla Tab
+digita "11.222.333/0001-81"; tecla Tab   # the store's CNPJ, kept as its digits
 digita "1234"
 tecla alt+s                          # "&Salvar Configuração"
 janela "Responda"
 tecla s                              # "Confirma dados de configuração?"
 ini="$XDG_CONFIG_HOME/Tef_kimbro.Ini"
 for _ in $(seq 50); do [ -s "$ini" ] && break; sleep 0.1; done
-for chave in "HOST_SERVIDOR = 127.0.0.1" "IDENT_EMPRESA = 00000000" "IDENT_ESTACAO = SE000001"; do
+for chave in "HOST_SERVIDOR = 127.0.0.1" "IDENT_EMPRESA = 00000000" "IDENT_ESTACAO = SE000001" \
+  "CNPJ_LOJA = 11222333000181"; do
   grep -q "$chave" "$ini" || falha "the configuration lacks '$chave'"
 done
 
