@@ -305,6 +305,7 @@ void TForm_Principal::NFormCreate() {
     FConfiguracao = TConfiguracaoEstacao::Le();
     for (const auto& [Campo, Edicao] : CamposConfiguracao()) {
         Edicao->setText(FConfiguracao.*Campo);
+        Edicao->setCursorPosition(0); // a value longer than its field shows its start
     }
     CHK_QRCODE_TELA->setChecked(FConfiguracao.QRCodeNaTela);
     CHK_TLS->setChecked(FConfiguracao.Tls);
