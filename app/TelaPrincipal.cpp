@@ -198,7 +198,8 @@ void TForm_Principal::MontaAbaConfiguracao(QWidget* Aba) {
     GrupoTEF->setObjectName(QStringLiteral("GrupoTEF"));
     LBL_STATUS_TEF_A = NovoStatus(QStringLiteral("LBL_STATUS_TEF_A"), GrupoTEF);
     Label1 = NovoRotulo(QStringLiteral("Label1"), QStringLiteral("Host Servidor"), GrupoTEF);
-    EDT_HOST_SERVIDOR = NovaEdicao(QStringLiteral("EDT_HOST_SERVIDOR"), 15, GrupoTEF);
+    // A name, not only an address: TLS checks the server's certificate by it.
+    EDT_HOST_SERVIDOR = NovaEdicao(QStringLiteral("EDT_HOST_SERVIDOR"), 253, GrupoTEF);
     Label2 =
         NovoRotulo(QStringLiteral("Label2"), QStringLiteral("Identificação Empresa"), GrupoTEF);
     EDT_IDENT_EMPRESA = NovaEdicao(QStringLiteral("EDT_IDENT_EMPRESA"), 8, GrupoTEF);
@@ -318,6 +319,9 @@ void TForm_Principal::NFormCreate() {
 
 void TForm_Principal::BtnIniciaTEFClick() {
     ExigeSemVendaEmPartes();
+    // What the tab does not edit is read again: a file fixed as the status
+    // line asked counts at the next start.
+    FConfiguracao = TConfiguracaoEstacao::Le();
     DM_CAIXA_VAREJO.HostServidor = EDT_HOST_SERVIDOR->text();
     DM_CAIXA_VAREJO.IdentEmpresa = EDT_IDENT_EMPRESA->text();
     DM_CAIXA_VAREJO.IdentEstacao = EDT_IDENT_ESTACAO->text();
@@ -434,7 +438,7 @@ void TForm_Principal::BtnSalvarClick() {
         const auto Campos = CamposConfiguracao();
         const auto Campo = std::find_if(Campos.begin(), Campos.end(),
                                         [&](const auto& C) { return C.first == Recusa->Campo; });
-        const QLabel* Rotulo = RotuloDoCampo(Campo->second);
+        const QLabel* Rotulo = Campo != Campos.end() ? RotuloDoCampo(Campo->second) : nullptr;
         throw EErro(QStringLiteral("O campo %1 %2")
                         .arg(Rotulo != nullptr ? Rotulo->text() : Recusa->Chave, Recusa->Motivo));
     }
@@ -531,6 +535,13 @@ bool TForm_Principal::PodeFechar() {
 }
 
 void TForm_Principal::BtnIniciaTransacaoClick() {
+    // Whatever the ending, the next amount typed goes into the amount field,
+    // replacing the last one: left on "Ok", the next Enter would charge the
+    // last amount again.
+    const auto ProximoValor = qScopeGuard([this] {
+        EDT_VALOR->selectAll();
+        EDT_VALOR->setFocus();
+    });
     if (VendaEmPartes) {
         PagaParte();
         return;

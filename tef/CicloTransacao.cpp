@@ -195,7 +195,7 @@ bool RegistraConcluidoPelaBiblioteca(TAmbienteTEF& Ambiente, const TGrupoLancame
                                       "confira no SiTef se foi confirmada ou desfeita antes de "
                                       "cobrar de novo.")
                            .arg(Registrada) +
-                       Identificacao(ComNsuDaBiblioteca(Primeiro, R.Pendencias)));
+                       Identificacao(Primeiro));
     return Gravado;
 }
 

@@ -25,19 +25,20 @@ QString AvisoDaConfiguracao(const TBibliotecaSiTef& Biblioteca, const TParametro
                                       "ConfiguraIntSiTefInterativoEx: a comunicação segue sem TLS.")
                      : QString();
     }
-    QStringList Faltam;
+    QStringList Problemas;
     for (const auto& [Cnpj, Nome] :
          {std::pair{&P.CnpjLoja, "CNPJ da loja (CNPJ_LOJA)"},
           std::pair{&P.CnpjSoftwareHouse, "CNPJ da software house (CNPJ_SOFTWARE_HOUSE)"}}) {
         if (!CnpjValido(*Cnpj)) {
-            Faltam.append(QString::fromUtf8(Nome) +
-                          (Cnpj->isEmpty() ? QString() : QStringLiteral(" inválido")));
+            Problemas.append(Cnpj->isEmpty()
+                                 ? QStringLiteral("sem o ") + QString::fromUtf8(Nome)
+                                 : QString::fromUtf8(Nome) + QStringLiteral(" inválido"));
         }
     }
-    return Faltam.isEmpty() ? QString()
-                            : QStringLiteral("Configuração TEF sem %1: a biblioteca SiTef pede "
-                                             "os dois CNPJs (Tef_kimbro.Ini, [CONF_TEF]).")
-                                  .arg(Faltam.join(QStringLiteral(" e ")));
+    return Problemas.isEmpty() ? QString()
+                               : QStringLiteral("Configuração TEF: %1. A biblioteca SiTef pede os "
+                                                "dois CNPJs.")
+                                     .arg(Problemas.join(QStringLiteral("; ")));
 }
 
 } // namespace

@@ -191,6 +191,9 @@ private Q_SLOTS:
         // The start's pending list and communication test, and this one sale.
         QCOMPARE(Inicios.size(), 3);
         QVERIFY(Janela->BtnIniciaTransacao->isEnabled());
+        // The next amount typed replaces this one.
+        QCOMPARE(Janela->focusWidget(), Janela->EDT_VALOR);
+        QCOMPARE(Janela->EDT_VALOR->selectedText(), QStringLiteral("12,34"));
     }
 
     // A TEF log that cannot be written (a file where its folder should be)

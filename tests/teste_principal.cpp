@@ -88,6 +88,9 @@ private Q_SLOTS:
         QCOMPARE(Configuracoes[0][QStringLiteral("loja")].toString(), QStringLiteral("00000000"));
         QCOMPARE(Configuracoes[0][QStringLiteral("terminal")].toString(),
                  QStringLiteral("SE000001"));
+        // The demonstration's CNPJs, from the file, reach the Ex call.
+        QCOMPARE(Configuracoes[0][QStringLiteral("parametros")].toString(),
+                 QStringLiteral("[ParmsClient=1=11222333000181;2=12345678000195]"));
         // The library's pending list first, then the silent link test.
         const auto Inicios = Chamadas("IniciaFuncaoSiTefInterativo");
         QCOMPARE(Inicios.size(), 2);
