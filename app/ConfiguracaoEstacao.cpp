@@ -31,9 +31,9 @@ bool Marcado(const TArquivoPerfil& Arquivo, const QString& Chave) {
 
 } // namespace
 
-QString DigitosDoCnpj(const QString& Texto) {
+QString CnpjSemPontuacao(const QString& Texto) {
     static const QRegularExpression Pontuacao(QStringLiteral("[\\s./-]"));
-    return QString(Texto).remove(Pontuacao);
+    return QString(Texto).remove(Pontuacao).toUpper();
 }
 
 const std::vector<TConfiguracaoEstacao::TCampoTexto>& TConfiguracaoEstacao::CamposTexto() {
@@ -57,9 +57,9 @@ TConfiguracaoEstacao TConfiguracaoEstacao::Le() {
     for (const auto& [Chave, Campo] : CamposTexto()) {
         C.*Campo = Ini.LeTexto(Secao, QString::fromLatin1(Chave), QString());
     }
-    C.CnpjLoja = DigitosDoCnpj(C.CnpjLoja);
+    C.CnpjLoja = CnpjSemPontuacao(C.CnpjLoja);
     C.CnpjSoftwareHouse =
-        DigitosDoCnpj(Ini.LeTexto(Secao, QStringLiteral("CNPJ_SOFTWARE_HOUSE"), QString()));
+        CnpjSemPontuacao(Ini.LeTexto(Secao, QStringLiteral("CNPJ_SOFTWARE_HOUSE"), QString()));
     C.QRCodeNaTela = Marcado(Ini, ChaveQRCodeNaTela);
     C.Tls = Marcado(Ini, ChaveTls);
     const std::optional<int> Dias = Numero(Ini, QStringLiteral("DIAS_LOG_TEF"));
@@ -75,10 +75,11 @@ TConfiguracaoEstacao TConfiguracaoEstacao::Le() {
 std::optional<TRecusaConfiguracao> GravaConfiguracao(TConfiguracaoEstacao Configuracao) {
     using T = TConfiguracaoEstacao;
     TArquivoPerfil Ini(T::Arquivo());
-    Configuracao.CnpjLoja = DigitosDoCnpj(Configuracao.CnpjLoja);
+    Configuracao.CnpjLoja = CnpjSemPontuacao(Configuracao.CnpjLoja);
     if (!Configuracao.CnpjLoja.isEmpty() && !CnpjValido(Configuracao.CnpjLoja)) {
-        return TRecusaConfiguracao{&T::CnpjLoja, QStringLiteral("CNPJ_LOJA"),
-                                   QStringLiteral("não é um CNPJ válido: confira os 14 dígitos.")};
+        return TRecusaConfiguracao{
+            &T::CnpjLoja, QStringLiteral("CNPJ_LOJA"),
+            QStringLiteral("não é um CNPJ válido: confira os 14 caracteres.")};
     }
     for (const auto& [Chave, Campo] : T::CamposTexto()) {
         const QString Recusados = Ini.CaracteresRecusados(Configuracao.*Campo);

@@ -16,7 +16,7 @@ struct TConfiguracaoEstacao {
     QString IdentEstacao;
     QString SenhaTEF;
     QString TextoPinPad;
-    // The store's CNPJ (CNPJ_LOJA), 14 digits, or empty.
+    // The store's CNPJ (CNPJ_LOJA), 14 characters, or empty.
     QString CnpjLoja;
     // The PIX QR code in the station's own window (QRCODE_NA_TELA=1).
     bool QRCodeNaTela = false;
@@ -50,8 +50,9 @@ struct TConfiguracaoEstacao {
     static TConfiguracaoEstacao Le();
 };
 
-// A CNPJ as the cashier may type it ("12.345.678/0001-95"): its digits.
-QString DigitosDoCnpj(const QString& Texto);
+// A CNPJ as the cashier may type it ("12.345.678/0001-95"): its characters,
+// letters in capitals.
+QString CnpjSemPontuacao(const QString& Texto);
 
 // A field of the tab refused at save: the field, its key and why, in words
 // that follow the field's name.
@@ -63,7 +64,7 @@ struct TRecusaConfiguracao {
 
 // Writes the fields the tab edits (the text fields, the QR code's place and
 // TLS) into Arquivo(), every one checked before any is written: a refusal
-// leaves the file as it was. The store's CNPJ is kept as its digits; one that
+// leaves the file as it was. The store's CNPJ is kept without its punctuation; one that
 // is not a valid CNPJ is refused. Raises EErroGravacao when the file cannot
 // be written.
 std::optional<TRecusaConfiguracao> GravaConfiguracao(TConfiguracaoEstacao Configuracao);

@@ -328,8 +328,8 @@ void TForm_Principal::BtnIniciaTEFClick() {
     const TInicioTEF Inicio =
         IniciaTEF(FAmbiente, {DM_CAIXA_VAREJO.HostServidor, DM_CAIXA_VAREJO.IdentEmpresa,
                               DM_CAIXA_VAREJO.IdentEstacao, EDT_TEXTO_PINPAD->text(),
-                              DigitosDoCnpj(EDT_CNPJ_LOJA->text()), FConfiguracao.CnpjSoftwareHouse,
-                              CHK_TLS->isChecked()});
+                              CnpjSemPontuacao(EDT_CNPJ_LOJA->text()),
+                              FConfiguracao.CnpjSoftwareHouse, CHK_TLS->isChecked()});
     FAvisoConfiguracao = Inicio.AvisoConfiguracao;
     DM_CAIXA_VAREJO.StatusTEF = Inicio.StatusTEF;
     DM_CAIXA_VAREJO.StatusPinPad = Inicio.StatusPinPad;

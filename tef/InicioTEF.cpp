@@ -8,11 +8,13 @@
 
 namespace {
 
-// The check digit of the first N digits, weights 2 to 9 from the right.
+// The check digit of the first N characters, weights 2 to 9 from the
+// right; each character counts its code less that of "0" (a digit its
+// value, a letter of the alphanumeric CNPJ 17 to 42).
 int DigitoCnpj(const QString& Cnpj, int N) {
     int Soma = 0;
     for (int I = N - 1, Peso = 2; I >= 0; --I, Peso = Peso == 9 ? 2 : Peso + 1) {
-        Soma += Cnpj[I].digitValue() * Peso;
+        Soma += (Cnpj[I].unicode() - u'0') * Peso;
     }
     const int Resto = Soma % 11;
     return Resto < 2 ? 0 : 11 - Resto;
@@ -44,8 +46,8 @@ QString AvisoDaConfiguracao(const TBibliotecaSiTef& Biblioteca, const TParametro
 } // namespace
 
 bool CnpjValido(const QString& Cnpj) {
-    static const QRegularExpression Digitos(QStringLiteral("^\\d{14}$"));
-    return Digitos.match(Cnpj).hasMatch() && Cnpj.count(Cnpj[0]) != Cnpj.size() &&
+    static const QRegularExpression Forma(QStringLiteral("^[0-9A-Z]{12}[0-9]{2}$"));
+    return Forma.match(Cnpj).hasMatch() && Cnpj.count(Cnpj[0]) != Cnpj.size() &&
            DigitoCnpj(Cnpj, 12) == Cnpj[12].digitValue() &&
            DigitoCnpj(Cnpj, 13) == Cnpj[13].digitValue();
 }

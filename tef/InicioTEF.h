@@ -14,7 +14,7 @@ struct TParametrosInicio {
     QString IdentEstacao;
     // The PIN pad's idle text, after the station's own prefix.
     QString TextoPinPad;
-    // The store's and the software house's CNPJ, 14 digits (or empty), and
+    // The store's and the software house's CNPJ, 14 characters (or empty), and
     // whether the library talks to the SiTef server over TLS.
     QString CnpjLoja;
     QString CnpjSoftwareHouse;
@@ -40,8 +40,9 @@ struct TInicioTEF {
 // is not a valid one is left out.
 QString ParametrosConfiguracao(const TParametrosInicio& Parametros);
 
-// A CNPJ: 14 digits whose last two are its check digits (modulo 11), not
-// all the same digit.
+// A CNPJ: 14 characters, the last two its check digits (modulo 11), not all
+// the same; the first 12 digits, or capital letters too (the alphanumeric
+// CNPJ the Receita Federal issues from July 2026).
 bool CnpjValido(const QString& Cnpj);
 
 // The TEF start ("&Iniciar TEF", and once after the main window is drawn):

@@ -99,6 +99,9 @@ TEST(InicioTEF, CnpjsETlsNosParametrosDaConfiguracao) {
         {QStringLiteral("11222333000182"), CnpjSoftwareHouse, false, true,
          "[ParmsClient=2=12345678000195]",
          "Configuração TEF: CNPJ da loja (CNPJ_LOJA) inválido. A"},
+        // The alphanumeric CNPJ, the Receita Federal's own example.
+        {QStringLiteral("12ABC34501DE35"), CnpjSoftwareHouse, false, true,
+         "[ParmsClient=1=12ABC34501DE35;2=12345678000195]", ""},
         {QStringLiteral("11111111111111"), CnpjSoftwareHouse, false, true,
          "[ParmsClient=2=12345678000195]",
          "Configuração TEF: CNPJ da loja (CNPJ_LOJA) inválido. A"},

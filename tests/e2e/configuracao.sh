@@ -13,7 +13,7 @@ tecla ctrl+Tab
 digita "127.0.0.1"; tecla Tab
 digita "00000000"; tecla Tab
 digita "SE000001"; tecla Tab
-digita "11.222.333/0001-81"; tecla Tab   # the store's CNPJ, kept as its digits
+digita "11.222.333/0001-81"; tecla Tab   # the store's CNPJ, kept without its punctuation
 digita "1234"
 tecla alt+s                          # "&Salvar Configuração"
 janela "Responda"
