@@ -220,9 +220,12 @@ QStringList ColunasDoDia() {
     return Nomes;
 }
 
+// Names as the column table spells them, in lower case: SQLite's know no
+// case, and a column a hand wrote in capitals is the table's own.
 QStringList NomesNoArquivo(TConexaoLivro& Conexao, const QString& Consulta) {
-    const std::vector<QString> Nomes = LeLinhas(
-        Conexao, Consulta, {}, [](const QSqlQuery& Linha) { return Linha.value(0).toString(); });
+    const std::vector<QString> Nomes = LeLinhas(Conexao, Consulta, {}, [](const QSqlQuery& Linha) {
+        return Linha.value(0).toString().toLower();
+    });
     return QStringList(Nomes.begin(), Nomes.end());
 }
 

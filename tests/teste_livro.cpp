@@ -230,6 +230,25 @@ TEST(LivroTransacoes, CadaCampoVoltaPorCadaLeituraEmArquivosDeCadaVersao) {
     }
 }
 
+// SQLite's names know no case: a column a hand spelled in capitals is the
+// table's own, not one to add, and at the next open the file is up to date
+// (its schema not written again).
+TEST(LivroTransacoes, ColunaEmMaiusculasEDaTabela) {
+    TPastaDeTrabalho Pasta;
+    TLancamentoTEF L;
+    L.Documento = QStringLiteral("41");
+    L.Autorizacao.Bandeira = QStringLiteral("00001");
+    TLivroTransacoes(TLivroTransacoes::NomePadrao).Inicia(L);
+    NoArquivo({QStringLiteral("ALTER TABLE lancamentos RENAME COLUMN bandeira TO BANDEIRA")});
+    std::string Esquema;
+    for (int Abertura = 0; Abertura < 2; ++Abertura) {
+        EXPECT_EQ(TLivroTransacoes(TLivroTransacoes::NomePadrao).Abertos(), std::vector{L});
+        const std::string Versao = NoArquivo({QStringLiteral("PRAGMA schema_version")});
+        EXPECT_TRUE(Abertura == 0 || Versao == Esquema);
+        Esquema = Versao;
+    }
+}
+
 TEST(LivroTransacoes, MorteEmCadaEstadoRepeteADecisaoSemDesfazerOConfirmado) {
     const struct {
         std::int32_t Funcao;
