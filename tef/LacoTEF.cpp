@@ -14,9 +14,16 @@ using namespace CodigosDialogo;
 namespace {
 
 constexpr int PausaAprovacao = 2000;
-// Waits (command 23), or steps ignored one after another, before the
-// operator is first asked to interrupt.
+// Waits (command 23), or steps ignored with only messages between them,
+// before the operator is first asked to interrupt.
 constexpr std::int32_t EsperasSemPergunta = 45;
+
+// Commands that only show or clear a text. They are no progress: a library
+// that shows a message between each of its ignored steps is waiting as
+// surely as one that sends nothing else.
+constexpr bool SoMostra(std::int32_t Comando) {
+    return (Comando >= 1 && Comando <= 4) || (Comando >= 11 && Comando <= 16);
+}
 
 // Messages that the operator must have time to read before the next call.
 bool PedePausa(const QString& Mensagem) {
@@ -66,7 +73,9 @@ void TLacoTEF::Atende(const TSaidaComando& Saida, TBufferSiTef& Buffer, const QS
         Ignora(Saida);
         return;
     }
-    FIgnoradosSeguidos = 0;
+    if (!SoMostra(Saida.Comando)) {
+        FIgnoradosSeguidos = 0;
+    }
     AtendeComando(Saida, Buffer, Texto);
     AtendeTipoCampo(Saida, Texto);
 }
@@ -158,7 +167,8 @@ void TLacoTEF::AtendeComando(const TSaidaComando& Saida, TBufferSiTef& Buffer,
 // may hold card or PIX data: it is neither kept nor logged, only its codes,
 // once a transaction, so that a new field type at every step does not fill
 // the logs. It goes on with 0 and the buffer as it came; a library that
-// sends nothing else is asked about as a long wait is.
+// sends nothing else, or only messages between them, is asked about as a
+// long wait is.
 void TLacoTEF::Ignora(const TSaidaComando& Saida) {
     if (FAvisados.insert({Saida.Comando, Saida.TipoCampo}).second) {
         qCWarning(lcLacoTEF) << "passo ignorado, comando" << Saida.Comando << "tipoCampo"

@@ -117,8 +117,8 @@ private:
     QDateTime FInicio;
     TNStringList& FComprovante;
     std::int32_t FContadorEspera = 0;
-    // Steps ignored one after another, and the command and field type pairs
-    // already warned about in this transaction.
+    // Steps ignored with only messages between them, and the command and
+    // field type pairs already warned about in this transaction.
     std::int32_t FIgnoradosSeguidos = 0;
     std::set<std::pair<std::int32_t, std::int32_t>> FAvisados;
 };

@@ -163,14 +163,8 @@ const std::vector<const char*> Migracoes[] = {
      "DROP INDEX IF EXISTS lancamentos_data"},
 };
 
-// Columns a statement names, bound or read back in the same order.
-struct TSelecao {
-    std::vector<const TColunaLancamento*> Colunas;
-    QString Nomes;
-};
-
-template <typename Filtro> TSelecao Seleciona(Filtro Inclui) {
-    TSelecao Selecao;
+template <typename Filtro> TSelecaoColunas Seleciona(Filtro Inclui) {
+    TSelecaoColunas Selecao;
     QStringList Nomes;
     for (const TColunaLancamento& Coluna : Colunas) {
         if (Inclui(Coluna)) {
@@ -182,25 +176,25 @@ template <typename Filtro> TSelecao Seleciona(Filtro Inclui) {
     return Selecao;
 }
 
-const TSelecao& DaLinha() {
-    static const TSelecao Selecao = Seleciona([](const TColunaLancamento&) { return true; });
+const TSelecaoColunas& DaLinha() {
+    static const TSelecaoColunas Selecao = Seleciona([](const TColunaLancamento&) { return true; });
     return Selecao;
 }
 
-const TSelecao& DoResumo() {
-    static const TSelecao Selecao =
+const TSelecaoColunas& DoResumo() {
+    static const TSelecaoColunas Selecao =
         Seleciona([](const TColunaLancamento& C) { return C.NoDia > 0; });
     return Selecao;
 }
 
 // What a row writes, in the order Vincula binds it.
-const TSelecao& Gravadas() {
-    static const TSelecao Selecao =
+const TSelecaoColunas& Gravadas() {
+    static const TSelecaoColunas Selecao =
         Seleciona([](const TColunaLancamento& C) { return C.Grava != nullptr; });
     return Selecao;
 }
 
-TResumoLancamento Le(const QSqlQuery& Consulta, const TSelecao& Selecao) {
+TResumoLancamento Le(const QSqlQuery& Consulta, const TSelecaoColunas& Selecao) {
     TResumoLancamento R;
     int Posicao = 0;
     for (const TColunaLancamento* Coluna : Selecao.Colunas) {
@@ -226,9 +220,12 @@ QStringList ColunasDoDia() {
     return Nomes;
 }
 
+// Names as the column table spells them, in lower case: SQLite's know no
+// case, and a column a hand wrote in capitals is the table's own.
 QStringList NomesNoArquivo(TConexaoLivro& Conexao, const QString& Consulta) {
-    const std::vector<QString> Nomes = LeLinhas(
-        Conexao, Consulta, {}, [](const QSqlQuery& Linha) { return Linha.value(0).toString(); });
+    const std::vector<QString> Nomes = LeLinhas(Conexao, Consulta, {}, [](const QSqlQuery& Linha) {
+        return Linha.value(0).toString().toLower();
+    });
     return QStringList(Nomes.begin(), Nomes.end());
 }
 
@@ -297,7 +294,17 @@ const QString& ColunasDaLinha() {
 }
 
 TLancamentoTEF LeLinha(const QSqlQuery& Consulta) {
-    return Le(Consulta, DaLinha()).Lancamento;
+    return LeLinhaDe(Consulta, DaLinha());
+}
+
+TSelecaoColunas ColunasNoArquivo(const QStringList& NoArquivo) {
+    return Seleciona([&NoArquivo](const TColunaLancamento& C) {
+        return NoArquivo.contains(QLatin1String(C.Nome), Qt::CaseInsensitive);
+    });
+}
+
+TLancamentoTEF LeLinhaDe(const QSqlQuery& Consulta, const TSelecaoColunas& Colunas) {
+    return Le(Consulta, Colunas).Lancamento;
 }
 
 const QString& ColunasDoResumo() {
@@ -333,7 +340,7 @@ void CriaEsquema(TConexaoLivro& Conexao) {
 }
 
 void Insere(TConexaoLivro& Conexao, TLancamentoTEF& L) {
-    const TSelecao& Escritas = Gravadas();
+    const TSelecaoColunas& Escritas = Gravadas();
     QSqlQuery Consulta = Conexao.Consulta(
         QStringLiteral("INSERT INTO lancamentos (%1) VALUES (%2)")
             .arg(Escritas.Nomes,

@@ -3,10 +3,12 @@
 #include "LivroTransacoes.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 class QSqlQuery;
 class TConexaoLivro;
@@ -35,6 +37,17 @@ std::span<const TColunaLancamento> ColunasLancamento();
 // position, not by name, so that a day of rows costs what the query does.
 const QString& ColunasDaLinha();
 TLancamentoTEF LeLinha(const QSqlQuery& Consulta);
+// Columns a statement names, bound or read back in the same order.
+struct TSelecaoColunas {
+    std::vector<const TColunaLancamento*> Colunas;
+    QString Nomes;
+};
+// The columns of ColunasDaLinha() that a file has (NoArquivo, their names),
+// for a file read as it is, never brought up to date (a damaged one, of any
+// version): a row read through them leaves a field whose column the file
+// lacks as a new row has it.
+TSelecaoColunas ColunasNoArquivo(const QStringList& NoArquivo);
+TLancamentoTEF LeLinhaDe(const QSqlQuery& Consulta, const TSelecaoColunas& Colunas);
 // The same for a day's summary: only columns of "lancamentos_dia", so that
 // the day is read from the index alone.
 const QString& ColunasDoResumo();

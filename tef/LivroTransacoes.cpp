@@ -292,13 +292,22 @@ std::vector<TLancamentoTEF> TLivroTransacoes::LeAbertosDanificado() const {
         });
         Banco.setDatabaseName(FArquivo);
         QSqlQuery Consulta(Banco);
-        if (!Banco.open() ||
+        // The file may be of an earlier version: it was not brought up to date.
+        QStringList NoArquivo;
+        if (Banco.open() &&
+            Consulta.exec(QStringLiteral("SELECT name FROM pragma_table_info('lancamentos')"))) {
+            while (Consulta.next()) {
+                NoArquivo.append(Consulta.value(0).toString());
+            }
+        }
+        const TSelecaoColunas Colunas = ColunasNoArquivo(NoArquivo);
+        if (NoArquivo.isEmpty() ||
             !Consulta.exec(QStringLiteral("SELECT %1 FROM lancamentos %2 WHERE %3 ORDER BY id")
-                               .arg(ColunasDaLinha(), Indice, EstadosAbertos))) {
+                               .arg(Colunas.Nomes, Indice, EstadosAbertos))) {
             continue;
         }
         while (Consulta.next()) {
-            Lidos.push_back(LeLinha(Consulta));
+            Lidos.push_back(LeLinhaDe(Consulta, Colunas));
         }
         // What was read before a damaged page stays.
         if (!Lidos.empty() || !Consulta.lastError().isValid()) {

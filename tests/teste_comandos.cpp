@@ -135,6 +135,20 @@ TEST_P(TesteComandos, DesconhecidosAvisadosUmaVezSemOBufferEIgnorados) {
     EXPECT_EQ(Biblioteca.Entregue(48), std::make_pair(-1, Cartao));
 }
 
+// A message after each of them is no progress: the 47th still asks.
+TEST_P(TesteComandos, DesconhecidosEntreMensagensPerguntamComoEspera) {
+    Operador.Respostas = {2};
+    std::deque<Passo> Passos;
+    for (int I = 0; I < 47; ++I) {
+        Passos.insert(Passos.end(), {Campo(9999), Comando(2, "AGUARDE")});
+    }
+    Passos.push_back(Fim(-2));
+    Executa(Passos);
+    EXPECT_EQ(Operador.Eventos.filter(QStringLiteral("Deseja interromper ?")).size(), 1);
+    EXPECT_EQ(Biblioteca.Entregue(92).first, 0);
+    EXPECT_EQ(Biblioteca.Entregue(93).first, -1);
+}
+
 INSTANTIATE_TEST_SUITE_P(Lacos, TesteComandos, testing::Bool(),
                          [](const testing::TestParamInfo<bool>& Info) {
                              return Info.param ? "Venda" : "Funcao";
