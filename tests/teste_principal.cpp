@@ -233,7 +233,8 @@ private Q_SLOTS:
                                         << QStringLiteral("Unable to write to ");
         QTest::newRow("invalid CNPJ")
             << false << QStringLiteral("11.222.333/0001-82")
-            << QStringLiteral("O campo CNPJ da Loja não é um CNPJ válido: confira os 14 caracteres.");
+            << QStringLiteral(
+                   "O campo CNPJ da Loja não é um CNPJ válido: confira os 14 caracteres.");
     }
 
     void SalvarRecusadoNaoGrava() {
