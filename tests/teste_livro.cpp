@@ -105,16 +105,6 @@ const QStringList AusentesNaVersao0 = {"rede_autorizadora", "bandeira",        "
 
 } // namespace
 
-// A row in a failed comparison, column by column.
-static void PrintTo(const TLancamentoTEF& L, std::ostream* Saida) {
-    *Saida << "id=" << L.Id;
-    for (const TColunaLancamento& Coluna : ColunasLancamento()) {
-        if (Coluna.Grava) {
-            *Saida << ' ' << Coluna.Nome << '=' << qPrintable(Coluna.Grava(L).toString());
-        }
-    }
-}
-
 // Every field of a row reaches the file and comes back through every reader,
 // and the file holds the columns and the day's index the column table names:
 // a new file; one that an earlier version left, made here by taking from a
